@@ -1,0 +1,55 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QSplashScreen>
+#include <QTextDocument>
+#include <QTimer>
+
+MainWindow::MainWindow(QSplashScreen *splashScreen, QWidget *parent)
+    : QMainWindow(parent), m_splashScreen(splashScreen) {
+    setWindowTitle(QStringLiteral("Tavo 2"));
+    setMinimumSize(800, 600);
+
+    paintSplashTagline();
+
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->geometry();
+        resize(available.width() / 3 * 2, available.height() / 3 * 2);
+        move(available.center() - rect().center());
+    }
+
+    // The splash stays on top for about five and a half seconds after start.
+    QTimer::singleShot(500, this, [this]() { QTimer::singleShot(10, this, &MainWindow::updateSplashScreen); });
+}
+
+MainWindow::~MainWindow() { delete m_splashScreen.data(); }
+
+void MainWindow::paintSplashTagline() {
+    if (!m_splashScreen)
+        return;
+    QPixmap pixmap = m_splashScreen->pixmap();
+    if (pixmap.isNull())
+        return;
+    {
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        QTextDocument text;
+        text.setTextWidth(300);
+        text.setDefaultStyleSheet(QStringLiteral("body { color: rgb(191, 191, 207); }"));
+        text.setHtml(QStringLiteral("<body>%1</body>")
+                         .arg(tr("A software for hygrothermal evaluation of building envelope systems").toHtmlEscaped()));
+        painter.translate(35, 85);
+        text.drawContents(&painter);
+    }
+    m_splashScreen->setPixmap(pixmap);
+    QApplication::processEvents();
+}
+
+void MainWindow::updateSplashScreen() {
+    if (m_splashScreen)
+        QTimer::singleShot(5000, m_splashScreen.data(), &QWidget::close);
+}

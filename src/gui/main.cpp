@@ -1,0 +1,113 @@
+#include <QApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QIcon>
+#include <QLocale>
+#include <QPixmap>
+#include <QSplashScreen>
+#include <QTranslator>
+#include <QUndoStack>
+
+#include <iostream>
+#include <memory>
+
+#include "CurrentLanguage.h"
+#include "Directories.h"
+#include "MainWindow.h"
+#include "Settings.h"
+#include "StartUp.h"
+#include "ZMT_Exception.h"
+#include "ZMT_MessageHandler.h"
+#include "ZMT_MessageStream.h"
+#include "ZMT_Path.h"
+
+namespace {
+
+const char *const StyleSheet =
+    "QDockWidget {     border: 1px solid navy;} QDockWidget::title {     text-align: left;     background: "
+    "white;     border-bottom: 1px solid lightgray;     padding-left: 5px; } QDockWidget::close-button, "
+    "QDockWidget::float-button {     border: 1px solid navy;     background: white;     padding: 0px; } "
+    "QDockWidget::close-button:hover, QDockWidget::float-button:hover {     background: #b0b0ff; } "
+    "QDockWidget::close-button:pressed, QDockWidget::float-button:pressed {     padding: 1px -1px -1px 1px; }";
+
+void openLogFile() {
+    ZMT::MessageHandler *handler = ZMT::messageHandler();
+    if (!handler)
+        return;
+    try {
+        const ZMT::Path logDir = ZMT::Path(logFilePath().toStdString()).parentPath();
+        if (!ZMT::makePath(logDir)) {
+            qDebug() << "Couldn't create log file directory.";
+            return;
+        }
+    } catch (const ZMT::Exception &) {
+        qDebug() << "Couldn't create log file directory.";
+        return;
+    }
+    std::string errText;
+    if (!handler->openLog(logFilePath().toStdString(), false, errText))
+        qDebug() << "Can't open logfile...";
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    Q_INIT_RESOURCE(tavo_artwork);
+
+    openLogFile();
+
+    ZMT::MessageStream log(ZMT::MSG_PROGRESS, "main", -1);
+    log << "Tavo 2" << " started "
+        << QDateTime::currentDateTime().toLocalTime().toString(Qt::TextDate).toStdString() << ZMT::endl;
+
+    Settings &settings = Settings::instance();
+    settings.read();
+
+    if (!StartUp::evaluateCommandLine(QApplication::arguments(), settings)) {
+        for (const QString &line : StartUp::helpLines())
+            std::cout << line.toStdString() << std::endl;
+        return 1;
+    }
+
+    QString languageId = StartUp::decideLanguage(settings, QLocale::system().name());
+    log << "Installing translator for language: " << languageId.toStdString() << ZMT::endl;
+    languageId = languageId.toLower();
+    auto qtTranslator = std::make_unique<QTranslator>();
+    auto appTranslator = std::make_unique<QTranslator>();
+    if (StartUp::installTranslations(languageId, translationsDir(), *qtTranslator, *appTranslator, log))
+        settings.m_languageId = languageId;
+    CurrentLanguage::instance().setId(languageId);
+
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(locale);
+
+    settings.setUndoStack(new QUndoStack(&settings));
+
+    QPixmap splashPixmap(QStringLiteral("://splash-screen_Tavo.png"));
+    QIcon icon(QStringLiteral("://icons/Tavo_ico_72x72.ico"));
+    QSplashScreen *splash = nullptr;
+    if (settings.m_flags.value(Settings::SplashScreenFlag, true)) {
+        splash = new QSplashScreen(splashPixmap);
+        splash->show();
+    }
+
+    auto window = std::make_unique<MainWindow>(splash);
+    window->setWindowIcon(icon);
+    window->setStyleSheet(QString::fromLatin1(StyleSheet));
+    window->show();
+    if (splash)
+        splash->raise();
+
+    const int result = QApplication::exec();
+
+    window.reset();
+    appTranslator.reset();
+    qtTranslator.reset();
+    app.reset();
+    log.flush();
+    return result;
+}

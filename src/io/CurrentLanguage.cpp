@@ -1,0 +1,6 @@
+#include "CurrentLanguage.h"
+
+CurrentLanguage &CurrentLanguage::instance() {
+    static CurrentLanguage language;
+    return language;
+}

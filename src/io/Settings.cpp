@@ -1,0 +1,163 @@
+#include "Settings.h"
+
+#include <QDir>
+#include <QSettings>
+
+#include "Directories.h"
+#include "ZMT_MessageHandler.h"
+
+const char *const Settings::DefaultFramesText = "1 1 1 1 1 1 1 1 1 1 0 1 0 0 ";
+
+Settings &Settings::instance() {
+    static Settings settings;
+    return settings;
+}
+
+Settings::Settings() { resetToDefaults(); }
+
+void Settings::resetToDefaults() {
+    m_lastProjectFile.clear();
+    m_languageId = QStringLiteral("de");
+    m_awInSeconds = false;
+    m_recentProjects.clear();
+    m_defaultRestartMode = 1;
+    m_defaultLayerWidthUnit = 1000;
+    m_lastExportFile.clear();
+    m_userMaterialsDirectory.clear();
+    m_defaultProjectName.clear();
+    m_defaultConstructionId.clear();
+    m_defaultUserName.clear();
+    m_defaultCompany.clear();
+    m_defaultDescription.clear();
+    m_defaultDisclaimerText.clear();
+    m_defaultHeatFlowDirection = 2;
+    m_projectDefaultFrames = framesFromText(QString::fromLatin1(DefaultFramesText));
+    m_pageNumbersVisible = false;
+    m_initialProjectFile.clear();
+    m_commandLineLanguage.clear();
+    m_flags = QVector<bool>{true};
+}
+
+QString Settings::framesToText(const QVector<bool> &frames) {
+    QString text;
+    for (bool active : frames)
+        text += QStringLiteral("%1 ").arg(active ? 1 : 0);
+    return text;
+}
+
+QVector<bool> Settings::framesFromText(const QString &text) {
+    static const QVector<bool> defaults = [] {
+        QVector<bool> frames;
+        const QStringList parts = QString::fromLatin1(DefaultFramesText).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString &p : parts)
+            frames.append(p == QLatin1String("1"));
+        return frames;
+    }();
+    QVector<bool> frames = defaults;
+    const QStringList parts = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int i = 0; i < parts.size() && i < frames.size(); ++i) {
+        bool ok = false;
+        const int value = parts[i].toInt(&ok);
+        if (ok)
+            frames[i] = value != 0;
+    }
+    return frames;
+}
+
+void Settings::read() {
+    QSettings store(QStringLiteral("ZMT"), QStringLiteral("Tavo 2.4"));
+    read(store);
+}
+
+void Settings::write() const {
+    QSettings store(QStringLiteral("ZMT"), QStringLiteral("Tavo 2.4"));
+    write(store);
+}
+
+namespace {
+
+// A stored integer outside its allowed values (hand-edited store, older version) falls
+// back to the default instead of reaching the editors.
+int readChoice(QSettings &store, const QString &key, int defaultValue, std::initializer_list<int> allowed) {
+    bool ok = false;
+    const int value = store.value(key, defaultValue).toInt(&ok);
+    if (!ok)
+        return defaultValue;
+    for (int a : allowed)
+        if (a == value)
+            return value;
+    return defaultValue;
+}
+
+} // namespace
+
+void Settings::read(QSettings &store) {
+    m_lastProjectFile = store.value(QStringLiteral("LastProjectFile"), QString()).toString();
+    m_languageId = store.value(QStringLiteral("LanguageID"), QStringLiteral("de")).toString();
+
+    store.beginGroup(QStringLiteral("ProjectDefaults"));
+    m_awInSeconds = store.value(QStringLiteral("AwInSeconds"), false).toBool();
+    m_recentProjects = store.value(QStringLiteral("RecentProjects"), QStringList()).toStringList();
+    m_defaultRestartMode = readChoice(store, QStringLiteral("DefaultRestartMode"), 1, {0, 1});
+    m_defaultLayerWidthUnit = readChoice(store, QStringLiteral("DefaultLayerWidthUnit"), 1000, {1, 10, 100, 1000});
+    m_lastExportFile = store.value(QStringLiteral("LastExportFile"), QString()).toString();
+    m_userMaterialsDirectory = store.value(QStringLiteral("UserMaterialsDirectory"), QString()).toString();
+
+    store.beginGroup(QStringLiteral("DefaultProjectSettings"));
+    m_defaultProjectName = store.value(QStringLiteral("ProjectName"), QString()).toString();
+    m_defaultConstructionId = store.value(QStringLiteral("ConstructionID"), QString()).toString();
+    m_defaultUserName = store.value(QStringLiteral("UserName"), QString()).toString();
+    m_defaultCompany = store.value(QStringLiteral("Company"), QString()).toString();
+    m_defaultDescription = store.value(QStringLiteral("Description"), QString()).toString();
+    m_defaultDisclaimerText = store.value(QStringLiteral("DisclaimerText"), QString()).toString();
+    m_defaultHeatFlowDirection = readChoice(store, QStringLiteral("HeatFlowDirection"), 2, {0, 1, 2});
+    store.endGroup();
+
+    QString frames = store.value(QStringLiteral("ProjectDefaultFrames"), QString()).toString();
+    if (frames.isEmpty())
+        frames = QString::fromLatin1(DefaultFramesText);
+    m_projectDefaultFrames = framesFromText(frames);
+    m_pageNumbersVisible = store.value(QStringLiteral("PageNumbersVisible"), false).toBool();
+    store.endGroup();
+}
+
+void Settings::write(QSettings &store) const {
+    store.setValue(QStringLiteral("LastProjectFile"), m_lastProjectFile);
+    store.setValue(QStringLiteral("LanguageID"), m_languageId);
+
+    store.beginGroup(QStringLiteral("ProjectDefaults"));
+    store.setValue(QStringLiteral("AwInSeconds"), m_awInSeconds);
+    store.setValue(QStringLiteral("RecentProjects"), m_recentProjects);
+    store.setValue(QStringLiteral("DefaultRestartMode"), m_defaultRestartMode);
+    store.setValue(QStringLiteral("DefaultLayerWidthUnit"), m_defaultLayerWidthUnit);
+    store.setValue(QStringLiteral("LastExportFile"), m_lastExportFile);
+    store.setValue(QStringLiteral("UserMaterialsDirectory"), m_userMaterialsDirectory);
+
+    store.beginGroup(QStringLiteral("DefaultProjectSettings"));
+    store.setValue(QStringLiteral("ProjectName"), m_defaultProjectName);
+    store.setValue(QStringLiteral("ConstructionID"), m_defaultConstructionId);
+    store.setValue(QStringLiteral("UserName"), m_defaultUserName);
+    store.setValue(QStringLiteral("Company"), m_defaultCompany);
+    store.setValue(QStringLiteral("Description"), m_defaultDescription);
+    store.setValue(QStringLiteral("DisclaimerText"), m_defaultDisclaimerText);
+    store.setValue(QStringLiteral("HeatFlowDirection"), m_defaultHeatFlowDirection);
+    store.endGroup();
+
+    store.setValue(QStringLiteral("ProjectDefaultFrames"), framesToText(m_projectDefaultFrames));
+    store.setValue(QStringLiteral("PageNumbersVisible"), m_pageNumbersVisible);
+    store.endGroup();
+    store.sync();
+}
+
+QString Settings::userMaterialsDir() const {
+    if (!m_userMaterialsDirectory.isEmpty())
+        return m_userMaterialsDirectory;
+    const QString dir = QDir::toNativeSeparators(userDataDir() + QStringLiteral("/user_materials"));
+    if (!QDir(dir).exists()) {
+        if (!QDir().mkpath(dir))
+            ZMT::postMessage("Cannot create user material directory '" +
+                                 QDir(dir).absolutePath().toStdString() + "'.",
+                             ZMT::MSG_WARNING, "Settings::userMaterialsDir");
+    }
+    return dir;
+}

@@ -1,0 +1,83 @@
+#ifndef SETTINGS_H
+#define SETTINGS_H
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class QSettings;
+class QUndoStack;
+
+/*! The user's preferences between runs, kept in the platform settings store under
+    "ZMT" / "Tavo 2.4". Read once at start, written when the main window closes.
+    Also holds the start-up values of the command line (not stored) and the one undo
+    stack of the process. The undo stack lives in the widget library, so the program
+    creates it with this object as its parent and hands it over with setUndoStack(). */
+class Settings : public QObject {
+    Q_OBJECT
+public:
+    /*! Number of report frames whose default activation is kept. */
+    static constexpr int NumReportFrames = 14;
+    static const char *const DefaultFramesText;
+
+    static Settings &instance();
+
+    /*! Reads every key from the platform store ("ZMT" / "Tavo 2.4"). */
+    void read();
+    /*! Writes every key to the platform store. */
+    void write() const;
+    void read(QSettings &store);
+    void write(QSettings &store) const;
+
+    /*! Resets every stored and start-up field to its default. */
+    void resetToDefaults();
+
+    /*! The directory of the user's material and construction databases. */
+    QString userMaterialsDir() const;
+
+    // stored fields
+    QString m_lastProjectFile;
+    QString m_languageId;
+    bool m_awInSeconds;
+    QStringList m_recentProjects;
+    int m_defaultRestartMode;
+    int m_defaultLayerWidthUnit;
+    QString m_lastExportFile;
+    QString m_userMaterialsDirectory;
+
+    QString m_defaultProjectName;
+    QString m_defaultConstructionId;
+    QString m_defaultUserName;
+    QString m_defaultCompany;
+    QString m_defaultDescription;
+    QString m_defaultDisclaimerText;
+    int m_defaultHeatFlowDirection;
+
+    QVector<bool> m_projectDefaultFrames;
+    bool m_pageNumbersVisible;
+
+    // start-up values, not stored
+    QString m_initialProjectFile;
+    QString m_commandLineLanguage;
+    /*! Flag 0: show the splash screen. */
+    QVector<bool> m_flags;
+
+    enum Flag { SplashScreenFlag = 0 };
+
+    /*! The text form of the frame activations: "1 " or "0 " per frame. */
+    static QString framesToText(const QVector<bool> &frames);
+    /*! Parses the frame activations; missing or unreadable entries keep their default. */
+    static QVector<bool> framesFromText(const QString &text);
+
+    QUndoStack *undoStack() const { return m_undoStack; }
+    /*! Takes the process's undo stack; it must have been created with this object as parent. */
+    void setUndoStack(QUndoStack *stack) { m_undoStack = stack; }
+
+private:
+    Settings();
+
+    QUndoStack *m_undoStack = nullptr;
+};
+
+#endif // SETTINGS_H
