@@ -8,14 +8,12 @@ Exception::Exception(const std::string &message, const std::string &location)
 Exception::Exception(const MessageFormat &message, const std::string &location)
     : Exception(message.str(), location) {}
 
-Exception::Exception(const Exception &previous, const std::string &message,
-                     const std::string &location)
+Exception::Exception(const Exception &previous, const std::string &message, const std::string &location)
     : m_messages(previous.m_messages) {
     m_messages.push_back(Entry{message, location});
 }
 
-Exception::Exception(const Exception &previous, const MessageFormat &message,
-                     const std::string &location)
+Exception::Exception(const Exception &previous, const MessageFormat &message, const std::string &location)
     : Exception(previous, message.str(), location) {}
 
 const char *Exception::what() const noexcept {

@@ -10,15 +10,25 @@ MessageFormat &MessageFormat::arg(const std::string &text) {
     return *this;
 }
 
-MessageFormat &MessageFormat::arg(const char *text) { return arg(std::string(text ? text : "")); }
+MessageFormat &MessageFormat::arg(const char *text) {
+    return arg(std::string(text ? text : ""));
+}
 
-MessageFormat &MessageFormat::arg(int value) { return arg(std::to_string(value)); }
+MessageFormat &MessageFormat::arg(int value) {
+    return arg(std::to_string(value));
+}
 
-MessageFormat &MessageFormat::arg(long long value) { return arg(std::to_string(value)); }
+MessageFormat &MessageFormat::arg(long long value) {
+    return arg(std::to_string(value));
+}
 
-MessageFormat &MessageFormat::arg(unsigned int value) { return arg(std::to_string(value)); }
+MessageFormat &MessageFormat::arg(unsigned int value) {
+    return arg(std::to_string(value));
+}
 
-MessageFormat &MessageFormat::arg(unsigned long value) { return arg(std::to_string(value)); }
+MessageFormat &MessageFormat::arg(unsigned long value) {
+    return arg(std::to_string(value));
+}
 
 MessageFormat &MessageFormat::arg(double value) {
     std::ostringstream s;

@@ -49,7 +49,9 @@ std::vector<std::string> splitLines(const std::string &text) {
     return lines;
 }
 
-bool endsWithLineFeed(const std::string &text) { return !text.empty() && text.back() == '\n'; }
+bool endsWithLineFeed(const std::string &text) {
+    return !text.empty() && text.back() == '\n';
+}
 
 } // namespace
 
@@ -114,8 +116,7 @@ std::string MessageHandler::formatLines(const std::string &text, int type,
     return out;
 }
 
-void MessageHandler::message(const std::string &text, int type, const std::string &location,
-                             int verbosity) {
+void MessageHandler::message(const std::string &text, int type, const std::string &location, int verbosity) {
     if (type < MSG_PROGRESS || type > MSG_DEBUG)
         return; // invalid messages are not written anywhere
     const bool always = (type == MSG_ERROR || type == MSG_DEBUG);
@@ -170,8 +171,8 @@ bool MessageHandler::openLog(const std::string &fileName, bool append, std::stri
     m_logStream.reset();
     if (fileName.empty() || m_logfileVerbosity == 0)
         return true;
-    auto stream = std::make_unique<std::ofstream>(
-        fileName, append ? (std::ios::out | std::ios::app) : (std::ios::out | std::ios::trunc));
+    auto stream = std::make_unique<std::ofstream>(fileName, append ? (std::ios::out | std::ios::app)
+                                                                   : (std::ios::out | std::ios::trunc));
     if (!stream->is_open() || !stream->good()) {
         errText = "Cannot open/create logfile '" + fileName + "'.";
         return false;
@@ -196,7 +197,9 @@ void setMessageHandler(MessageHandler *handler) {
     currentHandlerSlot() = (handler == defaultMessageHandler()) ? nullptr : handler;
 }
 
-void restoreDefaultMessageHandler() { currentHandlerSlot() = nullptr; }
+void restoreDefaultMessageHandler() {
+    currentHandlerSlot() = nullptr;
+}
 
 void postMessage(const std::string &text, int type, const std::string &location, int verbosity) {
     messageHandler()->message(text, type, location, verbosity);

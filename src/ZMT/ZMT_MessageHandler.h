@@ -30,8 +30,7 @@ public:
     MessageHandler(const MessageHandler &) = delete;
     MessageHandler &operator=(const MessageHandler &) = delete;
 
-    virtual void message(const std::string &text, int type, const std::string &location,
-                         int verbosity);
+    virtual void message(const std::string &text, int type, const std::string &location, int verbosity);
     /*! Opens (append == false: truncates) the log file. An empty name or a log level of 0
         succeed without a file. On failure errText says which file could not be opened. */
     virtual bool openLog(const std::string &fileName, bool append, std::string &errText);
@@ -79,10 +78,8 @@ void setMessageHandler(MessageHandler *handler);
 void restoreDefaultMessageHandler();
 MessageHandler *defaultMessageHandler();
 
-void postMessage(const std::string &text, int type, const std::string &location,
-                 int verbosity = 1);
-void postMessage(const MessageFormat &text, int type, const std::string &location,
-                 int verbosity = 1);
+void postMessage(const std::string &text, int type, const std::string &location, int verbosity = 1);
+void postMessage(const MessageFormat &text, int type, const std::string &location, int verbosity = 1);
 
 } // namespace ZMT
 

@@ -7,7 +7,9 @@ namespace ZMT {
 MessageStream::MessageStream(int type, const std::string &functionId, int verbosity)
     : m_type(type), m_functionId(functionId), m_verbosity(verbosity) {}
 
-MessageStream::~MessageStream() { flush(); }
+MessageStream::~MessageStream() {
+    flush();
+}
 
 MessageStream &MessageStream::endl() {
     m_buffer << '\n';

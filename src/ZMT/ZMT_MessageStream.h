@@ -27,9 +27,7 @@ public:
         m_buffer << value;
         return *this;
     }
-    MessageStream &operator<<(MessageStream &(*manipulator)(MessageStream &)) {
-        return manipulator(*this);
-    }
+    MessageStream &operator<<(MessageStream &(*manipulator)(MessageStream &)) { return manipulator(*this); }
 
     /*! Ends the line: sends buffer + "\n" and empties the buffer. */
     MessageStream &endl();
@@ -44,7 +42,9 @@ private:
 };
 
 /*! Manipulator: stream << "text" << ZMT::endl; */
-inline MessageStream &endl(MessageStream &stream) { return stream.endl(); }
+inline MessageStream &endl(MessageStream &stream) {
+    return stream.endl();
+}
 
 } // namespace ZMT
 

@@ -103,7 +103,8 @@ Path Path::current() {
             continue;
         }
         if (err == ENOMEM)
-            postMessage(MessageFormat("Out of memory! Can not reserve %1 bytes").arg(static_cast<unsigned long>(buffer.size())),
+            postMessage(MessageFormat("Out of memory! Can not reserve %1 bytes")
+                            .arg(static_cast<unsigned long>(buffer.size())),
                         MSG_ERROR, "[current()]");
         else if (err == ERANGE || err == ENAMETOOLONG)
             postMessage(MessageFormat("Path longer than %1 characters").arg(260), MSG_ERROR, "[current()]");

@@ -6,7 +6,9 @@ namespace ZMT {
 
 namespace {
 
-bool validCodePoint(char32_t cp) { return cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF); }
+bool validCodePoint(char32_t cp) {
+    return cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+}
 
 void appendWide(std::wstring &out, char32_t cp) {
     if (sizeof(wchar_t) >= 4) {

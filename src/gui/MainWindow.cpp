@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -8,6 +9,8 @@
 #include <QSplashScreen>
 #include <QTextDocument>
 #include <QTimer>
+
+#include "Settings.h"
 
 MainWindow::MainWindow(QSplashScreen *splashScreen, QWidget *parent)
     : QMainWindow(parent), m_splashScreen(splashScreen) {
@@ -23,10 +26,13 @@ MainWindow::MainWindow(QSplashScreen *splashScreen, QWidget *parent)
     }
 
     // The splash stays on top for about five and a half seconds after start.
-    QTimer::singleShot(500, this, [this]() { QTimer::singleShot(10, this, &MainWindow::updateSplashScreen); });
+    QTimer::singleShot(500, this,
+                       [this]() { QTimer::singleShot(10, this, &MainWindow::updateSplashScreen); });
 }
 
-MainWindow::~MainWindow() { delete m_splashScreen.data(); }
+MainWindow::~MainWindow() {
+    delete m_splashScreen.data();
+}
 
 void MainWindow::paintSplashTagline() {
     if (!m_splashScreen)
@@ -41,7 +47,8 @@ void MainWindow::paintSplashTagline() {
         text.setTextWidth(300);
         text.setDefaultStyleSheet(QStringLiteral("body { color: rgb(191, 191, 207); }"));
         text.setHtml(QStringLiteral("<body>%1</body>")
-                         .arg(tr("A software for hygrothermal evaluation of building envelope systems").toHtmlEscaped()));
+                         .arg(tr("A software for hygrothermal evaluation of building envelope systems")
+                                  .toHtmlEscaped()));
         painter.translate(35, 85);
         text.drawContents(&painter);
     }
@@ -52,4 +59,11 @@ void MainWindow::paintSplashTagline() {
 void MainWindow::updateSplashScreen() {
     if (m_splashScreen)
         QTimer::singleShot(5000, m_splashScreen.data(), &QWidget::close);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    // No project can be open yet: nothing to ask, only the settings to keep.
+    Settings::instance().m_lastProjectFile.clear();
+    Settings::instance().write();
+    event->accept();
 }

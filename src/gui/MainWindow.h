@@ -18,6 +18,9 @@ public slots:
     /*! Schedules the splash screen's close a few seconds after start. */
     void updateSplashScreen();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void paintSplashTagline();
 

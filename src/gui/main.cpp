@@ -28,15 +28,18 @@ const char *const StyleSheet =
     "white;     border-bottom: 1px solid lightgray;     padding-left: 5px; } QDockWidget::close-button, "
     "QDockWidget::float-button {     border: 1px solid navy;     background: white;     padding: 0px; } "
     "QDockWidget::close-button:hover, QDockWidget::float-button:hover {     background: #b0b0ff; } "
-    "QDockWidget::close-button:pressed, QDockWidget::float-button:pressed {     padding: 1px -1px -1px 1px; }";
+    "QDockWidget::close-button:pressed, QDockWidget::float-button:pressed {     padding: 1px -1px -1px 1px; "
+    "}";
 
 void openLogFile() {
     ZMT::MessageHandler *handler = ZMT::messageHandler();
     if (!handler)
         return;
+    // The path type collapses the "dir/../" step of the user data directory; the system
+    // would only resolve it if the per-application folder existed.
+    const ZMT::Path logFile(logFilePath().toStdString());
     try {
-        const ZMT::Path logDir = ZMT::Path(logFilePath().toStdString()).parentPath();
-        if (!ZMT::makePath(logDir)) {
+        if (!ZMT::makePath(logFile.parentPath())) {
             qDebug() << "Couldn't create log file directory.";
             return;
         }
@@ -45,7 +48,7 @@ void openLogFile() {
         return;
     }
     std::string errText;
-    if (!handler->openLog(logFilePath().toStdString(), false, errText))
+    if (!handler->openLog(logFile.str(), false, errText))
         qDebug() << "Can't open logfile...";
 }
 
@@ -60,8 +63,9 @@ int main(int argc, char *argv[]) {
     openLogFile();
 
     ZMT::MessageStream log(ZMT::MSG_PROGRESS, "main", -1);
-    log << "Tavo 2" << " started "
-        << QDateTime::currentDateTime().toLocalTime().toString(Qt::TextDate).toStdString() << ZMT::endl;
+    log << "Tavo 2"
+        << " started " << QDateTime::currentDateTime().toLocalTime().toString(Qt::TextDate).toStdString()
+        << ZMT::endl;
 
     Settings &settings = Settings::instance();
     settings.read();

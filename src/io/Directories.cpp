@@ -7,8 +7,14 @@ QString userDataDir() {
     return QStandardPaths::writableLocation(QStandardPaths::DataLocation) + QStringLiteral("/../ZMT/Tavo2");
 }
 
-QString logFilePath() { return userDataDir() + QStringLiteral("/") + QStringLiteral("Tavo2") + QStringLiteral(".log"); }
+QString logFilePath() {
+    return userDataDir() + QStringLiteral("/") + QStringLiteral("Tavo2") + QStringLiteral(".log");
+}
 
-QString resourcesDir() { return QCoreApplication::applicationDirPath() + QStringLiteral("/resources"); }
+QString resourcesDir() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/resources");
+}
 
-QString translationsDir() { return resourcesDir() + QStringLiteral("/translations"); }
+QString translationsDir() {
+    return resourcesDir() + QStringLiteral("/translations");
+}

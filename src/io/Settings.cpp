@@ -13,7 +13,9 @@ Settings &Settings::instance() {
     return settings;
 }
 
-Settings::Settings() { resetToDefaults(); }
+Settings::Settings() {
+    resetToDefaults();
+}
 
 void Settings::resetToDefaults() {
     m_lastProjectFile.clear();
@@ -48,7 +50,8 @@ QString Settings::framesToText(const QVector<bool> &frames) {
 QVector<bool> Settings::framesFromText(const QString &text) {
     static const QVector<bool> defaults = [] {
         QVector<bool> frames;
-        const QStringList parts = QString::fromLatin1(DefaultFramesText).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QStringList parts =
+            QString::fromLatin1(DefaultFramesText).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (const QString &p : parts)
             frames.append(p == QLatin1String("1"));
         return frames;
@@ -99,7 +102,8 @@ void Settings::read(QSettings &store) {
     m_awInSeconds = store.value(QStringLiteral("AwInSeconds"), false).toBool();
     m_recentProjects = store.value(QStringLiteral("RecentProjects"), QStringList()).toStringList();
     m_defaultRestartMode = readChoice(store, QStringLiteral("DefaultRestartMode"), 1, {0, 1});
-    m_defaultLayerWidthUnit = readChoice(store, QStringLiteral("DefaultLayerWidthUnit"), 1000, {1, 10, 100, 1000});
+    m_defaultLayerWidthUnit =
+        readChoice(store, QStringLiteral("DefaultLayerWidthUnit"), 1000, {1, 10, 100, 1000});
     m_lastExportFile = store.value(QStringLiteral("LastExportFile"), QString()).toString();
     m_userMaterialsDirectory = store.value(QStringLiteral("UserMaterialsDirectory"), QString()).toString();
 

@@ -51,15 +51,15 @@ void tst_ZMT_Messages::formatPlaceholders_data() {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("missing second argument stays") << "Unit index %1 out of range 0..%2." << QStringList{"7"}
-                                                   << "Unit index 7 out of range 0..%2.";
+    QTest::newRow("missing second argument stays")
+        << "Unit index %1 out of range 0..%2." << QStringList{"7"} << "Unit index 7 out of range 0..%2.";
     QTest::newRow("both filled") << "Unit index %1 out of range 0..%2." << QStringList{"7", "3"}
                                  << "Unit index 7 out of range 0..3.";
     QTest::newRow("repeated and reordered") << "%2-%1-%2" << QStringList{"a", "b"} << "b-a-b";
     QTest::newRow("two-digit placeholder") << "%10|%1" << QStringList{"x"} << "%10|x";
     QTest::newRow("percent without number") << "100% sure %" << QStringList{"x"} << "100% sure %";
-    QTest::newRow("argument containing a placeholder is not expanded again") << "%1 %2" << QStringList{"%2", "b"}
-                                                                               << "%2 b";
+    QTest::newRow("argument containing a placeholder is not expanded again")
+        << "%1 %2" << QStringList{"%2", "b"} << "%2 b";
 }
 
 void tst_ZMT_Messages::formatPlaceholders() {
@@ -92,19 +92,23 @@ void tst_ZMT_Messages::logLines_data() {
     QTest::addColumn<QString>("expected");
     const QString fn = QStringLiteral("main") + QString(36, QLatin1Char(' ')) + QStringLiteral("\t");
     const QString blank = QString(40, QLatin1Char(' ')) + QStringLiteral("\t");
-    QTest::newRow("progress ends without added line end") << "started\n" << 0 << "main" << 0
-                                                          << "[Progress]\t" + fn + "started\n";
+    QTest::newRow("progress ends without added line end")
+        << "started\n"
+        << 0 << "main" << 0 << "[Progress]\t" + fn + "started\n";
     QTest::newRow("three lines get three sets of columns")
-        << "a\nb\nc\n" << 0 << "main" << 0
-        << "[Progress]\t" + fn + "a\n[Progress]\t" + fn + "b\n[Progress]\t" + fn + "c\n";
-    QTest::newRow("warning gets a line end") << "careful" << 2 << "main" << 0 << "[Warning ]\t" + fn + "careful\n";
-    QTest::newRow("error text ending in line feed: no empty line") << "bad\n" << 3 << "main" << 0
-                                                                    << "[Error   ]\t" + fn + "bad\n";
+        << "a\nb\nc\n"
+        << 0 << "main" << 0 << "[Progress]\t" + fn + "a\n[Progress]\t" + fn + "b\n[Progress]\t" + fn + "c\n";
+    QTest::newRow("warning gets a line end")
+        << "careful" << 2 << "main" << 0 << "[Warning ]\t" + fn + "careful\n";
+    QTest::newRow("error text ending in line feed: no empty line")
+        << "bad\n"
+        << 3 << "main" << 0 << "[Error   ]\t" + fn + "bad\n";
     QTest::newRow("debug without location") << "dbg" << 4 << "" << 0 << "[Debug   ]\t" + blank + "dbg\n";
-    QTest::newRow("indentation two blanks per level") << "x\ny\n" << 0 << "f" << 2
-                                                      << "[Progress]\tf" + QString(39, QLatin1Char(' ')) +
-                                                             "\t    x\n[Progress]\tf" +
-                                                             QString(39, QLatin1Char(' ')) + "\t    y\n";
+    QTest::newRow("indentation two blanks per level")
+        << "x\ny\n"
+        << 0 << "f" << 2
+        << "[Progress]\tf" + QString(39, QLatin1Char(' ')) + "\t    x\n[Progress]\tf" +
+               QString(39, QLatin1Char(' ')) + "\t    y\n";
     QTest::newRow("continuation is raw") << "more text" << 1 << "main" << 0 << "more text";
 }
 
@@ -171,9 +175,7 @@ void tst_ZMT_Messages::openLogWithLevelZeroCreatesNothing() {
 void tst_ZMT_Messages::openLogAppendMarksContinuation() {
     QTemporaryDir dir;
     const QString path = dir.filePath("log.txt");
-    {
-        std::ofstream(path.toStdString()) << "old\n";
-    }
+    { std::ofstream(path.toStdString()) << "old\n"; }
     MessageHandler h;
     std::string err;
     QVERIFY(h.openLog(path.toStdString(), true, err));

@@ -27,15 +27,22 @@ private slots:
 void tst_ZMT_Path::normalisation_data() {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("up-level in the middle") << "a/b/../c" << "a/c";
-    QTest::newRow("backslashes and trailing separator") << "a\\b\\" << "a/b";
-    QTest::newRow("single slash kept") << "/" << "/";
-    QTest::newRow("two up-levels") << "/x/y/z/../../w" << "/x/w";
-    QTest::newRow("leading up-level kept") << "../a/b" << "../a/b";
-    QTest::newRow("up-level after up-level kept") << "../../a" << "../../a";
+    QTest::newRow("up-level in the middle") << "a/b/../c"
+                                            << "a/c";
+    QTest::newRow("backslashes and trailing separator") << "a\\b\\"
+                                                        << "a/b";
+    QTest::newRow("single slash kept") << "/"
+                                       << "/";
+    QTest::newRow("two up-levels") << "/x/y/z/../../w"
+                                   << "/x/w";
+    QTest::newRow("leading up-level kept") << "../a/b"
+                                           << "../a/b";
+    QTest::newRow("up-level after up-level kept") << "../../a"
+                                                  << "../../a";
     QTest::newRow("user data dir sibling") << "/home/u/.local/share/Tavo2/../ZMT/Tavo2"
                                            << "/home/u/.local/share/ZMT/Tavo2";
-    QTest::newRow("only one trailing separator removed") << "a//" << "a/";
+    QTest::newRow("only one trailing separator removed") << "a//"
+                                                         << "a/";
 }
 
 void tst_ZMT_Path::normalisation() {
@@ -50,10 +57,26 @@ void tst_ZMT_Path::parentAndName_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QString>("stem");
-    QTest::newRow("trailing slash ignored") << "a/b/" << "a" << "b" << "" << "b";
-    QTest::newRow("file with two dots") << "/d/wall.v2.t2p" << "/d" << "wall.v2.t2p" << "t2p" << "wall.v2";
-    QTest::newRow("root child") << "/log" << "/" << "log" << "" << "log";
-    QTest::newRow("no directory") << "file.tpj" << "" << "file.tpj" << "tpj" << "file";
+    QTest::newRow("trailing slash ignored") << "a/b/"
+                                            << "a"
+                                            << "b"
+                                            << ""
+                                            << "b";
+    QTest::newRow("file with two dots") << "/d/wall.v2.t2p"
+                                        << "/d"
+                                        << "wall.v2.t2p"
+                                        << "t2p"
+                                        << "wall.v2";
+    QTest::newRow("root child") << "/log"
+                                << "/"
+                                << "log"
+                                << ""
+                                << "log";
+    QTest::newRow("no directory") << "file.tpj"
+                                  << ""
+                                  << "file.tpj"
+                                  << "tpj"
+                                  << "file";
 }
 
 void tst_ZMT_Path::parentAndName() {
@@ -114,7 +137,8 @@ void tst_ZMT_Path::makePathFailureReportsSystemError() {
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(log.readAll());
     QVERIFY2(text.contains("[ZMT_Path::makePath]"), qPrintable(text));
-    QVERIFY2(text.contains("Not a directory") && text.contains("Error in CreateDirectoryW()."), qPrintable(text));
+    QVERIFY2(text.contains("Not a directory") && text.contains("Error in CreateDirectoryW()."),
+             qPrintable(text));
 }
 
 void tst_ZMT_Path::utf8Conversions_data() {

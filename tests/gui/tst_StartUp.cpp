@@ -1,9 +1,11 @@
+#include <QScreen>
 #include <QtTest>
 
 #include <fstream>
 #include <sstream>
 
 #include "Directories.h"
+#include "MainWindow.h"
 #include "Settings.h"
 #include "StartUp.h"
 #include "ZMT_MessageHandler.h"
@@ -31,6 +33,7 @@ private slots:
     void catalogues_data();
     void catalogues();
     void helpExitsWithOneAndExactText();
+    void windowSizeTitleAndSettingsOnClose();
 };
 
 void tst_StartUp::commandLine_data() {
@@ -40,18 +43,26 @@ void tst_StartUp::commandLine_data() {
     QTest::addColumn<QString>("cmdLanguage");
     QTest::addColumn<bool>("splash");
     // the last project file is "/last.t2p"
-    QTest::newRow("no arguments: last project") << QStringList{} << true << "/last.t2p" << "" << true;
-    QTest::newRow("help") << QStringList{"--help"} << false << "/last.t2p" << "" << true;
-    QTest::newRow("lang=EN kept as given") << QStringList{"--lang=EN"} << true << "/last.t2p" << "EN" << true;
+    QTest::newRow("no arguments: last project") << QStringList{} << true << "/last.t2p"
+                                                << "" << true;
+    QTest::newRow("help") << QStringList{"--help"} << false << "/last.t2p"
+                          << "" << true;
+    QTest::newRow("lang=EN kept as given") << QStringList{"--lang=EN"} << true << "/last.t2p"
+                                           << "EN" << true;
     QTest::newRow("--language=pl is a language option") << QStringList{"--language=pl"} << true << "/last.t2p"
                                                         << "pl" << true;
-    QTest::newRow("value after the first =") << QStringList{"--lang=a=b"} << true << "/last.t2p" << "a=b" << true;
-    QTest::newRow("--lang alone ignored") << QStringList{"--lang"} << true << "/last.t2p" << "" << true;
-    QTest::newRow("unknown option ignored") << QStringList{"--frobnicate"} << true << "/last.t2p" << "" << true;
-    QTest::newRow("one dash is a file") << QStringList{"-x"} << true << "-x" << "" << true;
-    QTest::newRow("second file wins, trimmed") << QStringList{"a.t2p", " b.t2p "} << true << "b.t2p" << "" << true;
-    QTest::newRow("no-splash clears flag 0") << QStringList{"--no-splash", "w.t2p"} << true << "w.t2p" << ""
-                                             << false;
+    QTest::newRow("value after the first =") << QStringList{"--lang=a=b"} << true << "/last.t2p"
+                                             << "a=b" << true;
+    QTest::newRow("--lang alone ignored") << QStringList{"--lang"} << true << "/last.t2p"
+                                          << "" << true;
+    QTest::newRow("unknown option ignored") << QStringList{"--frobnicate"} << true << "/last.t2p"
+                                            << "" << true;
+    QTest::newRow("one dash is a file") << QStringList{"-x"} << true << "-x"
+                                        << "" << true;
+    QTest::newRow("second file wins, trimmed") << QStringList{"a.t2p", " b.t2p "} << true << "b.t2p"
+                                               << "" << true;
+    QTest::newRow("no-splash clears flag 0") << QStringList{"--no-splash", "w.t2p"} << true << "w.t2p"
+                                             << "" << false;
 }
 
 void tst_StartUp::commandLine() {
@@ -76,10 +87,22 @@ void tst_StartUp::language_data() {
     QTest::addColumn<QString>("commandLine");
     QTest::addColumn<QString>("system");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("stored language") << "de" << "" << "en_US" << "de";
-    QTest::newRow("command line wins") << "de" << "pl" << "en_US" << "pl";
-    QTest::newRow("system locale de_AT gives de") << "" << "" << "de_AT" << "de";
-    QTest::newRow("system locale without country") << "" << "" << "pl" << "pl";
+    QTest::newRow("stored language") << "de"
+                                     << ""
+                                     << "en_US"
+                                     << "de";
+    QTest::newRow("command line wins") << "de"
+                                       << "pl"
+                                       << "en_US"
+                                       << "pl";
+    QTest::newRow("system locale de_AT gives de") << ""
+                                                  << ""
+                                                  << "de_AT"
+                                                  << "de";
+    QTest::newRow("system locale without country") << ""
+                                                   << ""
+                                                   << "pl"
+                                                   << "pl";
 }
 
 void tst_StartUp::language() {
@@ -98,15 +121,17 @@ void tst_StartUp::catalogues_data() {
     QTest::addColumn<QStringList>("present");
     QTest::addColumn<bool>("installed");
     QTest::addColumn<QString>("log");
-    QTest::newRow("english needs nothing") << "en" << QStringList{} << false
-                                           << "No Translation required for locale: en\n";
-    QTest::newRow("both catalogues") << "de" << QStringList{"qt_de.qm", "Tavo2_de.qm"} << true
-                                     << "Translation required for locale: de\nqt_de loaded\nTavo2_de loaded\n";
+    QTest::newRow("english needs nothing")
+        << "en" << QStringList{} << false << "No Translation required for locale: en\n";
+    QTest::newRow("both catalogues")
+        << "de" << QStringList{"qt_de.qm", "Tavo2_de.qm"} << true
+        << "Translation required for locale: de\nqt_de loaded\nTavo2_de loaded\n";
     QTest::newRow("only the Qt catalogue: none installed")
         << "de" << QStringList{"qt_de.qm"} << false
         << "Translation required for locale: de\nqt_de loaded\nTavo2_de not found\n";
-    QTest::newRow("unknown language") << "xx" << QStringList{} << false
-                                      << "Translation required for locale: xx\nqt_xx not found\nTavo2_xx not found\n";
+    QTest::newRow("unknown language")
+        << "xx" << QStringList{} << false
+        << "Translation required for locale: xx\nqt_xx not found\nTavo2_xx not found\n";
 }
 
 void tst_StartUp::catalogues() {
@@ -130,8 +155,8 @@ void tst_StartUp::catalogues() {
     QCOMPARE(result, installed);
     QCOMPARE(QString::fromStdString(handler.text), log);
     if (installed) {
-        QCOMPARE(QCoreApplication::translate("MainWindow",
-                                             "A software for hygrothermal evaluation of building envelope systems")
+        QCOMPARE(QCoreApplication::translate(
+                     "MainWindow", "A software for hygrothermal evaluation of building envelope systems")
                      .left(4),
                  QString("Eine"));
         QCoreApplication::removeTranslator(&qtTranslator);
@@ -145,8 +170,22 @@ void tst_StartUp::helpExitsWithOneAndExactText() {
     QVERIFY(p.waitForFinished(20000));
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), 1);
-    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
-             QString("Tavo 2 Command Line Syntax:\n\n  --help  \n  --no-splash  \n  --lang=<language ID>  \n"));
+    QCOMPARE(
+        QString::fromUtf8(p.readAllStandardOutput()),
+        QString("Tavo 2 Command Line Syntax:\n\n  --help  \n  --no-splash  \n  --lang=<language ID>  \n"));
+}
+
+void tst_StartUp::windowSizeTitleAndSettingsOnClose() {
+    Settings::instance().m_languageId = "pl";
+    MainWindow window(nullptr);
+    QCOMPARE(window.windowTitle(), QString("Tavo 2"));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(window.size(), QSize(qMax(800, screen.width() / 3 * 2), qMax(600, screen.height() / 3 * 2)));
+    window.show();
+    QVERIFY(window.close());
+    QSettings store(QStringLiteral("ZMT"), QStringLiteral("Tavo 2.4"));
+    QCOMPARE(store.value("LanguageID").toString(), QString("pl"));
+    QVERIFY(store.contains("ProjectDefaults/DefaultLayerWidthUnit"));
 }
 
 QTEST_MAIN(tst_StartUp)

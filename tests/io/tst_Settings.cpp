@@ -29,7 +29,9 @@ void tst_Settings::initTestCase() {
     QVERIFY(m_dir.isValid());
 }
 
-void tst_Settings::init() { Settings::instance().resetToDefaults(); }
+void tst_Settings::init() {
+    Settings::instance().resetToDefaults();
+}
 
 void tst_Settings::defaultsWithoutStoredSettings() {
     QSettings store(m_dir.filePath("empty.ini"), QSettings::IniFormat);
@@ -93,8 +95,10 @@ void tst_Settings::roundTripThroughStore() {
     QCOMPARE(s.m_projectDefaultFrames[13], true);
     QCOMPARE(s.m_pageNumbersVisible, true);
     // keys sit in their groups
-    QCOMPARE(store.value("ProjectDefaults/DefaultProjectSettings/ConstructionID").toString(), QString("AW-1"));
-    QCOMPARE(store.value("ProjectDefaults/ProjectDefaultFrames").toString(), QString("0 1 1 1 1 1 1 1 1 1 0 1 0 1 "));
+    QCOMPARE(store.value("ProjectDefaults/DefaultProjectSettings/ConstructionID").toString(),
+             QString("AW-1"));
+    QCOMPARE(store.value("ProjectDefaults/ProjectDefaultFrames").toString(),
+             QString("0 1 1 1 1 1 1 1 1 1 0 1 0 1 "));
 }
 
 void tst_Settings::storedValuesRead() {
@@ -140,8 +144,10 @@ void tst_Settings::framesText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("normalised");
     QTest::newRow("default") << Settings::DefaultFramesText << Settings::DefaultFramesText;
-    QTest::newRow("short text keeps defaults for the rest") << "0 0" << "0 0 1 1 1 1 1 1 1 1 0 1 0 0 ";
-    QTest::newRow("garbage entries keep their default") << "x 0 y" << "1 0 1 1 1 1 1 1 1 1 0 1 0 0 ";
+    QTest::newRow("short text keeps defaults for the rest") << "0 0"
+                                                            << "0 0 1 1 1 1 1 1 1 1 0 1 0 0 ";
+    QTest::newRow("garbage entries keep their default") << "x 0 y"
+                                                        << "1 0 1 1 1 1 1 1 1 1 0 1 0 0 ";
     QTest::newRow("extra entries ignored") << "1 1 1 1 1 1 1 1 1 1 1 1 1 1 0 0 0"
                                            << "1 1 1 1 1 1 1 1 1 1 1 1 1 1 ";
 }
