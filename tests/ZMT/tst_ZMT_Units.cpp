@@ -170,7 +170,7 @@ void tst_ZMT_Units::failures_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("error");
     const QString rel = "[UnitList::relate_units]|";
-    const QString spec = "[UnitList::convert_special]|";
+    const QString special = "[UnitList::convert_special]|";
     QTest::newRow("mm to kg") << ""
                               << "mm"
                               << "kg" << 1.0 << rel + "Can't relate unit [mm] to [kg]";
@@ -179,15 +179,15 @@ void tst_ZMT_Units::failures_data() {
                              << "mm" << 1.0 << rel + "Can't relate unit [C] to [mm]";
     QTest::newRow("special to other base") << ""
                                            << "sqrt(s)"
-                                           << "m" << 1.0 << spec + "Can't relate unit [sqrt(s)] to [m]";
+                                           << "m" << 1.0 << special + "Can't relate unit [sqrt(s)] to [m]";
     QTest::newRow("root of negative time")
         << ""
         << "s"
-        << "sqrt(h)" << -1.0 << spec + "Trying to take square root of negative number!";
+        << "sqrt(h)" << -1.0 << special + "Trying to take square root of negative number!";
     QTest::newRow("log of zero") << ""
                                  << "kg/m3"
                                  << "log(g/m3)" << 0.0
-                                 << spec + "Trying to take logarithm of zero or negative number!";
+                                 << special + "Trying to take logarithm of zero or negative number!";
     QTest::newRow("log out of range")
         << ""
         << "log(g/m3)"
@@ -211,7 +211,7 @@ void tst_ZMT_Units::failures_data() {
                                   << "Y" << 1.0 << rel + "Div by zero! (tried to convert [X] to [Y] )!";
     QTest::newRow("special that is no root or log") << "X * 2 Y % 0 Z"
                                                     << "Z"
-                                                    << "X" << 1.0 << spec + "Can't relate unit [Z] to [X]";
+                                                    << "X" << 1.0 << special + "Can't relate unit [Z] to [X]";
 }
 
 void tst_ZMT_Units::failures() {
