@@ -1,0 +1,60 @@
+#ifndef INPUTDATA_H
+#define INPUTDATA_H
+
+#include <QVector>
+
+#include "AssessmentConditions.h"
+#include "MaterialLayer.h"
+
+/*! The input of one assessment: the construction (layers from the warm, interior side at index 0
+    to the cold, exterior side), the climate and period lengths, and an error state telling
+    whether the input can be calculated. Value type. */
+class InputData {
+public:
+    /*! Error states of check(). */
+    enum ErrorState {
+        NoError = 0,           ///< input usable
+        InvalidLayerWidth = 1, ///< a layer has a width <= 0 (or not finite)
+        InvalidMaterial = 2,   ///< a layer's material is not valid
+        InvalidClimate = 3     ///< climate or period lengths out of range
+    };
+
+    /*! No layers, assessment type 2 (DIN 4108-3 2014/2018/2024), error state 0. */
+    InputData() = default;
+
+    /*! The construction; editors change it in place and then let the project check it. */
+    const QVector<MaterialLayer> &layers() const { return m_layers; }
+    QVector<MaterialLayer> &layers() { return m_layers; }
+
+    const AssessmentConditions &assessmentConditions() const { return m_assessmentConditions; }
+    AssessmentConditions &assessmentConditions() { return m_assessmentConditions; }
+
+    /*! Error state of the last check() (or as set by a file reader), see ErrorState. */
+    int errorState() const { return m_errorState; }
+    void setErrorState(int state) { m_errorState = state; }
+
+    /*! Recomputes the error state: 3 when the climate range check fails; then the first layer
+        (from index 0) whose width is not a finite number > 0 gives 1, or, checked next for the
+        same layer, whose material is invalid gives 2. A layer problem overrides a climate
+        problem. Returns the new state. */
+    int check();
+
+    /*! True when every layer has a width > 0 and is an air layer or has a horizontal lambdaEff
+        > 0; true for an empty construction. */
+    bool layersValidForCalculation() const;
+
+    /*! True when at least one layer is an air layer. */
+    bool hasAirLayer() const;
+
+    /*! Equal conditions (with their tolerance), error states, layer counts, and per layer exactly
+        equal widths and equal materials. */
+    bool operator==(const InputData &other) const;
+    bool operator!=(const InputData &other) const { return !(*this == other); }
+
+private:
+    QVector<MaterialLayer> m_layers;
+    AssessmentConditions m_assessmentConditions{AssessmentConditions::DIN4108_2014};
+    int m_errorState = NoError;
+};
+
+#endif // INPUTDATA_H

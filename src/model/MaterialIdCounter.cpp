@@ -1,0 +1,19 @@
+#include "MaterialIdCounter.h"
+
+#include <atomic>
+
+namespace {
+std::atomic<int> nextId{MaterialIdCounter::FirstUserMaterialId};
+}
+
+int MaterialIdCounter::nextUserMaterialId() {
+    return nextId++;
+}
+
+int MaterialIdCounter::peekUserMaterialId() {
+    return nextId.load();
+}
+
+void MaterialIdCounter::reset() {
+    nextId = FirstUserMaterialId;
+}

@@ -1,0 +1,45 @@
+#include "MaterialLayer.h"
+
+#include <cmath>
+
+namespace {
+
+// Only these factors convert; anything else means metres.
+bool isUnitFactor(int f) {
+    return f == 10 || f == 100 || f == 1000;
+}
+
+} // namespace
+
+MaterialLayer::MaterialLayer(const Material &material, double width) : Material(material), m_width(width) {
+    updateWidthFromSd();
+}
+
+void MaterialLayer::setMaterial(const Material &material) {
+    Material::operator=(material);
+    updateWidthFromSd();
+}
+
+double MaterialLayer::width(int unitFactor) const {
+    return isUnitFactor(unitFactor) ? m_width * unitFactor : m_width;
+}
+
+bool MaterialLayer::setWidth(double value, int unitFactor) {
+    if (sd_value != 0 || !std::isfinite(value))
+        return false;
+    m_width = isUnitFactor(unitFactor) ? value / unitFactor : value;
+    return true;
+}
+
+void MaterialLayer::updateWidthFromSd() {
+    if (!(sd_value > 0))
+        return;
+    const double m = muEff();
+    // A resistance factor of 0 (an invalid material) would give an infinite layer.
+    if (m > 0)
+        m_width = sd_value / m;
+}
+
+bool MaterialLayer::operator==(const MaterialLayer &other) const {
+    return m_width == other.m_width && Material::operator==(other);
+}

@@ -1,0 +1,50 @@
+#ifndef MATERIALLAYER_H
+#define MATERIALLAYER_H
+
+#include "Material.h"
+
+/*! One layer of a construction: a material with a width in m.
+
+    A material with an sd-value > 0 (foil, coating) defines the layer thickness itself:
+    d = sd_value / muEff(). Such a layer ignores width changes. */
+class MaterialLayer : public Material {
+public:
+    /*! Default material, width 0. */
+    MaterialLayer() = default;
+    /*! Copies the material and sets the width (m); a material with sd_value > 0 then gets the
+        width sd_value / muEff() instead. */
+    MaterialLayer(const Material &material, double width);
+
+    /*! The material part of the layer. */
+    const Material &material() const { return *this; }
+    /*! Replaces the material and keeps the width, then applies updateWidthFromSd(). */
+    void setMaterial(const Material &material);
+
+    /*! Width multiplied by a display unit factor: 10 dm, 100 cm, 1000 mm, anything else m. */
+    double width(int unitFactor = 1) const;
+    /*! Sets the width from a value in the unit given by \a unitFactor (10 dm, 100 cm, 1000 mm,
+        anything else m). Ignored (returns false) when the material has an sd-value or the
+        value is not finite. */
+    bool setWidth(double value, int unitFactor = 1);
+
+    using Material::lambdaEff;
+    using Material::muEff;
+    /*! Effective thermal conductivity at this width, W/(m·K); see Material::lambdaEff(). */
+    double lambdaEff(int heatFlowDirection) const { return Material::lambdaEff(m_width, heatFlowDirection); }
+    /*! Effective vapour diffusion resistance factor at this width; see Material::muEff(). */
+    double muEff() const { return Material::muEff(m_width); }
+
+    /*! When sd_value > 0, width = sd_value / muEff() evaluated once with the current width (an
+        air material's mu depends on the width; no iteration). Nothing happens when muEff() is
+        not > 0, since no thickness follows from it. */
+    void updateWidthFromSd();
+
+    /*! Equal widths (exact) and equal materials (Material equality). */
+    bool operator==(const MaterialLayer &other) const;
+    bool operator!=(const MaterialLayer &other) const { return !(*this == other); }
+
+private:
+    double m_width = 0; ///< m
+};
+
+#endif // MATERIALLAYER_H
