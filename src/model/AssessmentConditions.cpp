@@ -67,36 +67,24 @@ double AssessmentConditions::evaporationTime(bool inDays) const {
     return inDays ? m_tT_summer : m_tT_summer * SecondsPerDay;
 }
 
-bool AssessmentConditions::setInteriorClimate(const ClimateCondition &climate) {
-    if (!climate.isFinite())
-        return false;
+void AssessmentConditions::setInteriorClimate(const ClimateCondition &climate) {
     m_interior = climate;
     updateAssessmentType();
-    return true;
 }
 
-bool AssessmentConditions::setInteriorSummerClimate(const ClimateCondition &climate) {
-    if (!climate.isFinite())
-        return false;
+void AssessmentConditions::setInteriorSummerClimate(const ClimateCondition &climate) {
     m_interiorSummer = climate;
     updateAssessmentType();
-    return true;
 }
 
-bool AssessmentConditions::setExteriorClimate(const ClimateCondition &climate) {
-    if (!climate.isFinite())
-        return false;
+void AssessmentConditions::setExteriorClimate(const ClimateCondition &climate) {
     m_exterior = climate;
     updateAssessmentType();
-    return true;
 }
 
-bool AssessmentConditions::setExteriorSummerClimate(const ClimateCondition &climate) {
-    if (!climate.isFinite())
-        return false;
+void AssessmentConditions::setExteriorSummerClimate(const ClimateCondition &climate) {
     m_exteriorSummer = climate;
     updateAssessmentType();
-    return true;
 }
 
 bool AssessmentConditions::setCondensationTime(double days) {

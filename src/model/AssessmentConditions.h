@@ -17,7 +17,8 @@
     Units: temperatures °C, relative humidities % (0..100), surface resistances m²K/W, period
     lengths in days (seconds on request), vapour pressures Pa.
 
-    All numeric setters refuse NaN and infinity (they return false and change nothing). */
+    The numeric setters (setValue, setCondensationTime, setEvaporationTime) refuse NaN and
+    infinity: they return false and change nothing. */
 class AssessmentConditions {
 public:
     /*! Assessment types. */
@@ -60,11 +61,13 @@ public:
     /*! Fixed summer saturation pressure in the condensation plane for type 2, Pa. */
     double summerSaturationPressure() const { return m_psatSummer; }
 
-    /*! Whole-climate setters; refuse climates with non-finite numbers. */
-    bool setInteriorClimate(const ClimateCondition &climate);
-    bool setInteriorSummerClimate(const ClimateCondition &climate);
-    bool setExteriorClimate(const ClimateCondition &climate);
-    bool setExteriorSummerClimate(const ClimateCondition &climate);
+    /*! Whole-climate setters. They take the climate as it is, non-finite numbers included
+        (a file with a heat transfer coefficient of 0 gives an infinite resistance), so that
+        isValid() reports such input instead of it being replaced silently. */
+    void setInteriorClimate(const ClimateCondition &climate);
+    void setInteriorSummerClimate(const ClimateCondition &climate);
+    void setExteriorClimate(const ClimateCondition &climate);
+    void setExteriorSummerClimate(const ClimateCondition &climate);
     /*! Period lengths in days. */
     bool setCondensationTime(double days);
     bool setEvaporationTime(double days);
