@@ -52,8 +52,6 @@ private slots:
     void numericSettersRefuseNonFinite();
     void equalityTolerance_data();
     void equalityTolerance();
-    void times();
-    void typeNames();
     void winterTemperatures_data();
     void winterTemperatures();
 };
@@ -145,6 +143,7 @@ void tst_AssessmentConditions::newType2Object() {
     QCOMPARE(c.exteriorClimate(), ClimateCondition(-5, 80, 0.04, ClimateCondition::OutdoorPreset, true));
     QCOMPARE(c.condensationTime(true), 90.0);
     QCOMPARE(c.evaporationTime(true), 90.0);
+    QCOMPARE(c.condensationTime(false), 90 * 86400.0);
     for (const ClimateCondition &s : {c.interiorSummerClimate(), c.exteriorSummerClimate()}) {
         QVERIFY2(near(s.temperature(), 14.94, 0.005), qPrintable(pair(s.temperature(), 14.94)));
         QVERIFY2(near(s.relativeHumidity(), 70.588, 0.0005), qPrintable(pair(s.relativeHumidity(), 70.588)));
@@ -428,21 +427,6 @@ void tst_AssessmentConditions::equalityTolerance() {
         single.setValue(A::SurfaceResistance, A::Summer, true, 5);
         QVERIFY(a == single);
     }
-}
-
-void tst_AssessmentConditions::times() {
-    AssessmentConditions c;
-    QVERIFY(c.setCondensationTime(2));
-    QCOMPARE(c.condensationTime(false), 2 * 86400.0);
-    QCOMPARE(c.evaporationTime(false), 90 * 86400.0);
-}
-
-void tst_AssessmentConditions::typeNames() {
-    QCOMPARE(AssessmentConditions::assessmentTypeName(0), QString("Custom conditions"));
-    QCOMPARE(AssessmentConditions::assessmentTypeName(1), QString("German Standard DIN 4108-3 from 2001"));
-    QCOMPARE(AssessmentConditions::assessmentTypeName(2),
-             QString("German Standard DIN 4108-3 from 2014, 2018 and 2024"));
-    QCOMPARE(AssessmentConditions::assessmentTypeName(3), QString("Unknown condition"));
 }
 
 void tst_AssessmentConditions::winterTemperatures_data() {

@@ -36,7 +36,6 @@ private slots:
     void validity();
     void equality_data();
     void equality();
-    void flags();
     void setters();
     void airLayerLambda_data();
     void airLayerLambda();
@@ -61,6 +60,11 @@ void tst_Material::defaults() {
     QVERIFY(m.productCodes.isEmpty());
     QVERIFY(m.measuringDate.isNull());
     QVERIFY(!m.isValid());
+    // argument order: air, wood, wood based, foil; the whole set is replaced
+    m.setFlags(true, false, true, false);
+    QVERIFY(m.isAir() && !m.isWood() && m.isWoodBased() && !m.isFoil());
+    m.setFlags(false, true, false, true);
+    QVERIFY(!m.isAir() && m.isWood() && !m.isWoodBased() && m.isFoil());
 }
 
 void tst_Material::fullConstructor() {
@@ -213,20 +217,6 @@ void tst_Material::equality() {
         b.producer += "x";
     QCOMPARE(a == b, equal);
     QCOMPARE(a != b, !equal);
-}
-
-void tst_Material::flags() {
-    Material m;
-    m.setFlags(true, false, true, false);
-    QVERIFY(m.isAir());
-    QVERIFY(!m.isWood());
-    QVERIFY(m.isWoodBased());
-    QVERIFY(!m.isFoil());
-    // the whole set is replaced
-    m.setFlags(false, true, false, true);
-    QVERIFY(!m.isAir() && m.isWood() && !m.isWoodBased() && m.isFoil());
-    m.setFlag(MF_Wood, false);
-    QVERIFY(!m.isWood() && m.isFoil());
 }
 
 void tst_Material::setters() {
