@@ -39,9 +39,9 @@ Material invalidMaterial() {
 }
 
 // Layers described as "<kind>:<width>", kinds: p plaster, x invalid material, a air.
-QVector<MaterialLayer> layersFrom(const QStringList &spec) {
+QVector<MaterialLayer> layersFrom(const QStringList &descriptions) {
     QVector<MaterialLayer> layers;
-    for (const QString &s : spec) {
+    for (const QString &s : descriptions) {
         const QStringList parts = s.split(':');
         const QString w = parts.value(1);
         const double width = w == "nan" ? NaN : w == "inf" ? Inf : w.toDouble();
