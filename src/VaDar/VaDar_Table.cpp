@@ -274,9 +274,9 @@ void Table::adjust(QPaintDevice *device) {
     m_verticalLines.clear();
     m_adjustedDevice = device;
     m_adjustedDpi = dpi;
-    m_adjusted = true;
     if (m_cols == 0 || m_rows == 0) {
         m_size = QSize();
+        m_adjusted = true;
         return;
     }
 
@@ -305,6 +305,7 @@ void Table::adjust(QPaintDevice *device) {
     for (const LineInfo &r : m_rowInfos)
         height += r.size;
     m_size = QSize(width, qCeil(height - 1e-9));
+    m_adjusted = true;
 }
 
 void Table::computeColumnWidths(double tablewidth, double spacing) {

@@ -43,14 +43,16 @@ void VaDar_TextFrameInformations::measure(QTextDocument *textDocument, const QSt
     if (!allBreakpoints)
         return;
 
-    // Narrow the text one pixel at a time; each extra line break starts a new record
-    // whose range reaches down to the narrowest width that still gives its height.
+    // Narrow the text one pixel at a time; each change of height starts a new record whose
+    // range reaches down to the narrowest width that still gives its height. The height
+    // usually grows, but once the width is below a single word the layout stops breaking
+    // inside words and the height drops again.
     const int start = qCeil(first.width);
     for (int w = start; w >= MinimumBreakpointWidth; --w) {
         textDocument->setTextWidth(w);
         const double height = textDocument->size().height();
         Info &current = m_infoVect.back();
-        if (height > current.height) {
+        if (height != current.height) {
             current.lowerWidth = w + 1;
             Info next;
             next.lineCount = lineCount(textDocument);

@@ -49,6 +49,7 @@ private slots:
     void overflowCapsOnlyWidestColumns();
     void overflowCapsTextColumn();
     void spareWidthFillsTable();
+    void layoutFollowsChangesAndDevice();
     void rowHeights_data();
     void rowHeights();
     void mergedRegionOffset_data();
@@ -88,7 +89,7 @@ void tst_VaDar_Table::assertions_data() {
         t.setTableSize(2, 2);
         t.cell(0, 2);
     }) << "row < m_rows";
-    QTest::newRow("negative column index") << TableAction([] {
+    QTest::newRow("negative row index") << TableAction([] {
         Table t;
         t.setTableSize(2, 2);
         t.setRowMargins(static_cast<unsigned int>(-1), 1, 1);
@@ -218,6 +219,26 @@ void tst_VaDar_Table::spareWidthFillsTable() {
     VERIFY_NEAR(t.columnWidth(1), d1 + share, 1e-9);
     VERIFY_NEAR(t.columnWidth(2), d2 + share, 1e-9);
     QCOMPARE(t.size().width(), 600);
+}
+
+void tst_VaDar_Table::layoutFollowsChangesAndDevice() {
+    QImage screen = image(800, 200, 96);
+    QImage print = image(800, 200, 300);
+    Table t;
+    t.setTableSize(2, 1);
+    t.setColumnWidthMode(0, Table::ContentSize);
+    t.setCellText(0, 0, "short");
+    t.setTableWidth(700);
+    t.adjust(&screen);
+    const double before = t.columnWidth(0);
+    t.setCellText(0, 0, "a somewhat longer text");
+    t.adjust(&screen);
+    const double longer = t.columnWidth(0);
+    QVERIFY2(longer > 2 * before, qPrintable(QString("%1 -> %2").arg(before).arg(longer)));
+    t.adjust(&print);
+    VERIFY_NEAR(t.scale(), 300 / screenDpi(), 1e-9);
+    QVERIFY2(t.columnWidth(0) > 2.5 * longer,
+             qPrintable(QString("%1 -> %2").arg(longer).arg(t.columnWidth(0))));
 }
 
 void tst_VaDar_Table::rowHeights_data() {
