@@ -318,12 +318,12 @@ void Table::computeColumnWidths(double tablewidth, double spacing) {
             if (c.isMerged())
                 continue;
             e = std::max(e, c.leftMargin() + c.rightMargin());
-            if (c.isVertical())
-                t = std::max(
-                    t,
-                    c.textInfo().layoutSize(m_textDocument, verticalLayoutWidth(c, row, spacing)).height());
-            else
-                t = std::max(t, c.textInfo().unconstrained().width);
+            // A vertical text is as wide as its lines are high.
+            const double textWidth =
+                c.isVertical()
+                    ? c.textInfo().layoutSize(m_textDocument, verticalLayoutWidth(c, row, spacing)).height()
+                    : c.textInfo().unconstrained().width;
+            t = std::max(t, textWidth);
         }
         desired[col] =
             m_columns[col].mode == FixedSize ? m_columns[col].fixedSize : (2 * spacing + e) * m_scale + t;
