@@ -7,10 +7,10 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSplashScreen>
-#include <QTextDocument>
 #include <QTimer>
 
 #include "Settings.h"
+#include "VaDar_TextFrame.h"
 
 MainWindow::MainWindow(QSplashScreen *splashScreen, QWidget *parent)
     : QMainWindow(parent), m_splashScreen(splashScreen) {
@@ -43,14 +43,11 @@ void MainWindow::paintSplashTagline() {
     {
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        QTextDocument text;
-        text.setTextWidth(300);
-        text.setDefaultStyleSheet(QStringLiteral("body { color: rgb(191, 191, 207); }"));
-        text.setHtml(QStringLiteral("<body>%1</body>")
-                         .arg(tr("A software for hygrothermal evaluation of building envelope systems")
-                                  .toHtmlEscaped()));
-        painter.translate(35, 85);
-        text.drawContents(&painter);
+        VaDar::TextFrame tagline;
+        tagline.setText(
+            tr("A software for hygrothermal evaluation of building envelope systems").toHtmlEscaped());
+        tagline.setTextColor(QColor(191, 191, 207));
+        tagline.drawFrame(&painter, QPointF(35, 85), 300);
     }
     m_splashScreen->setPixmap(pixmap);
     QApplication::processEvents();
