@@ -3,6 +3,26 @@
 #include "SolverTestHelpers.h"
 #include "solveSystem.h"
 
+#include <cstdlib>
+#include <new>
+
+// Counts heap allocations of the whole test program, to show that reused working
+// storage makes repeated solving allocation-free.
+static long g_allocations = 0;
+
+void *operator new(std::size_t size) {
+    ++g_allocations;
+    if (void *p = std::malloc(size == 0 ? 1 : size))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void *p) noexcept {
+    std::free(p);
+}
+void operator delete(void *p, std::size_t) noexcept {
+    std::free(p);
+}
+
 namespace {
 
 // How a system is expected to be solved; the test checks that the data really takes
@@ -34,6 +54,7 @@ private slots:
     void solveSystem_data();
     void solveSystem();
     void sharedStorageGivesSameAnswers();
+    void reusedStorageAllocatesNothing();
     void residualOk_data();
     void residualOk();
 };
@@ -145,6 +166,35 @@ void tst_solveSystem::sharedStorageGivesSameAnswers() {
             QVERIFY2(shared == fresh, qPrintable(formatVector(shared) + " != " + formatVector(fresh)));
         }
     }
+}
+
+void tst_solveSystem::reusedStorageAllocatesNothing() {
+    // LU route, improvement route and SVD route, largest order first.
+    const QVector<DenseMatrix<double>> matrices{
+        toMatrix(hilbert(6)), toMatrix(Rows{{0.9, 0.9, 0.2}, {0.5, 0.5, 0.4}, {1.4, 1.4, 0.6}}),
+        toMatrix(hilbert(5)), toMatrix(Rows{{1, 1}, {1, 1}})};
+    const QVector<std::vector<double>> rhs{
+        {1, 1e-4, 1e-4, 1e-4, 1e-4, 1e-4}, {0.7, 0.4, 1.1}, {1, 1e-4, 1e-4, 1e-4, 1e-4}, {2, 2}};
+    LUdecomp<double> lu;
+    SingularValueDecomposition<double> svd;
+    DenseMatrix<double> A;
+    std::vector<double> b;
+    std::vector<double> x;
+    const auto solveAll = [&]() {
+        int solved = 0;
+        for (int s = 0; s < matrices.size(); ++s) {
+            A = matrices[s];
+            b = rhs[s];
+            solved += ::solveSystem(A, b, x, Tolerance, lu, svd);
+        }
+        return solved;
+    };
+    const long start = g_allocations;
+    QCOMPARE(solveAll(), 4);
+    QVERIFY2(g_allocations > start, "the first round has to grow the storage");
+    const long before = g_allocations;
+    QCOMPARE(solveAll(), 4);
+    QCOMPARE(g_allocations - before, 0L);
 }
 
 void tst_solveSystem::residualOk_data() {
