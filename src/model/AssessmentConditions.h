@@ -6,6 +6,9 @@
 #include "ClimateCondition.h"
 #include "ClimatePreset.h"
 
+class QXmlStreamReader;
+class QXmlStreamWriter;
+
 /*! The boundary climate of one project: winter (condensation period) and summer (evaporation
     period) climates of the warm side (interior) and the cold side (exterior), the lengths of both
     periods and the assessment type.
@@ -110,6 +113,13 @@ public:
         or at most 0.0001 apart. */
     bool operator==(const AssessmentConditions &other) const;
     bool operator!=(const AssessmentConditions &other) const { return !(*this == other); }
+
+    // The elements "Climate" and "Options" of the project file; defined in the io library
+    // (AssessmentConditionsXML.cpp). The readers return false when a value is out of range.
+    bool readClimateXML(QXmlStreamReader &reader);
+    void writeClimateXML(QXmlStreamWriter &writer) const;
+    bool readOptionsXML(QXmlStreamReader &reader);
+    void writeOptionsXML(QXmlStreamWriter &writer) const;
 
 private:
     ClimateCondition &climate(bool warmSide, bool summer);

@@ -6,6 +6,9 @@
 #include "AssessmentConditions.h"
 #include "MaterialLayer.h"
 
+class QXmlStreamReader;
+class QXmlStreamWriter;
+
 /*! The input of one assessment: the construction (layers from the warm, interior side at index 0
     to the cold, exterior side), the climate and period lengths, and an error state telling
     whether the input can be calculated. Value type. */
@@ -50,6 +53,11 @@ public:
         equal widths and equal materials. */
     bool operator==(const InputData &other) const;
     bool operator!=(const InputData &other) const { return !(*this == other); }
+
+    // The element "InputData" of the project file; defined in the io library (InputDataXML.cpp).
+    // readXML returns false on a reader error; bad input only sets the error state.
+    bool readXML(QXmlStreamReader &reader);
+    void writeXML(QXmlStreamWriter &writer) const;
 
 private:
     QVector<MaterialLayer> m_layers;

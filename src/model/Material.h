@@ -9,6 +9,9 @@
 #include "MaterialCategory.h"
 #include "MaterialFlag.h"
 
+class QXmlStreamReader;
+class QXmlStreamWriter;
+
 /*! One building material: identity, descriptive texts, the hygrothermal parameters of the
     Glaser calculation, a display colour and type flags. Plain value type, copied freely.
 
@@ -89,6 +92,11 @@ public:
 
     /*! A colour with three uniform random channels 0..255 and alpha 255. */
     static QColor randomColor();
+
+    // The element "Material" of the project file; defined in the io library (MaterialXML.cpp).
+    // readXML returns whether the material read is valid; file errors are raised on the reader.
+    bool readXML(QXmlStreamReader &reader);
+    void writeXML(QXmlStreamWriter &writer) const;
 
     QString name;
     MaterialCategory category;

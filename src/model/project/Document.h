@@ -1,0 +1,44 @@
+#ifndef DOCUMENT_H
+#define DOCUMENT_H
+
+#include "CalculationResults.h"
+#include "InputData.h"
+#include "ProjectInformation.h"
+
+class QXmlStreamReader;
+class QXmlStreamWriter;
+
+/*! One open project: the input data, the results of the last calculation on them and the
+    project information. Value type; assigning copies all three parts. */
+class Document {
+public:
+    /*! No layers, assessment type 2, reset results, default project information. */
+    Document() = default;
+
+    const InputData &inputData() const { return m_inputData; }
+    InputData &inputData() { return m_inputData; }
+
+    /*! Filled by the project's recalculation; read by the views. */
+    const CalculationResults &results() const { return m_results; }
+    CalculationResults &results() { return m_results; }
+
+    const ProjectInformation &projectInformation() const { return m_projectInformation; }
+    ProjectInformation &projectInformation() { return m_projectInformation; }
+    void setProjectInformation(const ProjectInformation &info) { m_projectInformation = info; }
+
+    /*! Reads a whole project file. The input data start afresh; the project information is
+        overwritten only where the file has a value. Returns false with the reader's error string
+        set when the file is not a project file or is broken; bad input values only set the error
+        state of the input data. */
+    bool readXML(QXmlStreamReader &reader);
+    /*! Writes the whole project file: declaration, document type, root element, input data and
+        project information, indented by 4 blanks, and ends the document. */
+    void writeXML(QXmlStreamWriter &writer) const;
+
+private:
+    InputData m_inputData;
+    CalculationResults m_results;
+    ProjectInformation m_projectInformation;
+};
+
+#endif // DOCUMENT_H
