@@ -1,0 +1,202 @@
+#include "Calculation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "GlaserStandardProcedure.h"
+#include "InputData.h"
+#include "ZMT_Exception.h"
+
+void Calculation::temperatureProfile(const std::vector<double> &R, double Rsi, double Rse, double Ti,
+                                     double Te, std::vector<double> &T) {
+    double sumR = 0;
+    for (double Ri : R)
+        sumR += Ri;
+    const double q = (Ti - Te) / (Rsi + sumR + Rse);
+    T.resize(R.size() + 1);
+    double behind = Rsi; // resistance between the warm air and the current interface
+    for (std::size_t k = 0; k < R.size(); ++k) {
+        T[k] = Ti - q * behind;
+        behind += R[k];
+    }
+    T[R.size()] = Ti - q * (Rsi + sumR);
+}
+
+void Calculation::vapourField(const std::vector<double> &Z, double pv_in, double pv_out,
+                              std::vector<double> &pv) {
+    double sumZ = 0;
+    for (double Zi : Z)
+        sumZ += Zi;
+    if (!(sumZ > 0) || !std::isfinite(sumZ))
+        throw ZMT::Exception("[vapor_field]  Error: R_vap == 0!", "[Calculation::vapor_field]");
+    const double g = (pv_in - pv_out) / sumZ;
+    pv.resize(Z.size() + 1);
+    double behind = 0;
+    for (std::size_t k = 0; k < Z.size(); ++k) {
+        pv[k] = pv_in - g * behind;
+        behind += Z[k];
+    }
+    pv[Z.size()] = pv_out;
+}
+
+void Calculation::calculate(const InputData &inputData, int heatFlowDirection) {
+    try {
+        run(inputData, heatFlowDirection);
+    } catch (const ZMT::Exception &e) {
+        m_messages << QString::fromStdString(e.what());
+        fail(CalculationResults::CS_AlgorithmFailure);
+    } catch (const std::exception &e) {
+        m_messages << QString::fromLocal8Bit(e.what());
+        fail(CalculationResults::CS_AlgorithmFailure);
+    } catch (...) {
+        m_messages << tr("Unknown error in calculation.");
+        fail(CalculationResults::CS_AlgorithmFailure);
+    }
+    rejectNonFiniteResults();
+}
+
+void Calculation::run(const InputData &inputData, int heatFlowDirection) {
+    // 1. A fresh record; d_total starts at 0 as well, so nothing accumulates over runs.
+    m_messages.clear();
+    m_results.reset();
+    const QVector<MaterialLayer> &layers = inputData.layers();
+    const int n = layers.size();
+    m_results.resize(n);
+
+    // 2.
+    if (n == 0) {
+        m_results.calcState = CalculationResults::CS_NoLayers;
+        return;
+    }
+    // 3.
+    if (inputData.errorState() == InputData::InvalidLayerWidth)
+        return; // calcState keeps its reset value 1
+
+    // 4.
+    for (int i = 0; i < n; ++i) {
+        const double d = layers[i].width();
+        if (!(d > 0) || !std::isfinite(d)) {
+            m_messages << tr("Invalid width %1 of <a href=\"layer-%2\">layer #%2</a>.")
+                              .arg(QString::number(d, 'g'))
+                              .arg(i + 1);
+            m_results.d_total = 0;
+            fail(CalculationResults::CS_InvalidInput);
+            return;
+        }
+        m_results.d_total += d;
+    }
+
+    // 5. Dry thermal values, also for input that fails later, so the views can show them.
+    const AssessmentConditions &ac = inputData.assessmentConditions();
+    bool conductivitiesOk = true;
+    for (int i = 0; i < n && conductivitiesOk; ++i) {
+        const double lambda = layers[i].lambdaEff(heatFlowDirection);
+        conductivitiesOk = lambda > 0 && std::isfinite(lambda);
+        if (conductivitiesOk)
+            m_results.R_layers[static_cast<std::size_t>(i)] = layers[i].width() / lambda;
+    }
+    if (conductivitiesOk) {
+        const double Rsi = ac.interiorClimate().surfaceResistance();
+        const double Rse = ac.exteriorClimate().surfaceResistance();
+        m_results.R_dry = 0;
+        for (double R : m_results.R_layers)
+            m_results.R_dry += R;
+        m_results.R_total_dry = m_results.R_dry + Rse + Rsi;
+        const double Ti = ac.interiorClimate().temperature();
+        const double Te = ac.exteriorClimate().temperature();
+        // An unusable climate gets no profile here; step 6 or 7 reports it.
+        if (m_results.R_total_dry > 0 && std::isfinite(m_results.R_total_dry) && std::isfinite(Ti) &&
+            std::isfinite(Te))
+            temperatureProfile(m_results.R_layers, Rsi, Rse, Ti, Te, m_results.T);
+    } else {
+        std::fill(m_results.R_layers.begin(), m_results.R_layers.end(), 0.0);
+    }
+
+    // 6.
+    if (inputData.errorState() == InputData::InvalidMaterial ||
+        inputData.errorState() == InputData::InvalidClimate)
+        return; // calcState keeps its reset value 1
+
+    // 7.
+    const GlaserStandardProcedure::Status status =
+        GlaserStandardProcedure::run(inputData, heatFlowDirection, m_results, m_messages);
+    if (status != GlaserStandardProcedure::Success) {
+        m_messages << tr("Error in Glaser-Calculation.");
+        fail(status == GlaserStandardProcedure::InvalidInput ? CalculationResults::CS_InvalidInput
+                                                             : CalculationResults::CS_AlgorithmFailure);
+        return;
+    }
+
+    // 8. The extended calculation with condensation zones, moisture storage and drying is not in
+    // place yet; until it is, calcState keeps its reset value 1 after a successful standard
+    // procedure. It will run here on the same record and message list.
+}
+
+void Calculation::fail(int calcState) {
+    m_results.calcState = calcState;
+    m_results.messages = m_messages;
+}
+
+namespace {
+
+/*! Zeroes non-finite values; returns whether there were any. */
+bool clean(double &value) {
+    if (std::isfinite(value))
+        return false;
+    value = 0;
+    return true;
+}
+
+bool clean(std::vector<double> &values) {
+    bool any = false;
+    for (double &v : values)
+        any = clean(v) || any;
+    return any;
+}
+
+} // namespace
+
+void Calculation::rejectNonFiniteResults() {
+    CalculationResults &r = m_results;
+    const char *bad = nullptr;
+    auto check = [&bad](auto &field, const char *name) {
+        if (clean(field) && !bad)
+            bad = name;
+    };
+    check(r.d_total, "d_total");
+    check(r.T_Glaser, "T_Glaser");
+    check(r.pv_Glaser, "pv_Glaser");
+    check(r.psat_Glaser, "psat_Glaser");
+    check(r.R_Glaser, "R_Glaser");
+    check(r.Z_Glaser, "Z_Glaser");
+    check(r.mc_Glaser, "mc_Glaser");
+    check(r.mev_Glaser, "mev_Glaser");
+    check(r.tev_Glaser, "tev_Glaser");
+    check(r.U, "U");
+    check(r.R_total_dry, "R_total_dry");
+    check(r.R_total, "R_total");
+    check(r.R_dry, "R_dry");
+    check(r.R, "R");
+    check(r.mc_0, "mc_0");
+    check(r.mc, "mc");
+    check(r.tau, "tau");
+    check(r.t_hyg, "t_hyg");
+    check(r.t_dry, "t_dry");
+    check(r.mev, "mev");
+    check(r.R_layers, "R_layers");
+    check(r.Z_layers, "Z_layers");
+    check(r.L_layers, "L_layers");
+    check(r.T, "T");
+    check(r.psat, "psat");
+    check(r.pv, "pv");
+    check(r.w_left, "w_left");
+    check(r.w_right, "w_right");
+    check(r.sk_Tavo, "sk_Tavo");
+    check(r.mc_layers, "mc_layers");
+    if (!bad)
+        return;
+    m_messages
+        << tr("The calculation gave a value of %1 that is not a finite number.").arg(QLatin1String(bad));
+    fail(CalculationResults::CS_AlgorithmFailure);
+}
