@@ -6,6 +6,7 @@
 #include "AssessmentConditions.h"
 #include "MaterialLayer.h"
 
+class LegacyTextStream;
 class QXmlStreamReader;
 class QXmlStreamWriter;
 
@@ -58,6 +59,12 @@ public:
     // readXML returns false on a reader error; bad input only sets the error state.
     bool readXML(QXmlStreamReader &reader);
     void writeXML(QXmlStreamWriter &writer) const;
+
+    // The "CLIMATE_LIST" and "STRUCTURE" blocks of first-generation project files, after their
+    // "{" line up to their "}"; defined in the io library (InputDataOld.cpp). False on the first
+    // problem, with an empty message when the file ends inside the block.
+    bool readClimateOld(LegacyTextStream &in, QString &errorMessage);
+    bool readConstructionOld(LegacyTextStream &in, QString &errorMessage);
 
 private:
     QVector<MaterialLayer> m_layers;

@@ -9,6 +9,7 @@
 #include "MaterialCategory.h"
 #include "MaterialFlag.h"
 
+class LegacyTextStream;
 class QXmlStreamReader;
 class QXmlStreamWriter;
 
@@ -97,6 +98,10 @@ public:
     // readXML returns whether the material read is valid; file errors are raised on the reader.
     bool readXML(QXmlStreamReader &reader);
     void writeXML(QXmlStreamWriter &writer) const;
+
+    // A "MATERIAL_DEFINITION" block of first-generation files, after its "{" line up to its "}";
+    // defined in the io library (MaterialOld.cpp). False with a message on the first problem.
+    bool readOld(LegacyTextStream &in, QString &errorMessage);
 
     QString name;
     MaterialCategory category;

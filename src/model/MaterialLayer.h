@@ -3,6 +3,8 @@
 
 #include "Material.h"
 
+class LegacyTextStream;
+
 /*! One layer of a construction: a material with a width in m.
 
     A material with an sd-value > 0 (foil, coating) defines the layer thickness itself:
@@ -42,6 +44,11 @@ public:
     /*! Equal widths (exact) and equal materials (Material equality). */
     bool operator==(const MaterialLayer &other) const;
     bool operator!=(const MaterialLayer &other) const { return !(*this == other); }
+
+    // A "LAYER_DEFINITION" block of first-generation project files, after its "{" line up to its
+    // "}"; defined in the io library (MaterialLayerOld.cpp). False on the first problem, with an
+    // empty message when the file ends inside the block.
+    bool readOld(LegacyTextStream &in, QString &errorMessage);
 
 private:
     double m_width = 0; ///< m
