@@ -1,6 +1,7 @@
 #ifndef DOCUMENT_H
 #define DOCUMENT_H
 
+#include "Calculation.h"
 #include "CalculationResults.h"
 #include "InputData.h"
 #include "ProjectInformation.h"
@@ -8,7 +9,7 @@
 class QXmlStreamReader;
 class QXmlStreamWriter;
 
-/*! One open project: the input data, the results of the last calculation on them and the
+/*! One open project: the input data, the calculation with the results of its last run and the
     project information. Value type; assigning copies all three parts. */
 class Document {
 public:
@@ -18,9 +19,11 @@ public:
     const InputData &inputData() const { return m_inputData; }
     InputData &inputData() { return m_inputData; }
 
-    /*! Filled by the project's recalculation; read by the views. */
-    const CalculationResults &results() const { return m_results; }
-    CalculationResults &results() { return m_results; }
+    /*! Runs the Glaser calculation on the input data with the heat flow direction of the project
+        information. The input data should have been checked (InputData::check()) first. */
+    void calculate() { m_calculation.calculate(m_inputData, m_projectInformation.HeatFlowDirection); }
+    /*! The results of the last calculate(); a reset record before the first. Read by the views. */
+    const CalculationResults &results() const { return m_calculation.results(); }
 
     const ProjectInformation &projectInformation() const { return m_projectInformation; }
     ProjectInformation &projectInformation() { return m_projectInformation; }
@@ -37,7 +40,7 @@ public:
 
 private:
     InputData m_inputData;
-    CalculationResults m_results;
+    Calculation m_calculation; ///< holds the results of its last run
     ProjectInformation m_projectInformation;
 };
 

@@ -18,16 +18,6 @@ bool readLegacyProject(QFile &file, Document &document, QString &errorMessage) {
     return false;
 }
 
-// STAND-IN for the Glaser calculation, used until the calculation library provides it: keeps the
-// results record consistent with the input (no layers, or not calculated) and nothing more.
-void standInCalculation(const InputData &input, int heatFlowDirection, CalculationResults &results) {
-    Q_UNUSED(heatFlowDirection)
-    results.reset();
-    results.resize(input.layers().size());
-    results.calcState =
-        input.layers().isEmpty() ? CalculationResults::CS_NoLayers : CalculationResults::CS_InvalidInput;
-}
-
 } // namespace
 
 Project &Project::instance() {
@@ -59,9 +49,8 @@ void Project::setModified(int modType) {
 }
 
 void Project::recalculate() {
-    InputData &input = m_document->inputData();
-    input.check();
-    standInCalculation(input, m_document->projectInformation().HeatFlowDirection, m_document->results());
+    m_document->inputData().check();
+    m_document->calculate();
 }
 
 bool Project::read(const QString &fileName, QString &errorMessage) {
@@ -114,7 +103,9 @@ bool Project::write(const QString &fileName) const {
                          ZMT::MSG_ERROR, "[Project::write]");
         return false;
     }
-    if (!write(file)) {
+    // QSaveFile::commit() does not notice a failure of its final flush and would rename a
+    // truncated file over the old one, so the flush is checked here.
+    if (!write(file) || !file.flush()) {
         ZMT::postMessage("Error writing '" + fileName.toStdString() +
                              "': " + file.errorString().toStdString(),
                          ZMT::MSG_ERROR, "[Project::write]");
