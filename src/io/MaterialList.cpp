@@ -9,6 +9,8 @@
 
 #include "CurrentLanguage.h"
 #include "Directories.h"
+#include "LegacyMaterialList.h"
+#include "LegacyMaterialReader.h"
 #include "MaterialFile.h"
 #include "MaterialIdCounter.h"
 #include "MaterialRecord.h"
@@ -26,32 +28,6 @@ MaterialList *s_instance = nullptr;
 void logMessage(const QString &text, int type, const char *location) {
     ZMT::postMessage(text.toStdString() + (type == ZMT::MSG_PROGRESS ? "\n" : ""), type, location);
 }
-
-// Category names of older German material lists.
-struct GermanCategory {
-    const char16_t *name;
-    int category;
-};
-
-const GermanCategory GermanCategories[] = {
-    {u"Natursteine", 3},
-    {u"Mauersteine", 2},
-    {u"Mauerwerk", 2},
-    {u"Putze/Mörtel/Estriche", 1},
-    {u"Putze, Mörtel und Ausfachungen", 1},
-    {u"Beton/Betonbauteile", 4},
-    {u"Zementhaltige Baustoffe", 4},
-    {u"Wärmedämmstoffe", 5},
-    {u"Dämmstoffe", 5},
-    {u"Holz/Holzwerkstoffe", 7},
-    {u"Holz", 7},
-    {u"Sonstiges", 12},
-    {u"Abdichtungen/Folien", 11},
-    {u"Folien und Abdichtungsstoffe", 11},
-    {u"Bauplatten", 6},
-    {u"Fassadenbekleidungen, Bodenbeläge und Eindeckungen", 10},
-    {u"Erden und Böden", 9},
-};
 
 } // namespace
 
@@ -276,18 +252,11 @@ QList<Material> MaterialList::readUserFile(const QString &path, bool *complete) 
 }
 
 bool MaterialList::import1_9(const QString &path, QList<Material> &materials, QString &errorMessage) {
-    Q_UNUSED(path)
-    materials.clear();
-    errorMessage = tr("[T2_MaterialList read_1_9_list]  Material lists of TAVO 1 cannot be imported by this "
-                      "version of the program.");
-    return false;
+    return LegacyMaterialList::import1_9(path, materials, errorMessage);
 }
 
 int MaterialList::categoryFromGermanName(const QString &text) {
-    for (const GermanCategory &c : GermanCategories)
-        if (text == QString::fromUtf16(c.name))
-            return c.category;
-    return MaterialCategory::fromName(text);
+    return LegacyMaterialReader::categoryFromGermanName(text);
 }
 
 Material MaterialList::airLayerMaterial() {

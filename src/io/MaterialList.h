@@ -82,8 +82,9 @@ public:
         damage are returned. */
     static QList<Material> readUserFile(const QString &path, bool *complete = nullptr);
 
-    /*! Imports a material list of the first program generation (text format). False with
-        \a errorMessage set when the file cannot be imported. */
+    /*! Imports a material list of the first program generation (text format); every material
+        gets the next user id. False with \a errorMessage set (nothing imported) when the file
+        cannot be read. */
     static bool import1_9(const QString &path, QList<Material> &materials, QString &errorMessage);
 
     /*! Category number of a German category text of older material lists (or of a translated

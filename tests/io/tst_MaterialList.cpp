@@ -60,8 +60,6 @@ private slots:
     void writeFailureIsLogged();
     void builtInFilesIndexesAndEditing();
     void airLayerMaterial();
-    void categoryFromGermanName_data();
-    void categoryFromGermanName();
     void startUpLoadsBuiltInMaterials();
     void listingHasTheTableValues();
 
@@ -284,25 +282,6 @@ void tst_MaterialList::airLayerMaterial() {
     QCOMPARE(air.productCodes, QVector<int>({0, 1, 2, 6, 7, 8}));
     QCOMPARE(air.materialId, 0);
     QVERIFY(air.isValid());
-}
-
-void tst_MaterialList::categoryFromGermanName_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("category");
-    QTest::newRow("umlaut") << QString::fromUtf8("Putze/Mörtel/Estriche") << 1;
-    QTest::newRow("long name") << QString::fromUtf8("Fassadenbekleidungen, Bodenbeläge und Eindeckungen")
-                               << 10;
-    QTest::newRow("Holz") << "Holz" << 7;
-    QTest::newRow("Erden") << QString::fromUtf8("Erden und Böden") << 9;
-    QTest::newRow("English name") << "Timber" << 7;
-    QTest::newRow("case differs") << "holz" << -1;
-    QTest::newRow("unknown") << "Unknown" << -1;
-}
-
-void tst_MaterialList::categoryFromGermanName() {
-    QFETCH(QString, text);
-    QFETCH(int, category);
-    QCOMPARE(MaterialList::categoryFromGermanName(text), category);
 }
 
 void tst_MaterialList::startUpLoadsBuiltInMaterials() {
