@@ -59,7 +59,6 @@ private slots:
     void writeFailureIsLogged_data();
     void writeFailureIsLogged();
     void builtInFilesIndexesAndEditing();
-    void airLayerMaterial();
     void startUpLoadsBuiltInMaterials();
     void listingHasTheTableValues();
 
@@ -266,22 +265,6 @@ void tst_MaterialList::builtInFilesIndexesAndEditing() {
     QVERIFY(!list.removeUserMaterial(12));
     QVERIFY(list.removeUserMaterial(id));
     QVERIFY(!list.material(id));
-}
-
-void tst_MaterialList::airLayerMaterial() {
-    const Material air = MaterialList::airLayerMaterial();
-    QCOMPARE(air.name, QString("Air space (not ventilated)"));
-    QVERIFY(air.notes.startsWith("Thermal conductivity will be calculated") &&
-            air.notes.contains("6946 5.3.Vapor diffusion"));
-    QCOMPARE(air.category.value(), 12);
-    QCOMPARE(air.rho, 1.23);
-    QCOMPARE(air.lambda, 0.025);
-    QVERIFY(air.mu == 1.0 && air.mu_min == 1.0 && air.mu_max == 1.0);
-    QVERIFY(air.w_80 == 1e-5 && air.w_sat == 1.0 && air.m_Aw == 0.0);
-    QVERIFY(air.isAir() && !air.isWood() && !air.isWoodBased() && !air.isFoil());
-    QCOMPARE(air.productCodes, QVector<int>({0, 1, 2, 6, 7, 8}));
-    QCOMPARE(air.materialId, 0);
-    QVERIFY(air.isValid());
 }
 
 void tst_MaterialList::startUpLoadsBuiltInMaterials() {
