@@ -1,0 +1,38 @@
+#ifndef CHECKROW_H
+#define CHECKROW_H
+
+#include <QString>
+
+/*! One line of the assessment: a requirement and whether the construction meets it. The report,
+    the results view and the batch program all show the same lines.
+
+    label and value are rich text (HTML) ready for display, numbers already in the current
+    locale. value is what stands in the verdict column: the verdict text, or for the temperature
+    factor the factor itself (red when it fails). A line that only explains the line above has no
+    verdict and an empty value. */
+struct CheckRow {
+    /*! What a line checks. */
+    enum Kind {
+        MinimumThermalResistance,   ///< DIN 4108-2 table 3
+        TemperatureFactor,          ///< DIN 4108-2 fRsi
+        CondensateMassCapillary,    ///< DIN 4108-3, Mc below 1.0 kg/m²
+        CondensateMassNonCapillary, ///< DIN 4108-3, Mc below 0.5 kg/m²
+        NonCapillaryLimit,          ///< edition and water uptake limit (no verdict)
+        WoodMoisture,               ///< DIN 4108-3, wood
+        WoodBasedMoisture,          ///< DIN 4108-3, wood-based material
+        DryingTime,                 ///< DIN 4108-3, drying within 90 days
+        DryingReserve               ///< DIN 68800-2
+    };
+
+    enum Verdict { NoVerdict, NotFulfilled, Fulfilled };
+
+    Kind kind = MinimumThermalResistance;
+    QString label;
+    QString value;
+    Verdict verdict = NoVerdict;
+
+    bool isFulfilled() const { return verdict == Fulfilled; }
+    bool hasVerdict() const { return verdict != NoVerdict; }
+};
+
+#endif // CHECKROW_H
