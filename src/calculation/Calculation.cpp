@@ -62,13 +62,13 @@ void Calculation::run(const InputData &inputData, int heatFlowDirection) {
     m_results.reset();
     const QVector<MaterialLayer> &layers = inputData.layers();
     const int n = layers.size();
-    m_results.resize(n);
 
-    // 2.
+    // 2. Nothing to size either: the vectors stay empty.
     if (n == 0) {
         m_results.calcState = CalculationResults::CS_NoLayers;
         return;
     }
+    m_results.resize(n);
     // 3.
     if (inputData.errorState() == InputData::InvalidLayerWidth)
         return; // calcState keeps its reset value 1
@@ -173,6 +173,9 @@ void Calculation::rejectNonFiniteResults() {
     check(r.mc_Glaser, "mc_Glaser");
     check(r.mev_Glaser, "mev_Glaser");
     check(r.tev_Glaser, "tev_Glaser");
+    // The standard procedure checks its own results; this only guards against a slip.
+    if (bad)
+        r.glaserCase = CalculationResults::GC_InvalidInput;
     check(r.U, "U");
     check(r.R_total_dry, "R_total_dry");
     check(r.R_total, "R_total");
@@ -194,7 +197,8 @@ void Calculation::rejectNonFiniteResults() {
     check(r.w_right, "w_right");
     check(r.sk_Tavo, "sk_Tavo");
     check(r.mc_layers, "mc_layers");
-    if (!bad)
+    // Failures that were reported already only get their numbers cleaned.
+    if (!bad || r.calcState == CalculationResults::CS_AlgorithmFailure)
         return;
     m_messages
         << tr("The calculation gave a value of %1 that is not a finite number.").arg(QLatin1String(bad));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include <QCoreApplication>
 
@@ -24,16 +25,23 @@ bool usable(double value) {
     return std::isfinite(value) && value > 0;
 }
 
-QString tr(const char *text) {
+/*! Texts are marked with QT_TRANSLATE_NOOP where they are written, so lupdate finds them. */
+QString translated(const char *text) {
     return QCoreApplication::translate("Calculation", text);
 }
 
 QString layerMessage(const char *text, double value, int layerIndex) {
-    return tr(text).arg(QString::number(value, 'g')).arg(layerIndex + 1);
+    return translated(text).arg(QString::number(value, 'g')).arg(layerIndex + 1);
 }
 
 QString notFiniteMessage(const char *field) {
-    return tr("Result %1 of the Glaser-Calculation is not a finite number.").arg(QLatin1String(field));
+    return QCoreApplication::translate("Calculation",
+                                       "Result %1 of the Glaser-Calculation is not a finite number.")
+        .arg(QLatin1String(field));
+}
+
+bool allFinite(const std::vector<double> &values) {
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
 /*! Runs of adjacent interfaces as (first, last). */
@@ -123,16 +131,20 @@ GlaserStandardProcedure::Status GlaserStandardProcedure::run(const InputData &in
         const double d = layer.width();
         const double mu = layer.muEff();
         if (!usable(mu)) {
-            messages << layerMessage("Invalid mu %1 of material in <a href=\"layer-%2\">layer #%2</a>.", mu,
-                                     i);
+            messages << layerMessage(
+                QT_TRANSLATE_NOOP("Calculation",
+                                  "Invalid mu %1 of material in <a href=\"layer-%2\">layer #%2</a>."),
+                mu, i);
             return InvalidInput;
         }
         r.Z_Glaser[static_cast<std::size_t>(i)] = d * mu / Delta0;
         const double lambda = layer.lambdaEff(heatFlowDirection);
         if (!usable(lambda)) {
             messages << layerMessage(
-                "Invalid thermal conductivity %1 of material in <a href=\"layer-%2\">layer #%2</a>.", lambda,
-                i);
+                QT_TRANSLATE_NOOP(
+                    "Calculation",
+                    "Invalid thermal conductivity %1 of material in <a href=\"layer-%2\">layer #%2</a>."),
+                lambda, i);
             return InvalidInput;
         }
         r.R_Glaser[static_cast<std::size_t>(i)] = d / lambda;
@@ -143,12 +155,13 @@ GlaserStandardProcedure::Status GlaserStandardProcedure::run(const InputData &in
     const double Rse = ac.exteriorClimate().surfaceResistance();
     bool surfacesOk = true;
     if (!usable(Rse)) {
-        messages << tr("Invalid surface resistance outside") + QLatin1Char(' ') + QString::number(Rse, 'g') +
-                        QLatin1Char('.');
+        messages << QCoreApplication::translate("Calculation", "Invalid surface resistance outside") +
+                        QLatin1Char(' ') + QString::number(Rse, 'g') + QLatin1Char('.');
         surfacesOk = false;
     }
     if (!usable(Rsi)) {
-        messages << tr("Invalid surface resistance inside)") + QString::number(Rsi, 'g') + QLatin1Char('.');
+        messages << QCoreApplication::translate("Calculation", "Invalid surface resistance inside)") +
+                        QString::number(Rsi, 'g') + QLatin1Char('.');
         surfacesOk = false;
     }
     if (!surfacesOk)
@@ -169,6 +182,16 @@ GlaserStandardProcedure::Status GlaserStandardProcedure::run(const InputData &in
     r.psat_Glaser.resize(nn + 1);
     for (std::size_t k = 0; k <= nn; ++k)
         r.psat_Glaser[k] = saturationPressureExponential(r.T_Glaser[k]);
+
+    // A climate outside the range of the formulas would carry NaN into every decision below.
+    for (const auto &profile :
+         {std::make_pair(&r.T_Glaser, "T_Glaser"), std::make_pair(&r.psat_Glaser, "psat_Glaser"),
+          std::make_pair(&r.pv_Glaser, "pv_Glaser")}) {
+        if (!allFinite(*profile.first)) {
+            messages << notFiniteMessage(profile.second);
+            return AlgorithmError;
+        }
+    }
 
     const std::vector<double> &psat = r.psat_Glaser;
     const std::vector<double> &pv = r.pv_Glaser;
