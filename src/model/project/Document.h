@@ -38,6 +38,12 @@ public:
         project information, indented by 4 blanks, and ends the document. */
     void writeXML(QXmlStreamWriter &writer) const;
 
+    /*! Reads a project file of the first program generation (defined in DocumentOld.cpp). The
+        input data start afresh; the project information is overwritten only where the file has a
+        value; the results are reset. On failure returns false with \a errorMessage set and leaves
+        the document unchanged. */
+    bool readOld(const QString &fileName, QString &errorMessage);
+
 private:
     InputData m_inputData;
     Calculation m_calculation; ///< holds the results of its last run

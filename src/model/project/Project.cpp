@@ -10,12 +10,9 @@
 
 namespace {
 
-// First-generation project files; until their reader exists every such file is refused.
+// First-generation project files.
 bool readLegacyProject(QFile &file, Document &document, QString &errorMessage) {
-    Q_UNUSED(file)
-    Q_UNUSED(document)
-    errorMessage = Project::tr("Project files of the first program generation (TAVO 1) cannot be read yet.");
-    return false;
+    return document.readOld(file.fileName(), errorMessage);
 }
 
 } // namespace
