@@ -1,0 +1,139 @@
+#include "DiagramView.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QResizeEvent>
+#include <QSvgGenerator>
+
+#include <cstdlib>
+
+#include "DiagramScene.h"
+#include "Settings.h"
+
+namespace {
+
+// Width in device pixels of the printable area of an A4 page of \a printer.
+double a4PageWidth(QPrinter &printer) {
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    return printer.pageLayout().paintRectPixels(printer.resolution()).width();
+}
+
+} // namespace
+
+DiagramView::DiagramView(QWidget *parent)
+    : QGraphicsView(parent), m_scene(new DiagramScene(true, nullptr, this)) {
+    setScene(m_scene);
+    setInteractive(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setCacheMode(QGraphicsView::CacheBackground);
+    setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
+    setOptimizationFlags(QGraphicsView::DontSavePainterState | QGraphicsView::DontAdjustForAntialiasing);
+    setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    policy.setHorizontalStretch(1);
+    policy.setVerticalStretch(1);
+    setSizePolicy(policy);
+}
+
+void DiagramView::setupDiagram(QPaintDevice *device, const InputData &inputData,
+                               const CalculationResults &results, double resolutionFactor) {
+    m_inputData = inputData;
+    m_results = results;
+    m_resolutionFactor = resolutionFactor;
+    m_paintDevice = device;
+    rebuild();
+    show();
+}
+
+void DiagramView::setData(const InputData &inputData, const CalculationResults &results,
+                          double resolutionFactor) {
+    setupDiagram(this, inputData, results, resolutionFactor);
+}
+
+void DiagramView::setDiagramType(int kind) {
+    m_diagramType = kind;
+    if (m_paintDevice != nullptr)
+        setupDiagram(m_paintDevice, m_inputData, m_results, m_resolutionFactor);
+}
+
+void DiagramView::rebuild() {
+    m_layoutSize = size();
+    const QRectF frame(m_margin, m_margin, width() - 2 * m_margin, height() - 2 * m_margin);
+    m_scene->setupDiagram(frame, m_paintDevice, m_resolutionFactor, m_results, m_inputData, m_diagramType);
+}
+
+void DiagramView::resizeEvent(QResizeEvent *event) {
+    QGraphicsView::resizeEvent(event);
+    if (m_paintDevice == nullptr)
+        return;
+    // Measured against the size of the last rebuild, so a slow drag in small steps still redraws.
+    const QSize now = event->size();
+    if (std::abs(now.width() - m_layoutSize.width()) >= m_margin ||
+        std::abs(now.height() - m_layoutSize.height()) >= m_margin)
+        rebuild();
+}
+
+QSize DiagramView::exportSize() const {
+    if (width() <= 0 || height() <= 0)
+        return QSize();
+    QPrinter printer(QPrinter::ScreenResolution);
+    const double f = a4PageWidth(printer) / width();
+    return QSize(int(width() * f), int(height() * f));
+}
+
+void DiagramView::renderTemporary(QPaintDevice *device, const QSizeF &size) const {
+    const QRectF frame(QPointF(0, 0), size);
+    DiagramScene scene(true, device);
+    scene.setupDiagram(frame, device, 1.0, m_results, m_inputData, m_diagramType);
+    QPainter painter(device);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    scene.render(&painter, frame, frame);
+}
+
+void DiagramView::exportPixmap(QPixmap &pixmap) const {
+    const QSize size = exportSize();
+    pixmap = QPixmap(size);
+    if (size.isEmpty())
+        return;
+    pixmap.fill(Qt::white);
+    renderTemporary(&pixmap, size);
+}
+
+void DiagramView::exportSvg(QIODevice *device) const {
+    const QSize size = exportSize();
+    if (device == nullptr || size.isEmpty())
+        return;
+    QSvgGenerator generator;
+    generator.setOutputDevice(device);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    // Same resolution as the pixmap export, so text keeps its size relative to the drawing.
+    generator.setResolution(QPrinter(QPrinter::ScreenResolution).resolution());
+    generator.setTitle(exportTitle(m_diagramType));
+    generator.setDescription(Settings::instance().m_lastProjectFile);
+    renderTemporary(&generator, size);
+}
+
+void DiagramView::printDiagram(QPrinter *printer) const {
+    if (printer == nullptr || width() <= 0)
+        return;
+    const double pageWidth = a4PageWidth(*printer);
+    const double f = pageWidth / width();
+    renderTemporary(printer, QSizeF(pageWidth, height() * f));
+}
+
+QString DiagramView::exportTitle(int kind) {
+    switch (kind) {
+    case 2:
+        return tr("Vapour pressure diagram");
+    case 3:
+        return tr("Water content diagram");
+    default:
+        return tr("Construction Sketch");
+    }
+}
