@@ -56,8 +56,8 @@ private slots:
     void airLayers();
 
     void noLayers();
-    void errorStateWidth();
-    void widthZeroAtPosition3();
+    void invalidWidth_data();
+    void invalidWidth();
     void invalidInputKeepsDryValues_data();
     void invalidInputKeepsDryValues();
     void successfulRunLeavesCalcState();
@@ -160,26 +160,28 @@ void tst_Calculation::noLayers() {
     QVERIFY(calc.results() == expected);
 }
 
-void tst_Calculation::errorStateWidth() {
-    InputData input = construction({{0.1, 0.04, 1}, {0.0, 0.13, 200}});
-    QCOMPARE(input.errorState(), int(InputData::InvalidLayerWidth));
-    Calculation calc;
-    calc.calculate(input, Material::HeatFlowHorizontal);
-    QCOMPARE(calc.results().calcState, int(CalculationResults::CS_InvalidInput));
-    QCOMPARE(calc.results().d_total, 0.0);
-    QVERIFY(calc.results().messages.isEmpty());
+void tst_Calculation::invalidWidth_data() {
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("error state of the input check") << true << QStringList();
+    QTest::newRow("unchecked input") << false
+                                     << QStringList{"Invalid width 0 of <a href=\"layer-3\">layer #3</a>."};
 }
 
-void tst_Calculation::widthZeroAtPosition3() {
+void tst_Calculation::invalidWidth() {
+    QFETCH(bool, checked);
+    QFETCH(QStringList, messages);
     InputData input = construction({{0.1, 0.04, 1}, {0.2, 0.04, 1}, {0.0, 0.13, 200}});
-    input.setErrorState(InputData::NoError); // unchecked input must not slip through either
+    QCOMPARE(input.errorState(), int(InputData::InvalidLayerWidth));
+    if (!checked)
+        input.setErrorState(InputData::NoError);
     Calculation calc;
     calc.calculate(input, Material::HeatFlowHorizontal);
     const CalculationResults &r = calc.results();
     QCOMPARE(r.calcState, int(CalculationResults::CS_InvalidInput));
     QCOMPARE(r.d_total, 0.0);
-    QCOMPARE(r.messages, QStringList{"Invalid width 0 of <a href=\"layer-3\">layer #3</a>."});
-    QCOMPARE(calc.messages(), r.messages);
+    QCOMPARE(r.messages, messages);
+    QCOMPARE(calc.messages(), messages);
 }
 
 void tst_Calculation::invalidInputKeepsDryValues_data() {

@@ -31,35 +31,9 @@ Q_DECLARE_METATYPE(Change)
 class tst_CalculationResults : public QObject {
     Q_OBJECT
 private slots:
-    void resetValues();
-    void resize();
     void equality_data();
     void equality();
-    void uValueUsesStandardSurfaceResistances();
 };
-
-void tst_CalculationResults::resetValues() {
-    CalculationResults r = filled();
-    r.reset();
-    QCOMPARE(r.calcState, 1);
-    QCOMPARE(r.glaserCase, 1);
-    QCOMPARE(r.kFirst_Glaser, -1);
-    QCOMPARE(r.kLast_Glaser, -1);
-    QCOMPARE(r.d_total, 0.0);
-    QCOMPARE(r.mc, 0.0);
-    QVERIFY(r.T_Glaser.empty() && r.zones.empty() && r.condRanges_Glaser.empty() && r.messages.isEmpty());
-    QVERIFY(r == CalculationResults());
-}
-
-void tst_CalculationResults::resize() {
-    CalculationResults r;
-    r.resize(3);
-    QCOMPARE(int(r.R_layers.size()), 3);
-    QCOMPARE(int(r.mc_layers.size()), 3);
-    QCOMPARE(int(r.T.size()), 4);
-    QCOMPARE(int(r.pv_Glaser.size()), 4);
-    QVERIFY(r.zones.empty());
-}
 
 void tst_CalculationResults::equality_data() {
     QTest::addColumn<Change>("change");
@@ -79,13 +53,6 @@ void tst_CalculationResults::equality() {
     QVERIFY(a == b);
     change(b);
     QVERIFY(a != b);
-}
-
-void tst_CalculationResults::uValueUsesStandardSurfaceResistances() {
-    CalculationResults r;
-    r.R_dry = 2.83;
-    r.R_total_dry = 5; // whatever the climate said
-    QVERIFY2(qAbs(r.U_ISO6946() - 1 / 3.0) < 1e-12, qPrintable(QString::number(r.U_ISO6946(), 'g', 17)));
 }
 
 QTEST_GUILESS_MAIN(tst_CalculationResults)

@@ -57,8 +57,6 @@ private slots:
 
     void referenceExamples_data();
     void referenceExamples();
-    void stringInsteadOfStraightLine_data();
-    void stringInsteadOfStraightLine();
     void condensationInterfaces_data();
     void condensationInterfaces();
     void touchingInterface_data();
@@ -73,7 +71,9 @@ private slots:
 // The examples were worked by hand in tests/data/calculation/glaser_reference.py: the DIN 4108-3
 // table method with the graphical tangent rule for the vapour pressure, written without the C++
 // code. glaser_reference.json holds its figures as printed (glaser_reference.txt the whole
-// worked tables); the calculation has to agree to every printed digit.
+// worked tables); the calculation has to agree to every printed digit. In B and H the straight
+// vapour line runs above saturation at two interfaces while the real pressure touches only one:
+// taking the straight line would give a zone with 0.081 kg/m² in B instead of a plane with 0.885.
 void tst_GlaserStandardProcedure::referenceExamples_data() {
     QTest::addColumn<QJsonObject>("example");
     QFile file(QStringLiteral(TAVO_TEST_DATA_DIR "/calculation/glaser_reference.json"));
@@ -122,34 +122,6 @@ void tst_GlaserStandardProcedure::referenceExamples() {
     comparePrinted("mc", r.mc_Glaser, example["mc"].toString());
     comparePrinted("mev", r.mev_Glaser, example["mev"].toString());
     comparePrinted("tev in days", r.tev_Glaser / Day, example["tev_days"].toString());
-}
-
-// The straight vapour line runs above saturation at more interfaces than the real pressure
-// (the taut string) touches; only the touching ones condense.
-void tst_GlaserStandardProcedure::stringInsteadOfStraightLine_data() {
-    QTest::addColumn<LayerSpecs>("layers");
-    QTest::addColumn<int>("aboveOnlyOnLine");
-    QTest::addColumn<double>("mc");
-    QTest::newRow("vapour retarder behind thin insulation")
-        << LayerSpecs{{0.15, 0.035, 2}, {0.05, 0.04, 2}, {0.02, 0.13, 1000}, {0.15, 0.035, 2}} << 1 << 0.8853;
-    QTest::newRow("open outer board behind a tight one") << LayerSpecs{{0.0125, 0.25, 8},
-                                                                       {0.10, 0.04, 1},
-                                                                       {0.015, 0.13, 200},
-                                                                       {0.10, 0.04, 1},
-                                                                       {0.008, 0.35, 50}}
-                                                         << 4 << 0.8709;
-}
-
-void tst_GlaserStandardProcedure::stringInsteadOfStraightLine() {
-    QFETCH(LayerSpecs, layers);
-    QFETCH(int, aboveOnlyOnLine);
-    QFETCH(double, mc);
-    const CalculationResults r = calculate(construction(layers));
-    const std::size_t k = std::size_t(aboveOnlyOnLine);
-    QVERIFY2(r.pv_Glaser[k] > r.psat_Glaser[k], "the straight line should exceed saturation here");
-    QCOMPARE(r.glaserCase, int(CalculationResults::GC_OnePlane));
-    QCOMPARE(planesOf(r), std::vector<int>{2});
-    VERIFY_NEAR("mc", r.mc_Glaser, mc, 5e-5);
 }
 
 void tst_GlaserStandardProcedure::condensationInterfaces_data() {
