@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include <QTemporaryDir>
-#include <QTextCodec>
 
 #include <cmath>
 #include <locale>
@@ -240,12 +239,11 @@ void tst_LegacyReader::encodingsAndLineEnds_data() {
     QTest::addColumn<bool>("utf8");
     QTest::addColumn<bool>("bom");
     QTest::addColumn<bool>("lf");
-    for (const char *f : {"wall.tpj", "timber-frame-version-1.3.tpj"}) {
-        QTest::addRow("%s utf-8", f) << f << true << false << false;
-        QTest::addRow("%s utf-8 bom", f) << f << true << true << false;
-        QTest::addRow("%s lf", f) << f << false << false << true;
-        QTest::addRow("%s utf-8 lf", f) << f << true << false << true;
-    }
+    // The wall has umlauts in project texts, names and notes.
+    QTest::newRow("utf-8") << "wall.tpj" << true << false << false;
+    QTest::newRow("utf-8 bom") << "wall.tpj" << true << true << false;
+    QTest::newRow("lf") << "wall.tpj" << false << false << true;
+    QTest::newRow("utf-8 lf") << "wall.tpj" << true << false << true;
 }
 
 void tst_LegacyReader::encodingsAndLineEnds() {
