@@ -14,6 +14,7 @@
 #include "CurrentLanguage.h"
 #include "Directories.h"
 #include "MainWindow.h"
+#include "MaterialList.h"
 #include "Settings.h"
 #include "StartUp.h"
 #include "ZMT_Exception.h"
@@ -84,6 +85,7 @@ int main(int argc, char *argv[]) {
     if (StartUp::installTranslations(languageId, translationsDir(), *qtTranslator, *appTranslator, log))
         settings.m_languageId = languageId;
     CurrentLanguage::instance().setId(languageId);
+    MaterialList::instance(); // reads the built-in and user materials, now that the language is known
 
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
