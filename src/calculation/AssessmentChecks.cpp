@@ -8,12 +8,6 @@
 
 namespace {
 
-const char *const Context = "ReportFrameConclusions";
-
-QString tr(const char *text) {
-    return QCoreApplication::translate(Context, text);
-}
-
 // Numbers in the user's locale, without group separators.
 QString number(double value, char format, int precision) {
     QLocale locale;
@@ -60,8 +54,10 @@ bool AssessmentChecks::allFulfilled() const {
 
 QString AssessmentChecks::verdictText(bool fulfilled) {
     if (fulfilled)
-        return QStringLiteral("<b>%1</b>").arg(tr("Requirement fulfilled"));
-    return QStringLiteral("<font color=\"#FF0000\"><b>%1</b></font>").arg(tr("Requirement not fulfilled"));
+        return QStringLiteral("<b>%1</b>")
+            .arg(QCoreApplication::translate("ReportFrameConclusions", "Requirement fulfilled"));
+    return QStringLiteral("<font color=\"#FF0000\"><b>%1</b></font>")
+        .arg(QCoreApplication::translate("ReportFrameConclusions", "Requirement not fulfilled"));
 }
 
 bool AssessmentChecks::hasValidCondensationResult(int calcState) {
@@ -80,20 +76,22 @@ bool AssessmentChecks::hasValidCondensationResult(int calcState) {
 QString AssessmentChecks::editionCheckText(int accordanceType) {
     switch (accordanceType) {
     case AssessmentSettings::DIN4108_3_2001:
-        return tr("Check according DIN 4108-3 2001");
+        return QCoreApplication::translate("ReportFrameConclusions", "Check according DIN 4108-3 2001");
     case AssessmentSettings::DIN4108_3_2014:
-        return tr("Check according DIN 4108-3 2014");
+        return QCoreApplication::translate("ReportFrameConclusions", "Check according DIN 4108-3 2014");
     case AssessmentSettings::DIN4108_3_2018_2024:
-        return tr("Check according DIN 4108-3 2018 and 2024");
+        return QCoreApplication::translate("ReportFrameConclusions",
+                                           "Check according DIN 4108-3 2018 and 2024");
     default:
-        return tr("Check accordinguser defined data");
+        return QCoreApplication::translate("ReportFrameConclusions", "Check accordinguser defined data");
     }
 }
 
 CheckRow AssessmentChecks::minimumThermalResistanceRow(double R_dry, int edition, int elementId) {
     const double required = MinimumHeatResistance::minimumR(edition, elementId);
     const QString label =
-        tr("%1 row %2, thermal resistance  R >= %L3 m<sup>2</sup>K/W")
+        QCoreApplication::translate("ReportFrameConclusions",
+                                    "%1 row %2, thermal resistance  R >= %L3 m<sup>2</sup>K/W")
             .arg(MinimumHeatResistance::editionName(edition),
                  MinimumHeatResistance::rowLabel(edition, elementId), number(required, 'f', 2));
     return verdictRow(CheckRow::MinimumThermalResistance, label, R_dry >= required);
@@ -105,12 +103,16 @@ CheckRow AssessmentChecks::temperatureFactorRow(double thetaI, double phiI, doub
     const bool fulfilled = TemperatureFactorCheck::fulfilled(value, minimum);
     CheckRow row;
     row.kind = CheckRow::TemperatureFactor;
-    row.label =
-        tr("DIN 4108-2 Check for minmal <i>f</i><sub>Rsi</sub> &gt;= %L1").arg(number(minimum, 'f', 1));
+    row.label = QCoreApplication::translate("ReportFrameConclusions",
+                                            "DIN 4108-2 Check for minmal <i>f</i><sub>Rsi</sub> &gt;= %L1")
+                    .arg(number(minimum, 'f', 1));
     row.verdict = fulfilled ? CheckRow::Fulfilled : CheckRow::NotFulfilled;
-    row.value = (fulfilled ? tr("<i>f</i><sub>Rsi</sub> = %L1")
-                           : tr("<i>f</i><sub>Rsi</sub> = <font color=\"#FF0000\"><b>%L1</b></font>"))
-                    .arg(number(value, 'f', 2));
+    row.value =
+        (fulfilled ? QCoreApplication::translate("ReportFrameConclusions", "<i>f</i><sub>Rsi</sub> = %L1")
+                   : QCoreApplication::translate(
+                         "ReportFrameConclusions",
+                         "<i>f</i><sub>Rsi</sub> = <font color=\"#FF0000\"><b>%L1</b></font>"))
+            .arg(number(value, 'f', 2));
     return row;
 }
 
@@ -125,17 +127,22 @@ QVector<CheckRow> AssessmentChecks::din4108_3Rows(const CalculationResults &resu
     if (!criteria.zoneHasNonCapillaryLayer(results.zones)) {
         rows.append(
             verdictRow(CheckRow::CondensateMassCapillary,
-                       tr("DIN 4108-3 (with capillary suction) M<sub>c</sub> &lt;= 1.0kg/m<sup>2</sup>"),
+                       QCoreApplication::translate(
+                           "ReportFrameConclusions",
+                           "DIN 4108-3 (with capillary suction) M<sub>c</sub> &lt;= 1.0kg/m<sup>2</sup>"),
                        valid && mc < CapillaryLimit));
     } else {
         rows.append(
             verdictRow(CheckRow::CondensateMassNonCapillary,
-                       tr("DIN 4108-3 (no capillary suction) M<sub>c</sub> &lt;= 0.5kg/m<sup>2</sup>"),
+                       QCoreApplication::translate(
+                           "ReportFrameConclusions",
+                           "DIN 4108-3 (no capillary suction) M<sub>c</sub> &lt;= 0.5kg/m<sup>2</sup>"),
                        valid && mc < NonCapillaryLimit));
         CheckRow limit;
         limit.kind = CheckRow::NonCapillaryLimit;
         limit.label =
-            tr("%1 with A<sub>w</sub> &le; %2 kg/m<sup>2</sup>h<sup>0.5</sup>")
+            QCoreApplication::translate("ReportFrameConclusions",
+                                        "%1 with A<sub>w</sub> &le; %2 kg/m<sup>2</sup>h<sup>0.5</sup>")
                 .arg(editionCheckText(settings.m_accordanceType), number(criteria.awLimitPerHour(), 'g', 6));
         rows.append(limit);
     }
@@ -143,23 +150,32 @@ QVector<CheckRow> AssessmentChecks::din4108_3Rows(const CalculationResults &resu
     if (criteria.hasWoodChecks()) {
         const QString delta(QChar(0x0394));
         if (!criteria.woodBasedLayers().isEmpty())
-            rows.append(verdictRow(CheckRow::WoodBasedMoisture,
-                                   tr("DIN 4108-3 (Wood based material) %1u<sub>m</sub> &lt; 3%").arg(delta),
-                                   valid && criteria.woodBasedOk(mc)));
+            rows.append(verdictRow(
+                CheckRow::WoodBasedMoisture,
+                QCoreApplication::translate("ReportFrameConclusions",
+                                            "DIN 4108-3 (Wood based material) %1u<sub>m</sub> &lt; 3%")
+                    .arg(delta),
+                valid && criteria.woodBasedOk(mc)));
         else
             rows.append(verdictRow(CheckRow::WoodMoisture,
-                                   tr("DIN 4108-3 (Wood) %1u<sub>m</sub> &lt; 5%").arg(delta),
+                                   QCoreApplication::translate("ReportFrameConclusions",
+                                                               "DIN 4108-3 (Wood) %1u<sub>m</sub> &lt; 5%")
+                                       .arg(delta),
                                    valid && criteria.woodOk(mc)));
     }
 
     // A negative drying time means the condensate does not dry out at all.
-    rows.append(verdictRow(CheckRow::DryingTime, tr("Drying time in summer t<sub>ev</sub> &lt; 90d"),
+    rows.append(verdictRow(CheckRow::DryingTime,
+                           QCoreApplication::translate("ReportFrameConclusions",
+                                                       "Drying time in summer t<sub>ev</sub> &lt; 90d"),
                            valid && results.t_dry >= 0 && results.t_dry / SecondsPerDay < MaximumDryingDays));
 
     if (results.mc_0 > 0 && settings.hasDryingReserve()) {
         const double reserve = settings.m_dryingReserve;
         rows.append(verdictRow(CheckRow::DryingReserve,
-                               tr("Check for drying reserve of %1 g/m<sup>2</sup>a according DIN 68800-2")
+                               QCoreApplication::translate(
+                                   "ReportFrameConclusions",
+                                   "Check for drying reserve of %1 g/m<sup>2</sup>a according DIN 68800-2")
                                    .arg(number(reserve * 1000, 'f', 0)),
                                valid && results.mev > mc + reserve));
     }

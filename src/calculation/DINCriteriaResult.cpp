@@ -9,8 +9,6 @@
 
 namespace {
 
-const char *const Context = "DINCriteriaResult";
-
 // Limits of the condensate mass in wood: 5 % of the layer's dry mass, 3 % for wood-based products.
 const double WoodFraction = 0.05;
 const double WoodBasedFraction = 0.03;
@@ -80,14 +78,16 @@ QString DINCriteriaResult::note() const {
         return QString();
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    const QString unit = QCoreApplication::translate(Context, "kg/m%1h%2")
+    const QString unit = QCoreApplication::translate("DINCriteriaResult", "kg/m%1h%2")
                              .arg(QString::fromUtf8("\u00B2"), QString::fromUtf8("\u00BD"));
-    return QCoreApplication::translate(Context, "The current calculation don't use the same water uptake "
-                                                "value as check for non-capillar material ") +
-           QCoreApplication::translate(Context, "as the standard DIN 4108-3 from 2014, 2018 or 2024.<br/>") +
-           QCoreApplication::translate(Context, "Used value: %1 %2.<br/>")
+    return QCoreApplication::translate("DINCriteriaResult",
+                                       "The current calculation don't use the same water uptake "
+                                       "value as check for non-capillar material ") +
+           QCoreApplication::translate("DINCriteriaResult",
+                                       "as the standard DIN 4108-3 from 2014, 2018 or 2024.<br/>") +
+           QCoreApplication::translate("DINCriteriaResult", "Used value: %1 %2.<br/>")
                .arg(locale.toString(userValue, 'g', 6), unit) +
            QCoreApplication::translate(
-               Context,
+               "DINCriteriaResult",
                "This is admissible because TAVO is a advanced software as per appendix D DIN 4108-3.");
 }

@@ -97,7 +97,7 @@ const Element *find(int edition, int id) {
 }
 
 QString unknown() {
-    return QCoreApplication::translate(Context, "Unknown");
+    return QCoreApplication::translate("MinimumHeatResistance", "Unknown");
 }
 
 } // namespace
@@ -105,9 +105,9 @@ QString unknown() {
 QString MinimumHeatResistance::editionName(int edition) {
     switch (edition) {
     case DIN4108_2_2004:
-        return QCoreApplication::translate(Context, "DIN 4108-2 2004 Tab. 3");
+        return QCoreApplication::translate("MinimumHeatResistance", "DIN 4108-2 2004 Tab. 3");
     case DIN4108_2_2013:
-        return QCoreApplication::translate(Context, "DIN 4108-2 2013 Tab. 3");
+        return QCoreApplication::translate("MinimumHeatResistance", "DIN 4108-2 2013 Tab. 3");
     default:
         return unknown();
     }
