@@ -11,6 +11,8 @@
 #include <cmath>
 #include <limits>
 
+#include "SaturationPressureExponential.h"
+
 namespace {
 
 // Coordinates of two frames count as equal when they differ only by rounding noise.
@@ -21,14 +23,6 @@ bool sameCoordinate(double a, double b) {
 bool sameFrame(const QRectF &a, const QRectF &b) {
     return sameCoordinate(a.x(), b.x()) && sameCoordinate(a.y(), b.y()) &&
            sameCoordinate(a.width(), b.width()) && sameCoordinate(a.height(), b.height());
-}
-
-// Saturation vapour pressure (Pa) by the exponential formula of DIN EN ISO 13788: the standard
-// procedure uses it for the winter profiles drawn here, so the air zones must use it too.
-double saturationPressureExp(double theta) {
-    if (theta >= 0)
-        return 610.5 * std::exp(17.269 * theta / (237.3 + theta));
-    return 610.5 * std::exp(21.875 * theta / (265.5 + theta));
 }
 
 QFont applicationFont(double pointSize) {
@@ -79,7 +73,7 @@ int DiagramScene::itemIndex(const QGraphicsItem *item) {
 
 QList<QGraphicsItem *> DiagramScene::taggedItems(int tag) const {
     QList<QGraphicsItem *> result;
-    // items() returns descending stacking order; the creation order is its reverse.
+    // Ascending stacking order is the creation order among items of equal z.
     const QList<QGraphicsItem *> all = items(Qt::AscendingOrder);
     for (QGraphicsItem *item : all) {
         if (itemTag(item) == tag)
@@ -139,8 +133,9 @@ void DiagramScene::setupDiagram(const QRectF &frame, QPaintDevice *device, doubl
             }
             if (m_inputData.layersValidForCalculation())
                 drawTemperature();
+            // Interior boundaries only: the surfaces keep their own (black) lines.
             const QRectF &D = m_diagramRect;
-            for (size_t i = 1; i < m_xpos.size(); ++i)
+            for (size_t i = 1; i + 1 < m_xpos.size(); ++i)
                 addLineItem(m_xpos[i], D.top(), m_xpos[i], D.bottom(), m_pens.pen(DiagramPens::BoundaryLine),
                             TagBoundaryLine, int(i));
         }
@@ -449,8 +444,9 @@ void DiagramScene::drawVapourPressure() {
     const QRectF &D = m_diagramRect;
     const double r = m_resolutionFactor;
     const AssessmentConditions &ac = m_inputData.assessmentConditions();
-    const double psi = saturationPressureExp(ac.interiorClimate().temperature());
-    const double pse = saturationPressureExp(ac.exteriorClimate().temperature());
+    // The formula of the standard procedure's winter profile, so the air zones meet its values.
+    const double psi = saturationPressureExponential(ac.interiorClimate().temperature());
+    const double pse = saturationPressureExponential(ac.exteriorClimate().temperature());
     const double pvi = ac.interiorClimate().relativeHumidity() * psi / 100;
     const double pve = ac.exteriorClimate().relativeHumidity() * pse / 100;
 
@@ -574,15 +570,20 @@ void DiagramScene::drawVapourPressure() {
     const double boxWidth = widest + m + 2 * m + sampleLength;
     const double boxLeft = xn - 2 * m - boxWidth;
     const double boxTop = D.top() + m;
-    addRect(QRectF(boxLeft, boxTop, boxWidth, boxHeight), QPen(), Qt::NoBrush)->setData(TagKey, TagLegendBox);
+    // The legend sits over the construction: an opaque box above everything else keeps it
+    // readable where boundary lines and curves pass behind it.
+    QGraphicsItem *box = addRect(QRectF(boxLeft, boxTop, boxWidth, boxHeight), QPen(), QBrush(Qt::white));
+    box->setData(TagKey, TagLegendBox);
+    box->setZValue(1);
     double entryTop = boxTop;
     for (size_t i = 0; i < entries.size(); ++i) {
         const double height = entries[i]->boundingRect().height();
         entries[i]->setPos(boxLeft + m, entryTop);
+        entries[i]->setZValue(2);
         const double sampleX = boxLeft + m + widest + m;
         const double sampleY = entryTop + 0.5 * height;
-        addLineItem(sampleX, sampleY, sampleX + sampleLength, sampleY, samplePens[i], TagLegendSample,
-                    int(i));
+        addLineItem(sampleX, sampleY, sampleX + sampleLength, sampleY, samplePens[i], TagLegendSample, int(i))
+            ->setZValue(2);
         entryTop += height;
     }
 }

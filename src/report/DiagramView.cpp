@@ -3,6 +3,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QImage>
 #include <QPixmap>
 #include <QPrinter>
 #include <QResizeEvent>
@@ -19,6 +20,10 @@ namespace {
 double a4PageWidth(QPrinter &printer) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     return printer.pageLayout().paintRectPixels(printer.resolution()).width();
+}
+
+int screenResolution() {
+    return QPrinter(QPrinter::ScreenResolution).resolution();
 }
 
 } // namespace
@@ -71,8 +76,9 @@ void DiagramView::resizeEvent(QResizeEvent *event) {
     QGraphicsView::resizeEvent(event);
     if (m_paintDevice == nullptr)
         return;
-    // Measured against the size of the last rebuild, so a slow drag in small steps still redraws.
-    const QSize now = event->size();
+    // The event carries the viewport size; the frame follows the widget size. Measured against
+    // the size of the last rebuild, so a slow drag in small steps still ends in a redraw.
+    const QSize now = size();
     if (std::abs(now.width() - m_layoutSize.width()) >= m_margin ||
         std::abs(now.height() - m_layoutSize.height()) >= m_margin)
         rebuild();
@@ -86,13 +92,13 @@ QSize DiagramView::exportSize() const {
     return QSize(int(width() * f), int(height() * f));
 }
 
-void DiagramView::renderTemporary(QPaintDevice *device, const QSizeF &size) const {
+void DiagramView::renderTemporary(QPaintDevice *layoutDevice, QPainter *painter, const QSizeF &size,
+                                  const QRectF &target) const {
     const QRectF frame(QPointF(0, 0), size);
-    DiagramScene scene(true, device);
-    scene.setupDiagram(frame, device, 1.0, m_results, m_inputData, m_diagramType);
-    QPainter painter(device);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    scene.render(&painter, frame, frame);
+    DiagramScene scene(true, layoutDevice);
+    scene.setupDiagram(frame, layoutDevice, 1.0, m_results, m_inputData, m_diagramType);
+    painter->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    scene.render(painter, target, frame);
 }
 
 void DiagramView::exportPixmap(QPixmap &pixmap) const {
@@ -101,7 +107,8 @@ void DiagramView::exportPixmap(QPixmap &pixmap) const {
     if (size.isEmpty())
         return;
     pixmap.fill(Qt::white);
-    renderTemporary(&pixmap, size);
+    QPainter painter(&pixmap);
+    renderTemporary(&pixmap, &painter, size, QRectF(QPointF(0, 0), size));
 }
 
 void DiagramView::exportSvg(QIODevice *device) const {
@@ -113,18 +120,27 @@ void DiagramView::exportSvg(QIODevice *device) const {
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     // Same resolution as the pixmap export, so text keeps its size relative to the drawing.
-    generator.setResolution(QPrinter(QPrinter::ScreenResolution).resolution());
+    generator.setResolution(screenResolution());
     generator.setTitle(exportTitle(m_diagramType));
     generator.setDescription(Settings::instance().m_lastProjectFile);
-    renderTemporary(&generator, size);
+    QPainter painter(&generator);
+    renderTemporary(&generator, &painter, size, QRectF(QPointF(0, 0), size));
 }
 
 void DiagramView::printDiagram(QPrinter *printer) const {
-    if (printer == nullptr || width() <= 0)
+    const QSize size = exportSize();
+    if (printer == nullptr || size.isEmpty())
         return;
     const double pageWidth = a4PageWidth(*printer);
-    const double f = pageWidth / width();
-    renderTemporary(printer, QSizeF(pageWidth, height() * f));
+    // Laid out like the image export and scaled onto the page: pixel-based pads, pens and tick
+    // spacing drawn directly at printer resolution would shrink to hairlines and crowd the labels.
+    QImage layoutDevice(1, 1, QImage::Format_ARGB32);
+    const int dotsPerMeter = qRound(screenResolution() / 0.0254);
+    layoutDevice.setDotsPerMeterX(dotsPerMeter);
+    layoutDevice.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(printer);
+    renderTemporary(&layoutDevice, &painter, size,
+                    QRectF(0, 0, pageWidth, pageWidth * size.height() / size.width()));
 }
 
 QString DiagramView::exportTitle(int kind) {

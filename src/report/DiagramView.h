@@ -10,6 +10,7 @@
 class DiagramScene;
 class QIODevice;
 class QPaintDevice;
+class QPainter;
 class QPixmap;
 class QPrinter;
 
@@ -42,7 +43,8 @@ public:
     /*! The diagram as SVG on \a device (already open for writing), sized like exportPixmap(),
         titled by kind, with the last project file as description. */
     void exportSvg(QIODevice *device) const;
-    /*! The diagram across the width of an A4 page of \a printer. */
+    /*! The diagram across the width of an A4 page of \a printer: the image export's layout,
+        scaled to the page. */
     void printDiagram(QPrinter *printer) const;
 
     /*! Title of the SVG export for a diagram kind. */
@@ -56,8 +58,10 @@ protected:
 private:
     /*! Size of the diagram when drawn across an A4 page at screen resolution. */
     QSize exportSize() const;
-    /*! Renders a temporary screen-mode scene of size \a size on \a device. */
-    void renderTemporary(QPaintDevice *device, const QSizeF &size) const;
+    /*! Lays a temporary screen-mode scene of \a size out against \a layoutDevice and renders it
+        with \a painter into \a target. */
+    void renderTemporary(QPaintDevice *layoutDevice, QPainter *painter, const QSizeF &size,
+                         const QRectF &target) const;
     void rebuild();
 
     InputData m_inputData;
