@@ -32,16 +32,15 @@ double largest(double a, double b, double c) {
     return std::max(std::abs(a), std::max(std::abs(b), std::abs(c)));
 }
 
-// Mean excess moisture of a layer wet throughout, as (Δl³ − Δr³) / (Δl² − Δr²) written in the form
-// that is defined at Δl = Δr too.
-double wetThroughoutExcess(double dl, double dr) {
-    const double sum = dl + dr;
+} // namespace
+
+double ExtendedCalculation::wetThroughoutMass(double d, double excessLeft, double excessRight) {
+    const double sum = excessLeft + excessRight;
     if (sum == 0)
         return 0;
-    return (dl * dl + dl * dr + dr * dr) / sum;
+    return MassFactor * d * (excessLeft * excessLeft + excessLeft * excessRight + excessRight * excessRight) /
+           sum;
 }
-
-} // namespace
 
 void ExtendedCalculation::run(const InputData &inputData, int heatFlowDirection, CalculationResults &results,
                               QStringList &messages) {
@@ -329,7 +328,7 @@ bool ExtendedCalculation::evaluateZones(const InputData &inputData, CalculationR
             if (!(m_K[u] > 0))
                 continue;
             sk[u] = m_d[u];
-            mc[u] = MassFactor * m_d[u] * wetThroughoutExcess(wl[u] - m_w95[u], wr[u] - m_w95[u]);
+            mc[u] = wetThroughoutMass(m_d[u], wl[u] - m_w95[u], wr[u] - m_w95[u]);
         }
         mc[a] = (wr[a] - m_w95[a]) * MassFactor * sk[a];
         mc[b] = (wl[b] - m_w95[b]) * MassFactor * sk[b];

@@ -40,6 +40,12 @@ public:
     void run(const InputData &inputData, int heatFlowDirection, CalculationResults &results,
              QStringList &messages);
 
+    /*! Condensate mass in kg/m² of a layer of thickness \a d (m) that is wet throughout, with the
+        moisture contents above 95 % RH \a excessLeft and \a excessRight (m³/m³) at its
+        boundaries: 1000 kg/m³ × d × (Δl³ − Δr³) / (Δl² − Δr²) × 2/3, in the equal form
+        (Δl² + Δl·Δr + Δr²) / (Δl + Δr) that also holds for Δl = Δr; 0 when both are 0. */
+    static double wetThroughoutMass(double d, double excessLeft, double excessRight);
+
     /*! The plane search of the last run (its statistics count every trial of that run). */
     const PlaneSearch &planeSearch() const { return m_search; }
 

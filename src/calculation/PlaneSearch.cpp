@@ -48,6 +48,7 @@ void PlaneSearch::setConstruction(int n, const double *Z, const double *L, const
     m_rhs.assign(layers + 1, 0.0);
     m_pvNew.assign(layers + 1, 0.0);
     m_planeAt.assign(layers + 1, 0);
+    m_belowRow.assign(layers + 1, 0.0);
     m_planes.reserve(layers);
     m_b.assign(layers, 1.0);
     m_x.assign(layers, 0.0);
@@ -74,45 +75,65 @@ void PlaneSearch::setProfiles(const double *psat, const double *pv, double pvIn,
         m_rhs[j] = pvIn - psat[j];
 }
 
+namespace {
+
+int lowestBit(std::uint64_t value) {
+#if defined(__GNUC__)
+    return __builtin_ctzll(value);
+#else
+    int bit = 0;
+    while (((value >> bit) & 1u) == 0)
+        ++bit;
+    return bit;
+#endif
+}
+
+} // namespace
+
 int PlaneSearch::planesOf(std::uint64_t mask) {
-    for (int q : m_planes)
-        m_planeAt[q] = 0;
+    for (int j : m_planes)
+        m_planeAt[j] = 0;
     m_planes.clear();
     for (std::uint64_t rest = mask; rest != 0; rest &= rest - 1) {
-        int bit = 0;
-        while (((rest >> bit) & 1u) == 0)
-            ++bit;
-        const int j = bit + 1;
+        const int j = lowestBit(rest) + 1;
         m_planes.push_back(j);
         m_planeAt[j] = static_cast<int>(m_planes.size());
     }
     return static_cast<int>(m_planes.size());
 }
 
-void PlaneSearch::buildSystem(std::uint64_t mask, DenseMatrix<double> &A, std::vector<double> &b) const {
+void PlaneSearch::buildSystem(std::uint64_t mask, DenseMatrix<double> &A, std::vector<double> &b) {
+    planesOf(mask);
+    fillSystem(A, b);
+}
+
+void PlaneSearch::fillSystem(DenseMatrix<double> &A, std::vector<double> &b) {
     // Row q-1 states that the vapour pressure reaches saturation at plane q, row k that it
-    // reaches the outdoor value. Column 0 belongs to the vapour flux, column q to plane q, whose
-    // liquid transport changes the vapour pressure of every interface behind it.
-    int k = 0;
-    for (std::uint64_t rest = mask; rest != 0; rest &= rest - 1)
-        ++k;
-    A.resize(k + 1, k + 1);
-    b.assign(static_cast<std::size_t>(k) + 1, 0.0);
-    int q = 0;
-    for (int j = 1; j < m_n && q < k; ++j) {
-        if (((mask >> (j - 1)) & 1u) == 0)
-            continue;
-        ++q;
-        double *row = A.row(q - 1);
+    // reaches the outdoor value. Column 0 belongs to the vapour flux, column q to the liquid flux
+    // of plane q, which changes the vapour pressure at every interface behind the plane: the
+    // column holds the warm-side coefficient in row q-1 and the same below-diagonal value in
+    // every later row. So each row is a prefix of one row of below-diagonal values.
+    const int k = static_cast<int>(m_planes.size());
+    const int order = k + 1;
+    if (A.rows() != order || A.cols() != order)
+        A.resize(order, order); // otherwise every element is overwritten below
+    b.resize(static_cast<std::size_t>(order));
+    double *below = m_belowRow.data();
+    for (int q = 1; q <= k; ++q)
+        below[q] = m_belowDiag[m_planes[q - 1]];
+    for (int rho = 0; rho < k; ++rho) {
+        const int j = m_planes[rho];
+        double *row = A.row(rho);
         row[0] = m_S[j];
-        row[q] = m_warmLiq[j];
-        b[static_cast<std::size_t>(q) - 1] = m_rhs[j];
-        const double below = m_belowDiag[j];
-        for (int rho = q; rho <= k; ++rho)
-            A(rho, q) = below;
+        std::copy(below + 1, below + rho + 1, row + 1);
+        row[rho + 1] = m_warmLiq[j];
+        std::fill(row + rho + 2, row + order, 0.0);
+        b[rho] = m_rhs[j];
     }
-    A(k, 0) = m_S[m_n];
-    b[static_cast<std::size_t>(k)] = m_pvIn - m_pvOut;
+    double *last = A.row(k);
+    last[0] = m_S[m_n];
+    std::copy(below + 1, below + k + 1, last + 1);
+    b[k] = m_pvIn - m_pvOut;
 }
 
 PlaneSearch::TrialResult PlaneSearch::tryCombination(std::uint64_t mask, QStringList &messages) {
@@ -122,7 +143,7 @@ PlaneSearch::TrialResult PlaneSearch::tryCombination(std::uint64_t mask, QString
     ++m_statistics.trials;
     ++m_statistics.trialsByOrder[static_cast<std::size_t>(k) + 1];
 
-    buildSystem(mask, m_A, m_b);
+    fillSystem(m_A, m_b);
     if (!solveSystem(m_A, m_b, m_x, 1e-10, m_lu, m_svd)) {
         ++m_statistics.solveFailures;
         return SolveFailed;

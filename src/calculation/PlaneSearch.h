@@ -80,8 +80,9 @@ public:
         messages can outlive a search, and the last combination has no interface to test. */
     TrialResult tryCombination(std::uint64_t mask, QStringList &messages);
 
-    /*! Fills A and b with the system of the combination \a mask. */
-    void buildSystem(std::uint64_t mask, DenseMatrix<double> &A, std::vector<double> &b) const;
+    /*! Fills A and b with the system of the combination \a mask (which becomes the current one:
+        planes() lists its planes). */
+    void buildSystem(std::uint64_t mask, DenseMatrix<double> &A, std::vector<double> &b);
 
     /*! The mask with every interior interface set: 2^(n-1) - 1. */
     std::uint64_t lastMask() const { return m_n < 2 ? 0 : (std::uint64_t(1) << (m_n - 1)) - 1; }
@@ -100,6 +101,7 @@ public:
 
 private:
     int planesOf(std::uint64_t mask);
+    void fillSystem(DenseMatrix<double> &A, std::vector<double> &b);
 
     int m_n = 0;
     // Per construction.
@@ -116,7 +118,8 @@ private:
     double m_pvOut = 0;
     // Working storage of the trials.
     std::vector<int> m_planes;
-    std::vector<int> m_planeAt; ///< 1-based plane index at interface j, 0 for none
+    std::vector<int> m_planeAt;     ///< 1-based plane index at interface j, 0 for none
+    std::vector<double> m_belowRow; ///< below-diagonal values of the plane columns
     DenseMatrix<double> m_A;
     std::vector<double> m_b;
     std::vector<double> m_x;
