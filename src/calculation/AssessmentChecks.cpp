@@ -147,6 +147,8 @@ QVector<CheckRow> AssessmentChecks::din4108_3Rows(const CalculationResults &resu
         rows.append(limit);
     }
 
+    // One line for wood: with wood-based material present it names that, but solid wood in the
+    // same zones must still keep its own limit, so a thin wood layer cannot pass unseen.
     if (criteria.hasWoodChecks()) {
         const QString delta(QChar(0x0394));
         if (!criteria.woodBasedLayers().isEmpty())
@@ -155,7 +157,7 @@ QVector<CheckRow> AssessmentChecks::din4108_3Rows(const CalculationResults &resu
                 QCoreApplication::translate("ReportFrameConclusions",
                                             "DIN 4108-3 (Wood based material) %1u<sub>m</sub> &lt; 3%")
                     .arg(delta),
-                valid && criteria.woodBasedOk(mc)));
+                valid && criteria.woodBasedOk(mc) && criteria.woodOk(mc)));
         else
             rows.append(verdictRow(CheckRow::WoodMoisture,
                                    QCoreApplication::translate("ReportFrameConclusions",

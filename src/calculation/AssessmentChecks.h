@@ -16,7 +16,8 @@
     3. the condensate mass of DIN 4108-3: below 1.0 kg/m² when no condensation zone holds a
        non-capillary layer, otherwise below 0.5 kg/m² followed by a line naming the edition and
        its water uptake limit;
-    4. wood or wood-based material in a zone (one line; wood-based wins when both are present);
+    4. wood or wood-based material in a zone: one line, named after the wood-based material when
+       both are present, which then has to meet both limits;
     5. drying within 90 days in summer;
     6. the drying reserve of DIN 68800-2, when one is set and condensate forms at all.
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -17,8 +16,7 @@ const double WoodBasedFraction = 0.03;
 
 DINCriteriaResult::DINCriteriaResult(const QVector<MaterialLayer> &layers, const Zones &zones,
                                      const AssessmentSettings &settings)
-    : m_settings(settings), m_woodLimit(std::numeric_limits<double>::max()),
-      m_woodBasedLimit(std::numeric_limits<double>::max()) {
+    : m_settings(settings) {
     const double awLimit = settings.awLimitPerSecond();
     for (const CalculationResults::IndexRange &zone : zones) {
         const int first = std::max(zone.first, 0);

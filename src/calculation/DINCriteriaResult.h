@@ -1,6 +1,7 @@
 #ifndef DINCRITERIARESULT_H
 #define DINCRITERIARESULT_H
 
+#include <limits>
 #include <vector>
 
 #include <QString>
@@ -62,8 +63,8 @@ public:
 
 private:
     AssessmentSettings m_settings;
-    double m_woodLimit;
-    double m_woodBasedLimit;
+    double m_woodLimit = std::numeric_limits<double>::max();
+    double m_woodBasedLimit = std::numeric_limits<double>::max();
     QVector<int> m_nonCapillaryLayers;
     QVector<int> m_woodLayers;
     QVector<int> m_woodBasedLayers;

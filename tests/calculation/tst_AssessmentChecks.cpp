@@ -135,6 +135,10 @@ void tst_AssessmentChecks::rows_data() {
         << withBoth << condensation(zone, 0.2, 30) << defaults << "R+ C+ WB+ T+";
     QTest::newRow("wood and wood-based 0.4")
         << withBoth << condensation(zone, 0.4, 30) << defaults << "R+ C+ WB- T+";
+    // Thin wood (5 mm, limit 0.125) beside the board: the wood-based line must not hide it.
+    const QVector<MaterialLayer> thinWood{osb, assessmentLayer(0.005, 500, 0.1, Wood)};
+    QTest::newRow("thin wood beside wood-based")
+        << thinWood << condensation(zone, 0.2, 30) << defaults << "R+ C+ WB- T+";
 
     // Drying within 90 days; a negative drying time means it does not dry at all.
     QTest::newRow("drying 89.9 d") << plain << condensation(zone, 0.3, 89.9) << defaults << "R+ C+ T+";

@@ -43,6 +43,11 @@ void tst_DINCriteriaResult::initTestCase() {
 }
 
 void tst_DINCriteriaResult::defaults() {
+    const DINCriteriaResult empty;
+    QVERIFY(empty.woodOk(1e9) && empty.woodBasedOk(1e9));
+    QCOMPARE(empty.woodLimit(), std::numeric_limits<double>::max());
+    QCOMPARE(empty.rowCount(), 3);
+
     const AssessmentSettings s;
     QCOMPARE(s.m_accordanceType, int(AssessmentSettings::DIN4108_3_2018_2024));
     QVERIFY(qAbs(s.m_nonCapillarAw * 60 - 0.2) < 1e-15);
