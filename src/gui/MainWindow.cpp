@@ -1,29 +1,81 @@
 #include "MainWindow.h"
+#include "ui_MainWindow.h"
 
+#include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QSplashScreen>
+#include <QStyle>
 #include <QTimer>
+#include <QUndoStack>
+#include <QUrl>
 
+#include <algorithm>
+
+#include "ConstructionTableWidget.h"
+#include "CurrentLanguage.h"
+#include "Directories.h"
+#include "Project.h"
 #include "Settings.h"
+#include "StandardUserDialogs.h"
+#include "T2_ResultsWidget.h"
 #include "VaDar_TextFrame.h"
+#include "ZMT_MessageHandler.h"
+#include "ZMT_MessageStream.h"
 
-MainWindow::MainWindow(QSplashScreen *splashScreen, QWidget *parent)
-    : QMainWindow(parent), m_splashScreen(splashScreen) {
-    setWindowTitle(QStringLiteral("Tavo 2"));
-    setMinimumSize(800, 600);
+namespace {
+
+const char *const ProgramName = "Tavo 2";
+const char *const ProjectExtension = "t2p";
+
+const int MaterialEditorPage = 0;
+const int ClimateEditorPage = 1;
+
+} // namespace
+
+MainWindow::MainWindow(QSplashScreen *splashScreen, QWidget *parent, std::unique_ptr<UserDialogs> dialogs)
+    : QMainWindow(parent), m_ui(new Ui::MainWindow), m_dialogs(std::move(dialogs)),
+      m_splashScreen(splashScreen) {
+    if (!m_dialogs)
+        m_dialogs = std::make_unique<StandardUserDialogs>();
+    m_ui->setupUi(this);
+    setWindowTitle(QString::fromLatin1(ProgramName));
 
     paintSplashTagline();
+
+    setupEditorPages();
+    setupActions();
+
+    Project &project = Project::instance();
+    connect(&project, &Project::modified, this, &MainWindow::updateUi);
+    connect(m_ui->tableWidgetConstruction, &QTableWidget::currentCellChanged, this,
+            &MainWindow::constructionTableColumnChanged);
+    connect(m_ui->tableWidgetConstruction, &QTableWidget::doubleClicked, this,
+            &MainWindow::tableViewDoubleClicked);
+    connect(m_ui->tableWidgetConstruction, &QWidget::customContextMenuRequested, this,
+            &MainWindow::customContextMenu);
+    connect(m_ui->widgetResults, &T2_ResultsWidget::linkActivated, this, &MainWindow::resultsLinkClicked);
+
+    updateRecentProjectsMenu();
 
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->geometry();
         resize(available.width() / 3 * 2, available.height() / 3 * 2);
         move(available.center() - rect().center());
     }
+
+    startProject();
 
     // The splash stays on top for about five and a half seconds after start.
     QTimer::singleShot(500, this,
@@ -32,7 +84,10 @@ MainWindow::MainWindow(QSplashScreen *splashScreen, QWidget *parent)
 
 MainWindow::~MainWindow() {
     delete m_splashScreen.data();
+    delete m_ui;
 }
+
+// --- construction of the window ---------------------------------------------------------
 
 void MainWindow::paintSplashTagline() {
     if (!m_splashScreen)
@@ -53,14 +108,565 @@ void MainWindow::paintSplashTagline() {
     QApplication::processEvents();
 }
 
+void MainWindow::setupEditorPages() {
+    // The form's placeholder page goes; page 0 edits a layer, page 1 a climate side.
+    QStackedWidget *stack = m_ui->stackedWidgetClimateMaterial;
+    QWidget *placeholder = m_ui->page;
+    stack->removeWidget(placeholder);
+    delete placeholder;
+    m_ui->page = nullptr;
+    m_materialEditor = new QLabel(stack);
+    m_materialEditor->setObjectName(QStringLiteral("materialEditor"));
+    m_materialEditor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_materialEditor->setWordWrap(true);
+    m_materialEditor->setMargin(10);
+    m_climateEditor = new QLabel(stack);
+    m_climateEditor->setObjectName(QStringLiteral("climateEditor"));
+    m_climateEditor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_climateEditor->setWordWrap(true);
+    m_climateEditor->setMargin(10);
+    stack->insertWidget(MaterialEditorPage, m_materialEditor);
+    stack->insertWidget(ClimateEditorPage, m_climateEditor);
+}
+
+void MainWindow::setupActions() {
+    // Icons that are not (yet) part of the program's resources are left out, so the tool
+    // buttons show their icon texts instead of empty squares.
+    const auto setIcon = [](QAction *action, const QString &path) {
+        if (QFile::exists(path))
+            action->setIcon(QIcon(path));
+    };
+    QStyle *style = this->style();
+    m_ui->actionNew->setIcon(style->standardIcon(QStyle::SP_FileIcon));
+    m_ui->actionOpen->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
+    m_ui->actionSave->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
+    setIcon(m_ui->actionNew, QStringLiteral(":/icons/new.png"));
+    setIcon(m_ui->actionOpen, QStringLiteral(":/icons/open.png"));
+    setIcon(m_ui->actionSave, QStringLiteral(":/icons/save.png"));
+    setIcon(m_ui->actionPrint, QStringLiteral(":/icons/print.png"));
+    setIcon(m_ui->actionPreferences, QStringLiteral(":/icons/16-advanced-settings_24x24.png"));
+    setIcon(m_ui->actionToggleGlaser, QStringLiteral(":/icons/14_Feuchtefeld-anz_verst_32x32.png"));
+    setIcon(m_ui->actionUseHashes, QStringLiteral(":/icons/12_Schraffur-anz_verst_32x32.png"));
+    setIcon(m_ui->actionSelectMaterial, QStringLiteral(":/icons/02_Material-zuweisen_32x32.png"));
+    setIcon(m_ui->actionEditMaterialDatabase, QStringLiteral(":/icons/03_MaterialList_enabled.png"));
+    setIcon(m_ui->actionAddLeft, QStringLiteral(":/icons/03_Schicht-links-einfuegen_32x32.png"));
+    setIcon(m_ui->actionAddRight, QStringLiteral(":/icons/04_Schicht-rechts-einfuegen_32x32.png"));
+    setIcon(m_ui->actionRemoveLayer, QStringLiteral(":/icons/07_Schicht-entfernen_32x32.png"));
+    setIcon(m_ui->actionMoveLeft, QStringLiteral(":/icons/05_Schicht-nach-links-verschieben_32x32.png"));
+    setIcon(m_ui->actionMoveRight, QStringLiteral(":/icons/06_Schicht-nach-rechts-verschieben_32x32.png"));
+    setIcon(m_ui->actionReport, QStringLiteral(":/icons/01_Druck-Vorschau_32x32.png"));
+    setIcon(m_ui->actionEditProjectInformation, QStringLiteral(":/icons/09_Projektinf-bearbeiten_32x32.png"));
+    setIcon(m_ui->actionCopySketch, QStringLiteral(":/icons/19_Copy_32x32.png"));
+    setIcon(m_ui->actionExportSketch, QStringLiteral(":/icons/20_Export_32x32.png"));
+    setIcon(m_ui->actionHeatFlowUp, QStringLiteral(":/icons/20_WarmCeiling_32x32.png"));
+    setIcon(m_ui->actionHorizontalHeatFlow, QStringLiteral(":/icons/19_WarmWall_32x32.png"));
+    setIcon(m_ui->actionHeatFlowDown, QStringLiteral(":/icons/21_WarmFloor_32x32.png"));
+    setIcon(m_ui->actionHelpHeatFlowDirections, QStringLiteral(":/icons/09_Projektinf-bearbeiten_24x24.png"));
+    setIcon(m_ui->actionAddMaterialToUserDatabase, QStringLiteral(":/icons/03_AddMaterial_enabled.png"));
+
+    m_ui->actionAbout->setText(tr("About %1 ...").arg(QString::fromLatin1(ProgramName)));
+    m_ui->actionUseHashes->setVisible(false);
+    m_ui->actionQtConfig->setVisible(false);
+
+    // Undo and redo of the one undo history of the process.
+    QUndoStack *stack = undoStack();
+    QAction *undo = stack->createUndoAction(this, tr("Undo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    setIcon(undo, QStringLiteral(":/icons/editundo.png"));
+    QAction *redo = stack->createRedoAction(this, tr("Redo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    setIcon(redo, QStringLiteral(":/icons/editredo.png"));
+    m_ui->menuEdit->insertActions(m_ui->actionEditProjectInformation, {undo, redo});
+    m_ui->menuEdit->insertSeparator(m_ui->actionEditProjectInformation);
+    m_ui->toolBarMain->insertActions(m_ui->actionSelectMaterial, {undo, redo});
+    m_ui->toolBarMain->insertSeparator(m_ui->actionSelectMaterial);
+
+    QAction *toggleMain = m_ui->toolBarMain->toggleViewAction();
+    toggleMain->setText(tr("Show/hide main toolbar"));
+    toggleMain->setToolTip(tr("Shows/hides the main toolbar"));
+    QAction *toggleDiagram = m_ui->toolBarDiagram->toggleViewAction();
+    toggleDiagram->setText(tr("Show/hide diagram toolbar"));
+    toggleDiagram->setToolTip(tr("Shows/hides the diagram toolbar"));
+    m_ui->menuView->insertActions(m_ui->actionToggleGlaser, {toggleMain, toggleDiagram});
+
+    m_heatFlowActionGroup = new QActionGroup(this);
+    m_heatFlowActionGroup->setExclusive(true);
+    m_ui->actionHeatFlowDown->setData(1);
+    m_ui->actionHorizontalHeatFlow->setData(2);
+    m_ui->actionHeatFlowUp->setData(0);
+    m_heatFlowActionGroup->addAction(m_ui->actionHeatFlowDown);
+    m_heatFlowActionGroup->addAction(m_ui->actionHorizontalHeatFlow);
+    m_heatFlowActionGroup->addAction(m_ui->actionHeatFlowUp);
+
+    m_recentProjectsMenu = new QMenu(this);
+    m_recentProjectsMenu->setObjectName(QStringLiteral("menuRecentProjects"));
+
+    addLanguageAction(QStringLiteral("en"), QStringLiteral("English"));
+    addLanguageAction(QStringLiteral("de"), QStringLiteral("Deutsch"));
+    addLanguageAction(QStringLiteral("pl"), QStringLiteral("Polski"));
+}
+
+void MainWindow::addLanguageAction(const QString &languageId, const QString &languageName) {
+    const QString catalogue =
+        QStringLiteral("%1/%2_%3.qm").arg(translationsDir(), QStringLiteral("Tavo2"), languageId);
+    if (languageId != QLatin1String("en") && !QFile::exists(catalogue)) {
+        ZMT::MessageStream log(ZMT::MSG_WARNING, "MainWindow::addLanguageAction", -1);
+        log << "Language file '" << catalogue.toStdString() << "' missing." << ZMT::endl;
+        return;
+    }
+    QAction *action = new QAction(languageName, this);
+    action->setData(languageId);
+    connect(action, &QAction::triggered, this, &MainWindow::actionLanguange_triggered);
+    m_ui->menuApplicationLanguage->addAction(action);
+}
+
+QUndoStack *MainWindow::undoStack() const {
+    Settings &settings = Settings::instance();
+    // The program creates the stack at start; anything else that builds a window gets one too.
+    if (settings.undoStack() == nullptr)
+        settings.setUndoStack(new QUndoStack(&settings));
+    return settings.undoStack();
+}
+
+void MainWindow::startProject() {
+    const Settings &settings = Settings::instance();
+    if (!settings.m_initialProjectFile.isEmpty() && settings.m_defaultRestartMode == 1) {
+        resetForNewProject();
+        loadProject(settings.m_initialProjectFile);
+    } else {
+        updateTitleAndActions();
+    }
+}
+
+// --- lifecycle ----------------------------------------------------------------------------
+
+QString MainWindow::projectFileName(const QString &name) {
+    const QString extension = QLatin1Char('.') + QLatin1String(ProjectExtension);
+    if (name.endsWith(extension))
+        return name;
+    return name + extension;
+}
+
+void MainWindow::closeProject() {
+    Project::instance().closeDocument();
+    // Commands of the old project must never be undone on another one.
+    undoStack()->clear();
+    updateTitleAndActions();
+}
+
+bool MainWindow::askSaveBeforeClose() {
+    Project &project = Project::instance();
+    if (project.hasDocument() && project.isModified()) {
+        const QMessageBox::StandardButton answer =
+            m_dialogs->question(this, tr("Save project before closing"),
+                                tr("Would you like to save the project before closing it?"),
+                                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        if (answer == QMessageBox::Save) {
+            if (!project.fileName().isEmpty()) {
+                if (!saveProject(project.fileName()))
+                    return false;
+            } else if (saveProjectAs() != SaveSucceeded) {
+                return false;
+            }
+        } else if (answer != QMessageBox::Discard) {
+            return false;
+        }
+    }
+    closeProject();
+    return true;
+}
+
+void MainWindow::resetForNewProject() {
+    Project &project = Project::instance();
+    project.newDocument();
+    undoStack()->clear();
+    project.setModified(Project::InputDataModified);
+    Settings::instance().m_lastProjectFile.clear();
+}
+
+bool MainWindow::loadProject(const QString &fileName) {
+    Project &project = Project::instance();
+    QString errorMessage;
+    if (!project.read(fileName, errorMessage)) {
+        closeProject();
+        m_dialogs->critical(this, tr("Error loading project file"), errorMessage);
+        return false;
+    }
+    project.setFileName(fileName);
+    project.setModified(Project::InputDataModified);
+    project.setUnmodified();
+    addToRecentProjects(fileName);
+    updateTitleAndActions();
+    return true;
+}
+
+void MainWindow::addToRecentProjects(const QString &fileName) {
+    Settings &settings = Settings::instance();
+    settings.m_recentProjects.removeOne(fileName);
+    settings.m_recentProjects.prepend(fileName);
+    settings.m_lastProjectFile = fileName;
+    updateRecentProjectsMenu();
+}
+
+bool MainWindow::saveProject(const QString &fileName) {
+    const QString name = projectFileName(fileName);
+    Project &project = Project::instance();
+    if (!project.write(name)) {
+        m_dialogs->critical(this, tr("Error #3: Saving failed"), tr("Error while saving project file!"));
+        return false;
+    }
+    project.setFileName(name);
+    project.setUnmodified();
+    addToRecentProjects(name);
+    updateTitleAndActions();
+    Settings::instance().m_lastProjectFile = name;
+    return true;
+}
+
+MainWindow::SaveResult MainWindow::saveProjectAs() {
+    const QString fileName = m_dialogs->saveFileName(
+        this, tr("Specify %1 project file").arg(QString::fromLatin1(ProgramName)), projectDialogDirectory(),
+        tr("%2 project (*.%1)").arg(QString::fromLatin1(ProjectExtension), QString::fromLatin1(ProgramName)));
+    if (fileName.isEmpty())
+        return SaveCancelled;
+    return saveProject(fileName) ? SaveSucceeded : SaveFailed;
+}
+
+QString MainWindow::projectDialogDirectory() const {
+    const QString &last = Settings::instance().m_lastProjectFile;
+    if (last.isEmpty())
+        return QDir::toNativeSeparators(QDir::homePath());
+    return QDir().filePath(last);
+}
+
+void MainWindow::on_actionNew_triggered() {
+    if (!askSaveBeforeClose())
+        return;
+    updateTitleAndActions();
+    const Settings &settings = Settings::instance();
+    Document document;
+    ProjectInformation info;
+    info.ProjectName = settings.m_defaultProjectName;
+    info.ConstructionID = settings.m_defaultConstructionId;
+    info.UserName = settings.m_defaultUserName;
+    info.Company = settings.m_defaultCompany;
+    info.Description = settings.m_defaultDescription;
+    info.DisclaimerText = settings.m_defaultDisclaimerText;
+    info.HeatFlowDirection = settings.m_defaultHeatFlowDirection;
+    document.setProjectInformation(info);
+    if (!m_dialogs->newProjectWizard(this, document))
+        return;
+    resetForNewProject();
+    Project &project = Project::instance();
+    project.setDocument(document);
+    project.setModified(Project::InputDataModified);
+}
+
+void MainWindow::on_actionOpen_triggered() {
+    const QString program = QString::fromLatin1(ProgramName);
+    const QString filter =
+        tr("%1 Projects (*.%2)").arg(program, QString::fromLatin1(ProjectExtension)) +
+        tr(";;%1 Projects (*.%2);;All files (*.*)").arg(QStringLiteral("TAVO 1"), QStringLiteral("tpj"));
+    const QString fileName = m_dialogs->openFileName(this, tr("Select %1 project file").arg(program),
+                                                     projectDialogDirectory(), filter);
+    if (fileName.isEmpty())
+        return;
+    if (!QFileInfo::exists(fileName)) {
+        m_dialogs->critical(this, tr("Error #4: File not found"),
+                            tr("The file '%1' cannot be found or does not exist.").arg(fileName));
+        return;
+    }
+    if (!askSaveBeforeClose())
+        return;
+    resetForNewProject();
+    loadProject(fileName);
+}
+
+void MainWindow::on_actionSave_triggered() {
+    const QString &fileName = Project::instance().fileName();
+    if (fileName.isEmpty())
+        saveProjectAs();
+    else
+        saveProject(fileName);
+}
+
+void MainWindow::on_actionSaveAs_triggered() {
+    saveProjectAs();
+}
+
+void MainWindow::on_actionQuit_triggered() {
+    close();
+}
+
+void MainWindow::actionOpenRecentFile() {
+    const QAction *action = qobject_cast<const QAction *>(sender());
+    if (action == nullptr)
+        return;
+    const QString fileName = action->data().toString();
+    if (QFileInfo::exists(fileName)) {
+        if (!askSaveBeforeClose())
+            return;
+        resetForNewProject();
+        loadProject(fileName);
+        return;
+    }
+    const QMessageBox::StandardButton answer =
+        m_dialogs->critical(this, tr("Error #5: File not found"),
+                            tr("The file '%1' cannot be found or does not exist.\n%2")
+                                .arg(fileName, tr("Remove this file from list?")),
+                            QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes)
+        Settings::instance().m_recentProjects.removeOne(fileName);
+    updateRecentProjectsMenu();
+}
+
+void MainWindow::updateRecentProjectsMenu() {
+    qDeleteAll(m_recentFileActions);
+    m_recentFileActions.clear();
+    const QStringList &recent = Settings::instance().m_recentProjects;
+    QAction *recentAction = m_ui->actionRecentProjects;
+    if (recent.isEmpty()) {
+        recentAction->setEnabled(false);
+        recentAction->setMenu(nullptr);
+        return;
+    }
+    recentAction->setEnabled(true);
+    recentAction->setMenu(m_recentProjectsMenu);
+    for (const QString &fileName : recent) {
+        QAction *action = new QAction(fileName, this);
+        action->setData(fileName);
+        connect(action, &QAction::triggered, this, &MainWindow::actionOpenRecentFile);
+        m_recentProjectsMenu->addAction(action);
+        m_recentFileActions.append(action);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    Settings &settings = Settings::instance();
+    const Project &project = Project::instance();
+    settings.m_lastProjectFile = project.hasDocument() ? project.fileName() : QString();
+    settings.write();
+    if (!askSaveBeforeClose()) {
+        event->ignore();
+        return;
+    }
+    // Saving on the way out may have changed the recent list and the last project file.
+    settings.write();
+    event->accept();
+}
+
+// --- refresh ------------------------------------------------------------------------------
+
+void MainWindow::updateUi(int modType) {
+    Q_UNUSED(modType)
+    rebuildConstructionTable();
+    const Project &project = Project::instance();
+    if (project.hasDocument())
+        m_ui->widgetResults->setResults(project.document()->inputData(), project.document()->results());
+    updateTitleAndActions();
+    m_ui->tableWidgetConstruction->viewport()->update();
+}
+
+void MainWindow::rebuildConstructionTable() {
+    ConstructionTableWidget *table = m_ui->tableWidgetConstruction;
+    const Project &project = Project::instance();
+    QVector<double> widths;
+    if (project.hasDocument()) {
+        for (const MaterialLayer &layer : project.document()->inputData().layers())
+            widths.append(layer.width());
+    }
+    const int columns = qMax(3, widths.size() + 2);
+    int current = table->currentColumn();
+    if (current < 0)
+        current = 1;
+    else if (current >= columns)
+        current = columns - 2;
+
+    disconnect(table, &QTableWidget::currentCellChanged, this, &MainWindow::constructionTableColumnChanged);
+    table->setRowCount(1);
+    table->setColumnCount(columns);
+    for (int c = 0; c < columns; ++c) {
+        QTableWidgetItem *item = table->item(0, c);
+        if (item == nullptr) {
+            item = new QTableWidgetItem;
+            table->setItem(0, c, item);
+        }
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    }
+    table->setLayerWidths(widths);
+    table->setCurrentCell(0, current);
+    constructionTableColumnChanged(0, current, -1, -1);
+    connect(table, &QTableWidget::currentCellChanged, this, &MainWindow::constructionTableColumnChanged);
+    table->viewport()->update();
+}
+
+void MainWindow::updateTitleAndActions() {
+    const Project &project = Project::instance();
+    const bool hasLayers = project.hasDocument() && !project.document()->inputData().layers().isEmpty();
+    Ui::MainWindow &ui = *m_ui;
+
+    for (QAction *action :
+         {ui.actionSave, ui.actionSaveAs, ui.actionPrint, ui.actionExportChart, ui.actionExportSketch,
+          ui.actionCopyChart, ui.actionCopySketch, ui.actionEditProjectInformation,
+          ui.actionAddToConstructionDatabase, ui.actionReport, ui.actionToggleGlaser})
+        action->setEnabled(hasLayers);
+    ui.actionOpen->setEnabled(true);
+    ui.actionUseHashes->setVisible(false);
+
+    ui.tableWidgetConstruction->setVisible(hasLayers);
+    ui.diagramView->setVisible(hasLayers);
+    ui.stackedWidgetClimateMaterial->setVisible(hasLayers);
+    ui.widgetResults->setVisible(hasLayers);
+
+    const QString program = QString::fromLatin1(ProgramName);
+    if (hasLayers) {
+        QString name = project.fileName().isEmpty()
+                           ? QStringLiteral("unnamed.%1").arg(QString::fromLatin1(ProjectExtension))
+                           : QFileInfo(project.fileName()).fileName();
+        if (project.isModified())
+            name += QLatin1Char('*');
+        setWindowTitle(QStringLiteral("%1 - %2").arg(program, name));
+        const Document &document = *project.document();
+        const bool hasAir = document.inputData().hasAirLayer();
+        ui.toolBarHeatFlowDirection->setVisible(hasAir);
+        if (hasAir) {
+            const int direction = document.projectInformation().HeatFlowDirection;
+            for (QAction *action : m_heatFlowActionGroup->actions())
+                action->setChecked(action->data().toInt() == direction);
+        }
+    } else {
+        for (QAction *action : {ui.actionSelectMaterial, ui.actionAddLeft, ui.actionAddRight,
+                                ui.actionMoveLeft, ui.actionMoveRight, ui.actionRemoveLayer,
+                                ui.actionAddMaterialToUserDatabase, ui.actionToggleGlaser})
+            action->setEnabled(false);
+        setWindowTitle(program);
+        ui.toolBarHeatFlowDirection->setVisible(false);
+    }
+}
+
+void MainWindow::constructionTableColumnChanged(int currentRow, int currentColumn, int previousRow,
+                                                int previousColumn) {
+    Q_UNUSED(currentRow)
+    Q_UNUSED(previousRow)
+    Q_UNUSED(previousColumn)
+    Ui::MainWindow &ui = *m_ui;
+    const int columns = ui.tableWidgetConstruction->columnCount();
+    const bool layerColumn = currentColumn > 0 && currentColumn < columns - 1;
+    if (layerColumn) {
+        ui.stackedWidgetClimateMaterial->setCurrentIndex(MaterialEditorPage);
+        const int layerIndex = currentColumn - 1;
+        const Project &project = Project::instance();
+        if (project.hasDocument() && layerIndex < project.document()->inputData().layers().size()) {
+            const MaterialLayer &layer = project.document()->inputData().layers().at(layerIndex);
+            m_materialEditor->setText(
+                tr("Layer %1: %2, %L3 m").arg(layerIndex + 1).arg(layer.name).arg(layer.width()));
+        }
+        for (QAction *action : {ui.actionSelectMaterial, ui.actionAddLeft, ui.actionAddRight,
+                                ui.actionAddMaterialToUserDatabase})
+            action->setEnabled(true);
+        ui.actionRemoveLayer->setEnabled(columns >= 4);
+        ui.actionMoveLeft->setEnabled(currentColumn >= 2);
+        ui.actionMoveRight->setEnabled(currentColumn < columns - 2);
+    } else {
+        ui.stackedWidgetClimateMaterial->setCurrentIndex(ClimateEditorPage);
+        m_climateEditor->setText(currentColumn == 0 ? tr("Inside climate") : tr("Outside climate"));
+        for (QAction *action :
+             {ui.actionSelectMaterial, ui.actionAddLeft, ui.actionAddRight, ui.actionRemoveLayer,
+              ui.actionMoveLeft, ui.actionMoveRight, ui.actionAddMaterialToUserDatabase})
+            action->setEnabled(false);
+    }
+}
+
+void MainWindow::tableViewDoubleClicked(const QModelIndex &index) {
+    // Selecting a material needs the material database dialog, which is not part of the
+    // program yet; the double click has nothing to start.
+    Q_UNUSED(index)
+}
+
+void MainWindow::customContextMenu(const QPoint &pos) {
+    Ui::MainWindow &ui = *m_ui;
+    const QList<QAction *> actions{ui.actionAddRight,
+                                   ui.actionAddLeft,
+                                   ui.actionRemoveLayer,
+                                   ui.actionSelectMaterial,
+                                   ui.actionMoveRight,
+                                   ui.actionMoveLeft,
+                                   ui.actionAddMaterialToUserDatabase};
+    const bool anyEnabled =
+        std::any_of(actions.begin(), actions.end(), [](QAction *a) { return a->isEnabled(); });
+    if (!anyEnabled)
+        return;
+    QMenu menu(this);
+    menu.addActions(actions);
+    menu.exec(ui.tableWidgetConstruction->mapToGlobal(pos));
+}
+
+void MainWindow::resultsLinkClicked(const QString &link) {
+    const int dash = link.indexOf(QLatin1Char('-'));
+    if (dash < 0 || link.left(dash) != QLatin1String("layer"))
+        return;
+    bool ok = false;
+    const int column = link.mid(dash + 1).toInt(&ok);
+    ConstructionTableWidget *table = m_ui->tableWidgetConstruction;
+    if (!ok || column < 0 || column >= table->columnCount())
+        return;
+    table->setCurrentCell(0, column);
+    table->setFocus();
+}
+
+void MainWindow::setProgress(int value) {
+    Q_UNUSED(value)
+}
+
 void MainWindow::updateSplashScreen() {
     if (m_splashScreen)
         QTimer::singleShot(5000, m_splashScreen.data(), &QWidget::close);
 }
 
-void MainWindow::closeEvent(QCloseEvent *event) {
-    // No project can be open yet: nothing to ask, only the settings to keep.
-    Settings::instance().m_lastProjectFile.clear();
-    Settings::instance().write();
-    event->accept();
+// --- other actions ------------------------------------------------------------------------
+
+void MainWindow::on_actionAbout_triggered() {
+    QMessageBox::about(this, tr("About %1").arg(QString::fromLatin1(ProgramName)),
+                       QStringLiteral("<b>%1</b><br/>%2<br/><br/>%3")
+                           .arg(QString::fromLatin1(ProgramName),
+                                tr("Version %1").arg(QStringLiteral(TAVO_VERSION_STRING)),
+                                tr("A software for hygrothermal evaluation of building envelope systems")));
+}
+
+void MainWindow::on_actionAboutQt_triggered() {
+    QMessageBox::aboutQt(this);
+}
+
+void MainWindow::on_actionHelp_triggered() {
+    showHelp(0);
+}
+
+void MainWindow::on_actionHelpHeatFlowDirections_triggered() {
+    showHelp(7);
+}
+
+void MainWindow::showHelp(int topic) {
+    // One document per language holds every topic.
+    Q_UNUSED(topic)
+    const QString path =
+        QStringLiteral("%1/DB_help/%2_%3.pdf")
+            .arg(resourcesDir(), QStringLiteral("Tavo2_Documentation"), CurrentLanguage::instance().id());
+    if (!QDesktopServices::openUrl(QUrl(QStringLiteral("file:///%1").arg(path))))
+        m_dialogs->warning(this, tr("Help file error"),
+                           tr("The help file cannot be found on location:\n%1").arg(path));
+}
+
+void MainWindow::on_actionCopySketch_triggered() {
+    QApplication::clipboard()->setPixmap(m_ui->tableWidgetConstruction->sketchPixmap());
+}
+
+void MainWindow::actionLanguange_triggered() {
+    const QAction *action = qobject_cast<const QAction *>(sender());
+    if (action == nullptr)
+        return;
+    Settings::instance().m_languageId = action->data().toString();
+    m_dialogs->information(this, tr("Languange changed"),
+                           tr("Please restart the software to activate the new language!"));
 }

@@ -1,29 +1,124 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include <QList>
 #include <QMainWindow>
+#include <QModelIndex>
 #include <QPointer>
 
-class QSplashScreen;
+#include <memory>
 
-/*! The program's only top-level window. For now it is the empty shell that start-up
-    shows; the construction table, editors, diagram and results move in as they land. */
+#include "UserDialogs.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QSplashScreen;
+class QUndoStack;
+
+namespace Ui {
+class MainWindow;
+}
+
+/*! The program's only top-level window: the construction table with the climate sides at
+    both ends, the profile diagram, the editor of the selected layer or side and the results
+    summary. It carries the open project (the Project singleton) through new, open, save,
+    save as, close and quit, keeps the recent-projects list and refreshes every view after
+    each change of the project.
+
+    All questions and file dialogs go through a UserDialogs object, the real ones unless
+    another is handed to the constructor. */
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QSplashScreen *splashScreen, QWidget *parent = nullptr);
+    /*! How a save through the Save-as dialog ended. */
+    enum SaveResult { SaveSucceeded, SaveFailed, SaveCancelled };
+
+    /*! Opens the start project at the end: the settings' initial project file in restart mode
+        1, otherwise no project. \a splashScreen (may be null) gets the tagline painted on and
+        is deleted with the window if still alive. */
+    explicit MainWindow(QSplashScreen *splashScreen, QWidget *parent = nullptr,
+                        std::unique_ptr<UserDialogs> dialogs = nullptr);
     ~MainWindow() override;
 
+    /*! \a name with the project file extension appended unless it already ends in ".t2p"
+        (case-sensitive, so "wall.T2P" becomes "wall.T2P.t2p"). */
+    static QString projectFileName(const QString &name);
+
+    /*! Asks whether to save a modified project, then closes it. False when the user cancelled
+        or saving failed: the caller must not go on. */
+    bool askSaveBeforeClose();
+    /*! Saves under \a fileName (extension added as projectFileName()). */
+    bool saveProject(const QString &fileName);
+    /*! Asks for a file name and saves under it. */
+    SaveResult saveProjectAs();
+    /*! Replaces the open project by the file (no save question); reports failures. */
+    bool loadProject(const QString &fileName);
+
 public slots:
+    /*! Refresh after every change of the project: diagram, table, results, title, actions. */
+    void updateUi(int modType);
+    /*! Shows the editor of the selected layer or side and enables the layer actions. */
+    void constructionTableColumnChanged(int currentRow, int currentColumn, int previousRow,
+                                        int previousColumn);
+    /*! A double click on a layer column selects a material for that layer. */
+    void tableViewDoubleClicked(const QModelIndex &index);
+    /*! The layer actions as context menu of the construction table. */
+    void customContextMenu(const QPoint &pos);
+    /*! Opens the project file of the sending recent-projects action. */
+    void actionOpenRecentFile();
+    /*! Links "layer-N" of the results select layer column N. */
+    void resultsLinkClicked(const QString &link);
+    /*! Progress of the report preview; nothing to show. */
+    void setProgress(int value);
     /*! Schedules the splash screen's close a few seconds after start. */
     void updateSplashScreen();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
+private slots:
+    void on_actionNew_triggered();
+    void on_actionOpen_triggered();
+    void on_actionSave_triggered();
+    void on_actionSaveAs_triggered();
+    void on_actionQuit_triggered();
+    void on_actionAbout_triggered();
+    void on_actionAboutQt_triggered();
+    void on_actionHelp_triggered();
+    void on_actionHelpHeatFlowDirections_triggered();
+    void on_actionCopySketch_triggered();
+    void actionLanguange_triggered();
+
 private:
     void paintSplashTagline();
+    void setupActions();
+    void setupEditorPages();
+    void addLanguageAction(const QString &languageId, const QString &languageName);
+    void startProject();
+    /*! Replaces any project by an empty new one and recalculates. */
+    void resetForNewProject();
+    /*! Closes the project without asking; the undo history goes with it. */
+    void closeProject();
+    void addToRecentProjects(const QString &fileName);
+    void updateRecentProjectsMenu();
+    /*! Window title and the enabled, visible and checked state of the actions and views. */
+    void updateTitleAndActions();
+    void rebuildConstructionTable();
+    void showHelp(int topic);
+    /*! Start directory of the project file dialogs. */
+    QString projectDialogDirectory() const;
+    QUndoStack *undoStack() const;
 
+    Ui::MainWindow *m_ui;
+    std::unique_ptr<UserDialogs> m_dialogs;
+    // Stand-ins of the material and climate editors until these exist.
+    QLabel *m_materialEditor = nullptr;
+    QLabel *m_climateEditor = nullptr;
+    QMenu *m_recentProjectsMenu = nullptr;
+    QList<QAction *> m_recentFileActions;
+    QActionGroup *m_heatFlowActionGroup = nullptr;
     QPointer<QSplashScreen> m_splashScreen;
 };
 

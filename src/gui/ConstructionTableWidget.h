@@ -1,0 +1,46 @@
+#ifndef CONSTRUCTIONTABLEWIDGET_H
+#define CONSTRUCTIONTABLEWIDGET_H
+
+#include <QPixmap>
+#include <QTableWidget>
+#include <QVector>
+
+class HatchedItemDelegate;
+
+/*! The construction sketch of the main window: a table of one row with the warm side in
+    column 0, one column per layer and the cold side in the last column, painted by a
+    HatchedItemDelegate. Layer columns are as wide as their share of the total thickness
+    (with a minimum so thin foils stay visible and clickable); the row fills the height. */
+class ConstructionTableWidget : public QTableWidget {
+    Q_OBJECT
+public:
+    /*! Width of the two climate side columns, in pixels. */
+    static constexpr int SideColumnWidth = 40;
+    /*! Narrowest layer column, in pixels. */
+    static constexpr int MinimumLayerColumnWidth = 8;
+
+    explicit ConstructionTableWidget(QWidget *parent = nullptr);
+
+    HatchedItemDelegate *hatchedDelegate() const { return m_delegate; }
+
+    /*! Layer thicknesses in m, warm side first; decide the column widths. */
+    void setLayerWidths(const QVector<double> &widths);
+
+    /*! Column widths for the given layer thicknesses in a table \a totalWidth pixels wide:
+        the two sides first and last. */
+    static QVector<int> columnWidths(const QVector<double> &layerWidths, int totalWidth);
+
+    /*! An image of the sketch as it is shown, without the selection. */
+    QPixmap sketchPixmap();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void updateSectionSizes();
+
+    HatchedItemDelegate *m_delegate;
+    QVector<double> m_layerWidths;
+};
+
+#endif // CONSTRUCTIONTABLEWIDGET_H

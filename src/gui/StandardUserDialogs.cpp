@@ -1,0 +1,57 @@
+#include "StandardUserDialogs.h"
+
+#include <QFileDialog>
+
+#include "Document.h"
+#include "Material.h"
+#include "MaterialLayer.h"
+
+QMessageBox::StandardButton StandardUserDialogs::question(QWidget *parent, const QString &title,
+                                                          const QString &text,
+                                                          QMessageBox::StandardButtons buttons) {
+    return QMessageBox::question(parent, title, text, buttons);
+}
+
+QMessageBox::StandardButton StandardUserDialogs::critical(QWidget *parent, const QString &title,
+                                                          const QString &text,
+                                                          QMessageBox::StandardButtons buttons) {
+    return QMessageBox::critical(parent, title, text, buttons);
+}
+
+void StandardUserDialogs::information(QWidget *parent, const QString &title, const QString &text) {
+    QMessageBox::information(parent, title, text);
+}
+
+void StandardUserDialogs::warning(QWidget *parent, const QString &title, const QString &text) {
+    QMessageBox::warning(parent, title, text);
+}
+
+QString StandardUserDialogs::openFileName(QWidget *parent, const QString &caption, const QString &directory,
+                                          const QString &filter) {
+    return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+}
+
+QString StandardUserDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &directory,
+                                          const QString &filter) {
+    QFileDialog dialog(parent, caption, directory, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setViewMode(QFileDialog::Detail);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+bool StandardUserDialogs::newProjectWizard(QWidget * /*parent*/, Document &document) {
+    document.inputData().layers().clear();
+    document.inputData().layers().append(MaterialLayer(firstLayerMaterial(), 0.1));
+    return true;
+}
+
+Material StandardUserDialogs::firstLayerMaterial() {
+    Material brick(QStringLiteral("Vollziegel-Mauerwerk 1800 kg/m³"),
+                   MaterialCategory(MaterialCategory::BuildingBrick), QString(), QString(), QString(),
+                   QStringLiteral("DIN 4108-4"), 1800, 0.81, 10, 0.006, 0.24, 0.2, 0);
+    brick.mu_min = 5;
+    brick.color = QColor(190, 95, 60);
+    return brick;
+}

@@ -1,0 +1,29 @@
+#ifndef STANDARDUSERDIALOGS_H
+#define STANDARDUSERDIALOGS_H
+
+#include "UserDialogs.h"
+
+class Material;
+
+/*! The real message boxes and file dialogs of the program. */
+class StandardUserDialogs : public UserDialogs {
+public:
+    QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
+                                         QMessageBox::StandardButtons buttons) override;
+    QMessageBox::StandardButton critical(QWidget *parent, const QString &title, const QString &text,
+                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok) override;
+    void information(QWidget *parent, const QString &title, const QString &text) override;
+    void warning(QWidget *parent, const QString &title, const QString &text) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
+                         const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
+                         const QString &filter) override;
+
+    /*! Until the new-project wizard exists: one layer of firstLayerMaterial(), 0.1 m wide. */
+    bool newProjectWizard(QWidget *parent, Document &document) override;
+
+    /*! The material of the first layer of a new project: solid brick masonry. */
+    static Material firstLayerMaterial();
+};
+
+#endif // STANDARDUSERDIALOGS_H

@@ -1,0 +1,72 @@
+#ifndef T2_RESULTSWIDGET_H
+#define T2_RESULTSWIDGET_H
+
+#include <QWidget>
+
+#include "CalculationResults.h"
+#include "InputData.h"
+
+namespace VaDar {
+class Table;
+class TextFrame;
+} // namespace VaDar
+
+/*! The compact results panel of the main window: thickness, thermal resistance, U-values,
+    the verdict of the condensation calculation, condensate mass and drying time; or the list
+    of input errors when the input could not be calculated. Painted completely from copies of
+    the input data and the results record.
+
+    Links in the input error list (such as "layer-2") are reported with linkActivated(). */
+class T2_ResultsWidget : public QWidget {
+    Q_OBJECT
+public:
+    /*! Rows of the summary table. */
+    enum Row {
+        RowThickness = 0,
+        RowResistance = 1,
+        RowTransmissionHeading = 2,
+        RowUValueISO = 3,
+        RowUValueMoisture = 4,
+        RowVerdict = 5,
+        RowCondensateMass = 6,
+        RowDryingTime = 7,
+        RowCount = 8
+    };
+
+    explicit T2_ResultsWidget(QWidget *parent = nullptr);
+    ~T2_ResultsWidget() override;
+
+    /*! Copies both and repaints. */
+    void setResults(const InputData &inputData, const CalculationResults &results);
+
+    const InputData &inputData() const { return m_inputData; }
+    const CalculationResults &results() const { return m_results; }
+
+    /*! True when the panel shows the input error list instead of the table. */
+    bool showsInputErrors() const;
+    /*! The rich text of the input error list. */
+    QString inputErrorText() const;
+    /*! The rich text of the verdict row for \a results (colour included). */
+    static QString verdictText(const CalculationResults &results);
+    /*! Fills \a table with the summary for a drawing area \a width device pixels wide. */
+    void setupTable(VaDar::Table &table, int width) const;
+
+signals:
+    /*! A link of the input error list was clicked, e.g. "layer-2". */
+    void linkActivated(const QString &link);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    /*! Link below \a pos in the input error list, empty when there is none. */
+    QString anchorAt(const QPoint &pos);
+
+    InputData m_inputData;
+    CalculationResults m_results;
+    VaDar::TextFrame *m_errorFrame;
+};
+
+#endif // T2_RESULTSWIDGET_H
