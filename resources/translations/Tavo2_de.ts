@@ -7,6 +7,466 @@
         <source>A software for hygrothermal evaluation of building envelope systems</source>
         <translation>Eine Software zur hygrothermischen Bewertung von Bauteilen der Gebäudehülle</translation>
     </message>
+    <message>
+        <source>Tavo 2</source>
+        <translation>Tavo 2</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Application Language</source>
+        <translation>Programmsprache</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Main toolbar</source>
+        <translation>Hauptwerkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Diagram toolbar</source>
+        <translation>Diagrammwerkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Heat flow direction</source>
+        <translation>Wärmestromrichtung</translation>
+    </message>
+    <message>
+        <source>New project...</source>
+        <translation>Neues Projekt...</translation>
+    </message>
+    <message>
+        <source>Creates a new project.</source>
+        <translation>Erstellt ein neues Projekt.</translation>
+    </message>
+    <message>
+        <source>Open project...</source>
+        <translation>Projekt öffnen...</translation>
+    </message>
+    <message>
+        <source>Opens a project.</source>
+        <translation>Öffnet ein Projekt.</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Save project</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message>
+        <source>Saves the current project.</source>
+        <translation>Speichert das aktuelle Projekt.</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save project as...</source>
+        <translation>Projekt speichern unter...</translation>
+    </message>
+    <message>
+        <source>Saves the current project under a new name.</source>
+        <translation>Speichert das aktuelle Projekt unter einem neuen Namen.</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Closes the program.</source>
+        <translation>Beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Prints the report.</source>
+        <translation>Druckt den Bericht.</translation>
+    </message>
+    <message>
+        <source>Help...</source>
+        <translation>Hilfe...</translation>
+    </message>
+    <message>
+        <source>Opens the program help.</source>
+        <translation>Öffnet die Programmhilfe.</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>About %1 ...</source>
+        <translation>Über %1 ...</translation>
+    </message>
+    <message>
+        <source>Opens the About dialog.</source>
+        <translation>Öffnet den Info-Dialog.</translation>
+    </message>
+    <message>
+        <source>About Qt...</source>
+        <translation>Über Qt...</translation>
+    </message>
+    <message>
+        <source>Opens the Qt About dialog.</source>
+        <translation>Öffnet den Info-Dialog von Qt.</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Opens the configuration dialog.</source>
+        <translation>Öffnet den Einstellungsdialog.</translation>
+    </message>
+    <message>
+        <source>Recent projects</source>
+        <translation>Zuletzt verwendete Projekte</translation>
+    </message>
+    <message>
+        <source>Shows list of recently used projects.</source>
+        <translation>Zeigt die Liste der zuletzt verwendeten Projekte.</translation>
+    </message>
+    <message>
+        <source>Show moisture content profile</source>
+        <translation>Feuchtegehaltsverlauf anzeigen</translation>
+    </message>
+    <message>
+        <source>Show moisture content</source>
+        <translation>Feuchtegehalt anzeigen</translation>
+    </message>
+    <message>
+        <source>Toggles display of vapor pressure profile or moisture content profile</source>
+        <translation>Schaltet zwischen Dampfdruckverlauf und Feuchtegehaltsverlauf um</translation>
+    </message>
+    <message>
+        <source>Use hatching</source>
+        <translation>Schraffur verwenden</translation>
+    </message>
+    <message>
+        <source>Toggles display of hatched material layers.</source>
+        <translation>Schaltet die Schraffur der Materialschichten ein oder aus.</translation>
+    </message>
+    <message>
+        <source>Qt User Interface Configuration...</source>
+        <translation>Qt-Oberflächenkonfiguration...</translation>
+    </message>
+    <message>
+        <source>Opens the Qt User Interface Configuration tool</source>
+        <translation>Öffnet das Konfigurationsprogramm der Qt-Oberfläche</translation>
+    </message>
+    <message>
+        <source>Select Material...</source>
+        <translation>Material auswählen...</translation>
+    </message>
+    <message>
+        <source>= Mat</source>
+        <translation>= Mat</translation>
+    </message>
+    <message>
+        <source>Opens the material database dialog to select a material for this layer.</source>
+        <translation>Öffnet die Materialdatenbank, um ein Material für diese Schicht auszuwählen.</translation>
+    </message>
+    <message>
+        <source>Edit Material Database...</source>
+        <translation>Materialdatenbank bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Open the Database Dialog for viewing and editing material or construction data</source>
+        <translation>Öffnet die Datenbank zum Ansehen und Bearbeiten von Material- oder Konstruktionsdaten</translation>
+    </message>
+    <message>
+        <source>Add layer to the left</source>
+        <translation>Schicht links einfügen</translation>
+    </message>
+    <message>
+        <source>+ Left</source>
+        <translation>+ Links</translation>
+    </message>
+    <message>
+        <source>Adds a new layer or construction to the left of the currently selected layer.</source>
+        <translation>Fügt links von der ausgewählten Schicht eine neue Schicht oder Konstruktion ein.</translation>
+    </message>
+    <message>
+        <source>Add layer to the right</source>
+        <translation>Schicht rechts einfügen</translation>
+    </message>
+    <message>
+        <source>+ Right</source>
+        <translation>+ Rechts</translation>
+    </message>
+    <message>
+        <source>Adds a new layer or construction to the right of the currently selected layer.</source>
+        <translation>Fügt rechts von der ausgewählten Schicht eine neue Schicht oder Konstruktion ein.</translation>
+    </message>
+    <message>
+        <source>Remove current layer</source>
+        <translation>Aktuelle Schicht entfernen</translation>
+    </message>
+    <message>
+        <source>- Layer</source>
+        <translation>- Schicht</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected layer.</source>
+        <translation>Entfernt die ausgewählte Schicht.</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Nach links verschieben</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&lt;</source>
+        <translation>&lt;&lt;&lt;</translation>
+    </message>
+    <message>
+        <source>Moves current layer to the left.</source>
+        <translation>Verschiebt die ausgewählte Schicht nach links.</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Nach rechts verschieben</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;&gt;</source>
+        <translation>&gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Moves current layer to the right.</source>
+        <translation>Verschiebt die ausgewählte Schicht nach rechts.</translation>
+    </message>
+    <message>
+        <source>Report setup / Print preview ...</source>
+        <translation>Bericht einrichten / Druckvorschau ...</translation>
+    </message>
+    <message>
+        <source>Opens the print preview and setup dialog.</source>
+        <translation>Öffnet die Druckvorschau mit den Berichtseinstellungen.</translation>
+    </message>
+    <message>
+        <source>Edit project information...</source>
+        <translation>Projektinformationen bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Sketch</source>
+        <translation>Skizze</translation>
+    </message>
+    <message>
+        <source>Copy sketch image</source>
+        <translation>Skizze kopieren</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Copy chart image</source>
+        <translation>Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Export sketch image to file</source>
+        <translation>Skizze in Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Export chart image to file</source>
+        <translation>Diagramm in Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Add to Construction Database...</source>
+        <translation>Zur Konstruktionsdatenbank hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Adds the current construction to the construction database.</source>
+        <translation>Fügt die aktuelle Konstruktion der Konstruktionsdatenbank hinzu.</translation>
+    </message>
+    <message>
+        <source>Heat flow up</source>
+        <translation>Wärmestrom nach oben</translation>
+    </message>
+    <message>
+        <source>Horizontal construction with heat flow upwards.</source>
+        <translation>Horizontales Bauteil mit Wärmestrom nach oben.</translation>
+    </message>
+    <message>
+        <source>horizontal heat flow</source>
+        <translation>horizontaler Wärmestrom</translation>
+    </message>
+    <message>
+        <source>Vertical construction with horizontal heat flow.</source>
+        <translation>Vertikales Bauteil mit horizontalem Wärmestrom.</translation>
+    </message>
+    <message>
+        <source>Heat flow down</source>
+        <translation>Wärmestrom nach unten</translation>
+    </message>
+    <message>
+        <source>Horizontal construction with heat flow downwards.</source>
+        <translation>Horizontales Bauteil mit Wärmestrom nach unten.</translation>
+    </message>
+    <message>
+        <source>Help heat flow directions</source>
+        <translation>Hilfe zu den Wärmestromrichtungen</translation>
+    </message>
+    <message>
+        <source>Add Material to User Database</source>
+        <translation>Material zur Benutzerdatenbank hinzufügen</translation>
+    </message>
+    <message>
+        <source>Show Logfile</source>
+        <translation>Protokolldatei anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the logfile of TAVO2.</source>
+        <translation>Zeigt die Protokolldatei von TAVO2.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Show/hide main toolbar</source>
+        <translation>Hauptwerkzeugleiste ein-/ausblenden</translation>
+    </message>
+    <message>
+        <source>Shows/hides the main toolbar</source>
+        <translation>Blendet die Hauptwerkzeugleiste ein oder aus</translation>
+    </message>
+    <message>
+        <source>Show/hide diagram toolbar</source>
+        <translation>Diagrammwerkzeugleiste ein-/ausblenden</translation>
+    </message>
+    <message>
+        <source>Shows/hides the diagram toolbar</source>
+        <translation>Blendet die Diagrammwerkzeugleiste ein oder aus</translation>
+    </message>
+    <message>
+        <source>Save project before closing</source>
+        <translation>Projekt vor dem Schließen speichern</translation>
+    </message>
+    <message>
+        <source>Would you like to save the project before closing it?</source>
+        <translation>Möchten Sie das Projekt vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>Error loading project file</source>
+        <translation>Fehler beim Laden der Projektdatei</translation>
+    </message>
+    <message>
+        <source>Error #3: Saving failed</source>
+        <translation>Fehler #3: Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Error while saving project file!</source>
+        <translation>Fehler beim Speichern der Projektdatei!</translation>
+    </message>
+    <message>
+        <source>Specify %1 project file</source>
+        <translation>%1-Projektdatei festlegen</translation>
+    </message>
+    <message>
+        <source>%2 project (*.%1)</source>
+        <translation>%2-Projekt (*.%1)</translation>
+    </message>
+    <message>
+        <source>%1 Projects (*.%2)</source>
+        <translation>%1-Projekte (*.%2)</translation>
+    </message>
+    <message>
+        <source>;;%1 Projects (*.%2);;All files (*.*)</source>
+        <translation>;;%1-Projekte (*.%2);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Select %1 project file</source>
+        <translation>%1-Projektdatei auswählen</translation>
+    </message>
+    <message>
+        <source>Error #4: File not found</source>
+        <translation>Fehler #4: Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be found or does not exist.</source>
+        <translation>Die Datei &apos;%1&apos; wurde nicht gefunden oder existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Error #5: File not found</source>
+        <translation>Fehler #5: Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; cannot be found or does not exist.
+%2</source>
+        <translation>Die Datei &apos;%1&apos; wurde nicht gefunden oder existiert nicht.
+%2</translation>
+    </message>
+    <message>
+        <source>Remove this file from list?</source>
+        <translation>Diese Datei aus der Liste entfernen?</translation>
+    </message>
+    <message>
+        <source>Layer %1: %2, %L3 m</source>
+        <translation>Schicht %1: %2, %L3 m</translation>
+    </message>
+    <message>
+        <source>Inside climate</source>
+        <translation>Innenklima</translation>
+    </message>
+    <message>
+        <source>Outside climate</source>
+        <translation>Außenklima</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Help file error</source>
+        <translation>Fehler beim Öffnen der Hilfe</translation>
+    </message>
+    <message>
+        <source>The help file cannot be found on location:
+%1</source>
+        <translation>Die Hilfedatei wurde an diesem Ort nicht gefunden:
+%1</translation>
+    </message>
+    <message>
+        <source>Languange changed</source>
+        <translation>Sprache geändert</translation>
+    </message>
+    <message>
+        <source>Please restart the software to activate the new language!</source>
+        <translation>Bitte starten Sie das Programm neu, um die neue Sprache zu aktivieren!</translation>
+    </message>
 </context>
 <context>
     <name>DINCriteriaResult</name>
@@ -223,6 +683,96 @@
     <message>
         <source>Check for drying reserve of %1 g/m&lt;sup&gt;2&lt;/sup&gt;a according DIN 68800-2</source>
         <translation>Nachweis der Trocknungsreserve von %1 g/m&lt;sup&gt;2&lt;/sup&gt;a nach DIN 68800-2</translation>
+    </message>
+</context>
+<context>
+    <name>HatchedItemDelegate</name>
+    <message>
+        <source>warm</source>
+        <translation>warm</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>kalt</translation>
+    </message>
+</context>
+<context>
+    <name>T2_ResultsWidget</name>
+    <message>
+        <source>Invalid input!</source>
+        <translation>Ungültige Eingabe!</translation>
+    </message>
+    <message>
+        <source>No input!</source>
+        <translation>Keine Eingabe!</translation>
+    </message>
+    <message>
+        <source>Condensation on the surface (warm side). No calculation possible.</source>
+        <translation>Tauwasser auf der Oberfläche (warme Seite). Keine Berechnung möglich.</translation>
+    </message>
+    <message>
+        <source>Condensation on the surface (cold side). No calculation possible.</source>
+        <translation>Tauwasser auf der Oberfläche (kalte Seite). Keine Berechnung möglich.</translation>
+    </message>
+    <message>
+        <source>Only one layer. No condensate possible!</source>
+        <translation>Nur eine Schicht. Kein Tauwasser möglich!</translation>
+    </message>
+    <message>
+        <source>No condensate emerges!</source>
+        <translation>Es fällt kein Tauwasser aus!</translation>
+    </message>
+    <message>
+        <source>Condensation between layer %1 and %2!</source>
+        <translation>Tauwasser zwischen Schicht %1 und %2!</translation>
+    </message>
+    <message>
+        <source>Condensation between layer </source>
+        <translation>Tauwasser zwischen Schicht </translation>
+    </message>
+    <message>
+        <source>%1 and %2, </source>
+        <translation>%1 und %2, </translation>
+    </message>
+    <message>
+        <source>%1 and %2.</source>
+        <translation>%1 und %2.</translation>
+    </message>
+    <message>
+        <source>Unknown result!</source>
+        <translation>Unbekanntes Ergebnis!</translation>
+    </message>
+    <message>
+        <source>Construction thickness</source>
+        <translation>Bauteildicke</translation>
+    </message>
+    <message>
+        <source>Thermal transfer resistance of the construction (dry)</source>
+        <translation>Wärmedurchlasswiderstand des Bauteils (trocken)</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient of the construction</source>
+        <translation>Wärmedurchgangskoeffizient des Bauteils</translation>
+    </message>
+    <message>
+        <source>U-value (ISO 6946)</source>
+        <translation>U-Wert (ISO 6946)</translation>
+    </message>
+    <message>
+        <source>U-value (moisture dependend)</source>
+        <translation>U-Wert (feuchteabhängig)</translation>
+    </message>
+    <message>
+        <source>Condensation mass after condensation period</source>
+        <translation>Tauwassermasse nach der Tauperiode</translation>
+    </message>
+    <message>
+        <source>Drying time</source>
+        <translation>Austrocknungszeit</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <translation>d</translation>
     </message>
 </context>
 </TS>
