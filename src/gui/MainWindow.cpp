@@ -25,6 +25,7 @@
 
 #include "ConstructionTableWidget.h"
 #include "CurrentLanguage.h"
+#include "DiagramView.h"
 #include "Directories.h"
 #include "Project.h"
 #include "Settings.h"
@@ -41,6 +42,10 @@ const char *const ProjectExtension = "t2p";
 
 const int MaterialEditorPage = 0;
 const int ClimateEditorPage = 1;
+
+// Diagram kinds shown by the moisture content toggle.
+const int VapourPressureDiagram = 2;
+const int MoistureContentDiagram = 3;
 
 } // namespace
 
@@ -460,9 +465,11 @@ void MainWindow::closeEvent(QCloseEvent *event) {
 // --- refresh ------------------------------------------------------------------------------
 
 void MainWindow::updateUi(int modType) {
-    Q_UNUSED(modType)
-    rebuildConstructionTable();
     const Project &project = Project::instance();
+    if (project.hasDocument() &&
+        (modType == Project::InputDataModified || modType == Project::DisplayModified))
+        m_ui->diagramView->setData(project.document()->inputData(), project.document()->results(), 1.0);
+    rebuildConstructionTable();
     if (project.hasDocument())
         m_ui->widgetResults->setResults(project.document()->inputData(), project.document()->results());
     updateTitleAndActions();
@@ -514,6 +521,7 @@ void MainWindow::updateTitleAndActions() {
         action->setEnabled(hasLayers);
     ui.actionOpen->setEnabled(true);
     ui.actionUseHashes->setVisible(false);
+    ui.actionToggleGlaser->setChecked(ui.diagramView->diagramType() == MoistureContentDiagram);
 
     ui.tableWidgetConstruction->setVisible(hasLayers);
     ui.diagramView->setVisible(hasLayers);
@@ -656,6 +664,16 @@ void MainWindow::showHelp(int topic) {
     if (!QDesktopServices::openUrl(QUrl(QStringLiteral("file:///%1").arg(path))))
         m_dialogs->warning(this, tr("Help file error"),
                            tr("The help file cannot be found on location:\n%1").arg(path));
+}
+
+void MainWindow::on_actionToggleGlaser_toggled(bool checked) {
+    m_ui->diagramView->setDiagramType(checked ? MoistureContentDiagram : VapourPressureDiagram);
+}
+
+void MainWindow::on_actionCopyChart_triggered() {
+    QPixmap pixmap;
+    m_ui->diagramView->exportPixmap(pixmap);
+    QApplication::clipboard()->setPixmap(pixmap);
 }
 
 void MainWindow::on_actionCopySketch_triggered() {

@@ -88,6 +88,8 @@ private slots:
     void on_actionAboutQt_triggered();
     void on_actionHelp_triggered();
     void on_actionHelpHeatFlowDirections_triggered();
+    void on_actionToggleGlaser_toggled(bool checked);
+    void on_actionCopyChart_triggered();
     void on_actionCopySketch_triggered();
     void actionLanguange_triggered();
 

@@ -8,6 +8,7 @@
 #include <QUndoStack>
 
 #include "ConstructionTableWidget.h"
+#include "DiagramView.h"
 #include "MainWindow.h"
 #include "Project.h"
 #include "Settings.h"
@@ -247,6 +248,14 @@ void tst_MainWindow::newProjectFlow() {
     QVERIFY(w.window->findChild<QLabel *>("materialEditor")->text().contains("Vollziegel"));
     // an unmodified empty window asks nothing
     QCOMPARE(w.dialogs->kinds(), QStringList{"wizard"});
+    // the diagram starts with the moisture content profile; the toggle switches it
+    DiagramView *diagram = w.window->findChild<DiagramView *>("diagramView");
+    QVERIFY(w.action("actionToggleGlaser")->isChecked());
+    QCOMPARE(diagram->diagramType(), 3);
+    w.action("actionToggleGlaser")->trigger();
+    QCOMPARE(diagram->diagramType(), 2);
+    Project::instance().setModified(Project::InputDataModified);
+    QVERIFY(!w.action("actionToggleGlaser")->isChecked());
 }
 
 void tst_MainWindow::newProjectCancelledLeavesNoProject() {
