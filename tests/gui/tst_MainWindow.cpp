@@ -156,6 +156,7 @@ private slots:
     void startProject_data();
     void startProject();
     void closeWritesLastProjectFile();
+    void invalidInputSwitchesResultsToErrors();
 
 private:
     QTemporaryDir m_dir;
@@ -653,6 +654,22 @@ void tst_MainWindow::closeWritesLastProjectFile() {
     QSettings store(QStringLiteral("ZMT"), QStringLiteral("Tavo 2.4"));
     QCOMPARE(store.value("LastProjectFile").toString(), brickWall());
     QCOMPARE(store.value("ProjectDefaults/RecentProjects").toStringList(), QStringList{brickWall()});
+}
+
+void tst_MainWindow::invalidInputSwitchesResultsToErrors() {
+    Window w;
+    w.dialogs->fileNames << QStringLiteral(TAVO_TEST_DATA_DIR "/mainwindow/zero-width-layer.t2p");
+    w.action("actionOpen")->trigger();
+    QVERIFY(w.dialogs->kinds() == QStringList{"open"});
+    auto *results = w.window->findChild<T2_ResultsWidget *>("widgetResults");
+    QVERIFY(results->isVisibleTo(w.window.get()));
+    QVERIFY(results->showsInputErrors());
+    QVERIFY(results->inputErrorText().startsWith(
+        QStringLiteral("<font color=\"#FF0000\">Invalid input!</font>")));
+    // a valid project afterwards shows the table again
+    w.dialogs->fileNames << brickWall();
+    w.action("actionOpen")->trigger();
+    QVERIFY(!results->showsInputErrors());
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -1,4 +1,5 @@
 #include <QScreen>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <fstream>
@@ -25,6 +26,10 @@ public:
 class tst_StartUp : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() {
+        // the program creates the one undo stack at start, owned by the settings
+        Settings::instance().setUndoStack(new QUndoStack(&Settings::instance()));
+    }
     void init() { Settings::instance().resetToDefaults(); }
     void commandLine_data();
     void commandLine();
