@@ -1,21 +1,24 @@
-// Stand-in for the batch program until the project file and the calculation exist:
-// it answers --help and --version and refuses every other use with a clear message.
+// tavo2-calc: calculates and assesses project files without a window, for scripts, continuous
+// integration and regression tests. Same libraries and texts as the window program.
 #include <QCoreApplication>
-#include <QStringList>
 
-#include <iostream>
+#include "BatchRunner.h"
+#include "QuietMessageHandler.h"
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.contains(QStringLiteral("--version"))) {
-        std::cout << "tavo2-calc " << TAVO_VERSION_STRING << std::endl;
-        return 0;
+    // The window program's name, so both find the same per-user data folder.
+    QCoreApplication::setApplicationName(QStringLiteral("Tavo2"));
+
+    // Standard output and standard error belong to the program's own output.
+    QuietMessageHandler handler;
+    ZMT::setMessageHandler(&handler);
+
+    int code = 0;
+    {
+        BatchRunner runner;
+        code = runner.run(QCoreApplication::arguments());
     }
-    if (args.size() < 2 || args.contains(QStringLiteral("--help"))) {
-        std::cout << "Usage: tavo2-calc [options] FILE...\n";
-        return args.size() < 2 ? 1 : 0;
-    }
-    std::cerr << "tavo2-calc: calculations are not available in this build yet." << std::endl;
-    return 2;
+    ZMT::setMessageHandler(nullptr);
+    return code;
 }

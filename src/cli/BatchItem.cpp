@@ -1,0 +1,44 @@
+#include "BatchItem.h"
+
+#include <QFileInfo>
+
+#include "AssessmentChecks.h"
+#include "Project.h"
+
+bool BatchItem::load(const QString &fileName, const AssessmentSettings &settings, BatchItem &item,
+                     QString &errorMessage) {
+    // The project's own message for an unopenable file blames permissions; these two cases
+    // deserve a plainer word.
+    const QFileInfo info(fileName);
+    if (!info.exists()) {
+        errorMessage = tr("No such file.");
+        return false;
+    }
+    if (info.isDir()) {
+        errorMessage = tr("This is a directory, not a project file.");
+        return false;
+    }
+
+    Project &project = Project::instance();
+    project.newDocument();
+    if (!project.read(fileName, errorMessage)) {
+        project.closeDocument();
+        return false;
+    }
+    project.setModified(Project::InputDataModified); // input check and calculation, as on opening
+    project.setUnmodified();
+    const Document &document = *project.document();
+
+    BatchItem result;
+    result.m_fileName = fileName;
+    result.m_inputData = document.inputData();
+    result.m_heatFlowDirection = document.projectInformation().HeatFlowDirection;
+    result.m_results = document.results();
+    const AssessmentChecks checks(result.m_inputData, result.m_results, settings);
+    result.m_checks = checks.rows();
+    result.m_note = checks.note();
+    result.m_allFulfilled = checks.allFulfilled();
+    project.closeDocument();
+    item = std::move(result);
+    return true;
+}

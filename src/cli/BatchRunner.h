@@ -1,0 +1,60 @@
+#ifndef BATCHRUNNER_H
+#define BATCHRUNNER_H
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+
+class BatchOptions;
+
+/*! The batch program from command line to exit code: reads the options, installs the
+    requested language, calculates and assesses every project file and writes the results in
+    the chosen format to standard output or, through a save file, to the output file; or lists
+    the material database.
+
+    A file that cannot be read is reported on standard error and left out of the output; the
+    other files are still processed. Each file's output is complete before it is added, so a
+    failing file never leaves half a block behind. Output is UTF-8. */
+class BatchRunner {
+    Q_DECLARE_TR_FUNCTIONS(BatchRunner)
+public:
+    enum ExitCode {
+        ExitDone = 0,
+        ExitUsage = 1,       ///< bad command line: message and usage on standard error
+        ExitFileError = 2,   ///< a file could not be read, or the output could not be written
+        ExitNotFulfilled = 3 ///< with --strict: a requirement is not fulfilled
+    };
+
+    BatchRunner() = default;
+    BatchRunner(const BatchRunner &) = delete;
+    BatchRunner &operator=(const BatchRunner &) = delete;
+    ~BatchRunner();
+
+    /*! Runs the program for \a args (args[0] is the program). Returns the exit code. */
+    int run(const QStringList &args);
+
+private:
+    /*! Loads and installs the program's and Qt's catalogues for \a languageId (lower case) from
+        the translations folder; "en" needs none. False when a catalogue is missing. */
+    bool installLanguage(const QString &languageId);
+    /*! Makes the numbers of texts follow \a languageId (C locale when empty), without group
+        separators. */
+    static void setNumberLocale(const QString &languageId);
+
+    int calculate(const BatchOptions &options);
+    int listMaterials(const BatchOptions &options);
+    /*! Writes \a data to the output file (replaced only when everything was written) or to
+        standard output. False after an error message. */
+    bool writeOutput(const QString &outputFile, const QByteArray &data);
+
+    static void printError(const QString &message);
+    static int usageError(const QString &message);
+
+    QTranslator m_qtTranslator;
+    QTranslator m_appTranslator;
+    bool m_translatorsInstalled = false;
+};
+
+#endif // BATCHRUNNER_H

@@ -1,0 +1,27 @@
+#ifndef BATCHTEXTWRITER_H
+#define BATCHTEXTWRITER_H
+
+#include <QCoreApplication>
+#include <QString>
+
+class BatchItem;
+
+/*! Plain text for a person at a terminal: per file its name, the rows of the results summary of
+    the window program (thickness, dry thermal resistance, both U-values, the verdict line,
+    condensate mass, drying time; or the input errors), then every assessment line with its
+    verdict and the remark below them. Rich text is reduced to plain text and numbers are
+    written in the current default locale. The summary texts are those of the results panel, so
+    they share its translations. */
+class BatchTextWriter {
+    Q_DECLARE_TR_FUNCTIONS(BatchTextWriter)
+public:
+    /*! The block of one file, ending with a line feed. */
+    static QString write(const BatchItem &item);
+
+    /*! The verdict line of the results summary for a calculation outcome (rich text). */
+    static QString summaryVerdict(int calcState, const BatchItem &item);
+
+    BatchTextWriter() = delete;
+};
+
+#endif // BATCHTEXTWRITER_H
