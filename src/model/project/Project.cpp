@@ -79,6 +79,7 @@ bool Project::read(const QString &fileName, QString &errorMessage) {
                 errorMessage = legacyPrefix + legacyMessage;
                 return false;
             }
+            errorMessage.clear(); // the XML error no longer applies
         }
     }
     if (document.inputData().layers().isEmpty()) {
