@@ -364,6 +364,8 @@ void DiagramScene::showVerticalTitle(QGraphicsTextItem *title, double x) {
     const QRectF &D = m_diagramRect;
     title->setTextWidth(D.height());
     const double ideal = title->document()->idealWidth();
+    // Narrowed to the laid-out lines, so the item's box is where the text is.
+    title->setTextWidth(std::ceil(ideal));
     title->setRotation(-90);
     title->setPos(x, D.bottom() - (D.height() - ideal) / 2);
     title->setVisible(true);
