@@ -56,7 +56,10 @@ QString PlainText::fromHtml(const QString &html) {
     for (int i = 0; i < n; ++i) {
         const QChar c = html.at(i);
         if (c == QLatin1Char('<')) {
-            const int end = html.indexOf(QLatin1Char('>'), i + 1);
+            // As in HTML, a tag starts with a letter, '/' or '!' right after the '<'.
+            const QChar next = i + 1 < n ? html.at(i + 1) : QChar();
+            const bool tagStart = next.isLetter() || next == QLatin1Char('/') || next == QLatin1Char('!');
+            const int end = tagStart ? html.indexOf(QLatin1Char('>'), i + 1) : -1;
             if (end < 0) { // a lone '<' is text
                 out += c;
                 continue;
