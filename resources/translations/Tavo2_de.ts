@@ -775,4 +775,241 @@
         <translation>d</translation>
     </message>
 </context>
+<context>
+    <name>DiagramScene</name>
+    <message>
+        <source>Temperature %1 in [%2C]</source>
+        <translation>Temperatur %1 in [%2C]</translation>
+    </message>
+    <message>
+        <source>Vapor pressure p in [Pa]</source>
+        <translation>Dampfdruck p in [Pa]</translation>
+    </message>
+    <message>
+        <source>Moisture content w in [%1]</source>
+        <translation>Feuchtegehalt w in [%1]</translation>
+    </message>
+    <message>
+        <source>Layer widths in [mm]</source>
+        <translation>Schichtdicken in [mm]</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Sat. vapour pressure</source>
+        <translation>Sättigungsdampfdruck</translation>
+    </message>
+    <message>
+        <source>Vapour pressure (real)</source>
+        <translation>Dampfdruck (real)</translation>
+    </message>
+    <message>
+        <source>Vapour pressure (calc.)</source>
+        <translation>Dampfdruck (berechnet)</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramView</name>
+    <message>
+        <source>Vapour pressure diagram</source>
+        <translation>Dampfdruckdiagramm</translation>
+    </message>
+    <message>
+        <source>Water content diagram</source>
+        <translation>Feuchtegehaltsdiagramm</translation>
+    </message>
+    <message>
+        <source>Construction Sketch</source>
+        <translation>Konstruktionsskizze</translation>
+    </message>
+</context>
+<context>
+    <name>BatchItem</name>
+    <message>
+        <source>No such file.</source>
+        <translation>Datei nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>This is a directory, not a project file.</source>
+        <translation>Dies ist ein Verzeichnis, keine Projektdatei.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchOptions</name>
+    <message>
+        <source>Option &apos;%1&apos; needs a value.</source>
+        <translation>Die Option &apos;%1&apos; braucht einen Wert.</translation>
+    </message>
+    <message>
+        <source>Option &apos;%1&apos; takes no value.</source>
+        <translation>Die Option &apos;%1&apos; nimmt keinen Wert.</translation>
+    </message>
+    <message>
+        <source>Unknown format &apos;%1&apos;: use text, json or csv.</source>
+        <translation>Unbekanntes Format &apos;%1&apos;: text, json oder csv verwenden.</translation>
+    </message>
+    <message>
+        <source>Option &apos;%1&apos; needs a file name.</source>
+        <translation>Die Option &apos;%1&apos; braucht einen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Invalid language identifier &apos;%1&apos;.</source>
+        <translation>Ungültige Sprachkennung &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Invalid DIN 4108-3 edition &apos;%1&apos;: use 0 (2001), 1 (2014), 2 (2018 and 2024) or 3 (user defined).</source>
+        <translation>Ungültige Ausgabe der DIN 4108-3 &apos;%1&apos;: 0 (2001), 1 (2014), 2 (2018 und 2024) oder 3 (benutzerdefiniert) verwenden.</translation>
+    </message>
+    <message>
+        <source>Invalid water uptake limit &apos;%1&apos;: a number &gt;= 0 in kg/(m²·h^0.5) is needed.</source>
+        <translation>Ungültige Grenze des Wasseraufnahmekoeffizienten &apos;%1&apos;: eine Zahl &gt;= 0 in kg/(m²·h^0.5) ist nötig.</translation>
+    </message>
+    <message>
+        <source>Invalid drying reserve &apos;%1&apos;: a number &gt;= 0 in g/(m²·a) is needed.</source>
+        <translation>Ungültige Trocknungsreserve &apos;%1&apos;: eine Zahl &gt;= 0 in g/(m²·a) ist nötig.</translation>
+    </message>
+    <message>
+        <source>Invalid DIN 4108-2 edition &apos;%1&apos;: use 0 (2004) or 1 (2013).</source>
+        <translation>Ungültige Ausgabe der DIN 4108-2 &apos;%1&apos;: 0 (2004) oder 1 (2013) verwenden.</translation>
+    </message>
+    <message>
+        <source>Invalid building element &apos;%1&apos;: a number is needed.</source>
+        <translation>Ungültiges Bauteil &apos;%1&apos;: eine Zahl ist nötig.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--materials lists the material database and takes no project files.</source>
+        <translation>--materials listet die Materialdatenbank auf und nimmt keine Projektdateien.</translation>
+    </message>
+    <message>
+        <source>--materials takes only --format, --lang and --output.</source>
+        <translation>--materials nimmt nur --format, --lang und --output.</translation>
+    </message>
+    <message>
+        <source>No project file given.</source>
+        <translation>Keine Projektdatei angegeben.</translation>
+    </message>
+    <message>
+        <source>--non-capillary-aw is used only with --edition 3 (user defined).</source>
+        <translation>--non-capillary-aw gilt nur mit --edition 3 (benutzerdefiniert).</translation>
+    </message>
+    <message>
+        <source>Building element %1 is not in %2. Elements: %3.</source>
+        <translation>Das Bauteil %1 ist nicht in %2. Bauteile: %3.</translation>
+    </message>
+    <message>
+        <source>Usage: tavo2-calc [options] FILE...
+       tavo2-calc --materials [--format text|json|csv] [--lang ID] [-o FILE]
+
+Calculates and assesses Tavo project files (.t2p, .tpj) without a window.
+
+Options:
+  --format text|json|csv  output format (default text)
+  -o, --output FILE       write to FILE instead of standard output
+  --lang ID               language of texts, verdicts and numbers
+                          (default: untranslated English)
+  --edition N             DIN 4108-3 criteria: 0 2001, 1 2014,
+                          2 2018 and 2024 (default), 3 user defined
+  --non-capillary-aw V    limit for non-capillary material with --edition 3,
+                          kg/(m²·h^0.5) (default 0.2)
+  --drying-reserve G      drying reserve in g/(m²·a) (default 0: none)
+  --min-r-edition N       DIN 4108-2 table 3: 0 2004, 1 2013 (default)
+  --min-r-element ID      building element of that table (default 12)
+  --frsi                  include the check of the temperature factor fRsi
+  --strict                exit with 3 when a requirement is not fulfilled
+  --materials             list the material database instead
+  --help, --version
+
+Exit codes: 0 done, 1 usage error, 2 a file could not be read or the output
+not written (the other files are still processed), 3 a requirement is not
+fulfilled (only with --strict).
+</source>
+        <translation>Aufruf: tavo2-calc [Optionen] DATEI...
+        tavo2-calc --materials [--format text|json|csv] [--lang ID] [-o DATEI]
+
+Berechnet und bewertet Tavo-Projektdateien (.t2p, .tpj) ohne Fenster.
+
+Optionen:
+  --format text|json|csv  Ausgabeformat (Vorgabe text)
+  -o, --output DATEI      in DATEI statt auf die Standardausgabe schreiben
+  --lang ID               Sprache der Texte, Bewertungen und Zahlen
+                          (Vorgabe: unübersetztes Englisch)
+  --edition N             Kriterien der DIN 4108-3: 0 2001, 1 2014,
+                          2 2018 und 2024 (Vorgabe), 3 benutzerdefiniert
+  --non-capillary-aw V    Grenze für nicht kapillar aktive Baustoffe bei --edition 3,
+                          kg/(m²·h^0.5) (Vorgabe 0.2)
+  --drying-reserve G      Trocknungsreserve in g/(m²·a) (Vorgabe 0: keine)
+  --min-r-edition N       DIN 4108-2 Tabelle 3: 0 2004, 1 2013 (Vorgabe)
+  --min-r-element ID      Bauteil dieser Tabelle (Vorgabe 12)
+  --frsi                  den Temperaturfaktor fRsi mit prüfen
+  --strict                mit 3 enden, wenn eine Anforderung nicht erfüllt ist
+  --materials             stattdessen die Materialdatenbank auflisten
+  --help, --version
+
+Rückgabewerte: 0 fertig, 1 falscher Aufruf, 2 eine Datei war nicht lesbar oder die
+Ausgabe nicht schreibbar (die übrigen Dateien werden trotzdem bearbeitet), 3 eine
+Anforderung ist nicht erfüllt (nur mit --strict).
+</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>No translation for language &apos;%1&apos; in &apos;%2&apos;.</source>
+        <translation>Keine Übersetzung für die Sprache &apos;%1&apos; in &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>The output file &apos;%1&apos; is one of the project files.</source>
+        <translation>Die Ausgabedatei &apos;%1&apos; ist eine der Projektdateien.</translation>
+    </message>
+    <message>
+        <source>The built-in material database in &apos;%1&apos; could not be read.</source>
+        <translation>Die mitgelieferte Materialdatenbank in &apos;%1&apos; konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Error writing to standard output.</source>
+        <translation>Fehler beim Schreiben auf die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Cannot open &apos;%1&apos; for writing: %2</source>
+        <translation>&apos;%1&apos; kann nicht zum Schreiben geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Error writing &apos;%1&apos;: %2</source>
+        <translation>Fehler beim Schreiben von &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Error saving &apos;%1&apos;: %2</source>
+        <translation>Fehler beim Speichern von &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>File is not a Tavo 2.0 project file.</source>
+        <translation>Die Datei ist keine Projektdatei von Tavo 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>Project</name>
+    <message>
+        <source>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht zum Lesen geöffnet werden (eventuell fehlende Rechte).</translation>
+    </message>
+    <message>
+        <source>Error reading file as TAVO 1 version.
+</source>
+        <translation>Fehler beim Lesen der Datei als TAVO-1-Version.
+</translation>
+    </message>
+    <message>
+        <source>Project doesn&apos;t contain any layers. Please create a new project!</source>
+        <translation>Das Projekt enthält keine Schichten. Bitte ein neues Projekt anlegen!</translation>
+    </message>
+</context>
 </TS>
