@@ -3,6 +3,7 @@
 #include <QGraphicsItem>
 #include <QGraphicsTextItem>
 #include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -600,6 +601,22 @@ void tst_DiagramScene::insideFrame() {
     DiagramScene scene(screenMode, &dev);
     scene.setupDiagram(frame, &dev, r, results, d, kind);
     QVERIFY(!scene.boundaries().empty());
+
+    // With TAVO_DIAGRAM_PNG_DIR set the report-mode drawings are kept for inspection.
+    const QString dir = qEnvironmentVariable("TAVO_DIAGRAM_PNG_DIR");
+    if (!dir.isEmpty() && !screenMode) {
+        QImage page = device(dpi).scaled(frame.size().toSize());
+        page.setDotsPerMeterX(dev.dotsPerMeterX());
+        page.setDotsPerMeterY(dev.dotsPerMeterY());
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        scene.render(&painter, frame, frame);
+        painter.end();
+        QDir().mkpath(dir);
+        QVERIFY(page.save(
+            QString("%1/report-%2-kind%3.png").arg(dir, condensing ? "condensing" : "dry").arg(kind)));
+    }
 
     const QRectF allowed = frame.adjusted(-1, -1, 1, 1);
     for (const QGraphicsItem *item : scene.items()) {
