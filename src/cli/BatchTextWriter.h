@@ -1,7 +1,6 @@
 #ifndef BATCHTEXTWRITER_H
 #define BATCHTEXTWRITER_H
 
-#include <QCoreApplication>
 #include <QString>
 
 class BatchItem;
@@ -13,7 +12,6 @@ class BatchItem;
     written in the current default locale. The summary texts are those of the results panel, so
     they share its translations. */
 class BatchTextWriter {
-    Q_DECLARE_TR_FUNCTIONS(BatchTextWriter)
 public:
     /*! The block of one file, ending with a line feed. */
     static QString write(const BatchItem &item);
