@@ -4,6 +4,7 @@
 #include <cmath>
 #include <exception>
 
+#include "ExtendedCalculation.h"
 #include "GlaserStandardProcedure.h"
 #include "InputData.h"
 #include "ZMT_Exception.h"
@@ -128,9 +129,8 @@ void Calculation::run(const InputData &inputData, int heatFlowDirection) {
         return;
     }
 
-    // 8. The extended calculation with condensation zones, moisture storage and drying is not in
-    // place yet; until it is, calcState keeps its reset value 1 after a successful standard
-    // procedure. It will run here on the same record and message list.
+    // 8. The extended calculation with condensation zones, moisture storage and drying.
+    ExtendedCalculation().run(inputData, heatFlowDirection, m_results, m_messages);
 }
 
 void Calculation::fail(int calcState) {
@@ -189,7 +189,10 @@ void Calculation::rejectNonFiniteResults() {
     check(r.mev, "mev");
     check(r.R_layers, "R_layers");
     check(r.Z_layers, "Z_layers");
-    check(r.L_layers, "L_layers");
+    // A layer without capillary water uptake has an infinite liquid transport resistance.
+    for (double &L : r.L_layers)
+        if (!(L > 0 && std::isinf(L)) && clean(L) && !bad)
+            bad = "L_layers";
     check(r.T, "T");
     check(r.psat, "psat");
     check(r.pv, "pv");

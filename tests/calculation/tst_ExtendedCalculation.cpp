@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "Calculation.h"
 #include "CalculationResults.h"
 #include "ExtendedCalculation.h"
 #include "ExtendedCalculationTestHelpers.h"
@@ -120,6 +121,7 @@ private slots:
     void wetThroughoutMass_data();
     void wetThroughoutMass();
     void noConditionsLeakBetweenRuns();
+    void runsAsLastStepOfCalculate();
 };
 
 void tst_ExtendedCalculation::outcomes_data() {
@@ -354,6 +356,23 @@ void tst_ExtendedCalculation::noConditionsLeakBetweenRuns() {
     const CalculationResults fresh = calculate(etics).results;
     QVERIFY(reused == fresh);
     QCOMPARE(calculation.planeSearch().statistics().trials, std::uint64_t(0));
+}
+
+void tst_ExtendedCalculation::runsAsLastStepOfCalculate() {
+    // The whole calculation fills the same fields, keeps the infinite liquid transport resistance
+    // of the bitumen membrane and the standard procedure's results beside them.
+    const InputData input = testConstruction(bitumenOnColdSide());
+    Calculation calculation;
+    calculation.calculate(input, Material::HeatFlowHorizontal);
+    const CalculationResults &whole = calculation.results();
+    const CalculationResults alone = calculate(input).results;
+    QCOMPARE(whole.calcState, 9);
+    QCOMPARE(whole.glaserCase, 9);
+    QVERIFY(whole.messages.isEmpty());
+    QVERIFY(std::isinf(whole.L_layers[2]));
+    QCOMPARE(whole.mc, alone.mc);
+    QCOMPARE(whole.sk_Tavo, alone.sk_Tavo);
+    QCOMPARE(whole.R_layers, alone.R_layers);
 }
 
 QTEST_GUILESS_MAIN(tst_ExtendedCalculation)
