@@ -1012,4 +1012,71 @@ Anforderung ist nicht erfüllt (nur mit --strict).
         <translation>Das Projekt enthält keine Schichten. Bitte ein neues Projekt anlegen!</translation>
     </message>
 </context>
+<context>
+    <name>Calculation</name>
+    <message>
+        <source>pv_e not correctly calculated! Algorithm error!</source>
+        <translation>pv_e nicht korrekt berechnet! Algorithmusfehler!</translation>
+    </message>
+    <message>
+        <source>No Solution found!</source>
+        <translation>Keine Lösung gefunden!</translation>
+    </message>
+    <message>
+        <source>Could not find valid combination of k-planes! Algorithm error!</source>
+        <translation>Keine gültige Kombination von Tauwasserebenen gefunden! Algorithmusfehler!</translation>
+    </message>
+    <message>
+        <source>Invalid moisture storage values for &lt;a href=&quot;layer-%1&quot;&gt;layer #%1&lt;/a&gt;.</source>
+        <translation>Ungültige Feuchtespeicherwerte für &lt;a href=&quot;layer-%1&quot;&gt;Schicht Nr. %1&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Current moisture content at 80%RH leads to an moisture content at 95%RH higher than saturation moisture content.</source>
+        <translation>Der Feuchtegehalt bei 80 % r.F. führt zu einem Feuchtegehalt bei 95 % r.F., der über dem Sättigungsfeuchtegehalt liegt.</translation>
+    </message>
+    <message>
+        <source>Some problem in calculation! Algorithm error!</source>
+        <translation>Problem in der Berechnung! Algorithmusfehler!</translation>
+    </message>
+    <message>
+        <source>Too many layers for the condensation calculation (at most 24).</source>
+        <translation>Zu viele Schichten für die Tauwasserberechnung (höchstens 24).</translation>
+    </message>
+    <message>
+        <source>Error in calculation m_results.sk_Tavo[%1], denominator == 0!</source>
+        <translation>Fehler in der Berechnung von m_results.sk_Tavo[%1], Nenner == 0!</translation>
+    </message>
+    <message>
+        <source>Error in calculation m_results.sk_Tavo[%1], Value &lt; 0!</source>
+        <translation>Fehler in der Berechnung von m_results.sk_Tavo[%1], Wert &lt; 0!</translation>
+    </message>
+    <message>
+        <source>Layers without capillary water uptake (water uptake coefficient 0) on both sides of the condensation region prevent this calculation: %1.</source>
+        <translation>Schichten ohne kapillare Wasseraufnahme (Wasseraufnahmekoeffizient 0) auf beiden Seiten des Tauwasserbereichs verhindern diese Berechnung: %1.</translation>
+    </message>
+    <message>
+        <source>Moisture content at 80%RH less or equal 0</source>
+        <translation>Feuchtegehalt bei 80 % r.F. kleiner oder gleich 0</translation>
+    </message>
+    <message>
+        <source>Saturation moisture content less or equal 0</source>
+        <translation>Sättigungsfeuchtegehalt kleiner oder gleich 0</translation>
+    </message>
+    <message>
+        <source>Moisture content at 80%RH greater or equal saturation moisture content</source>
+        <translation>Feuchtegehalt bei 80 % r.F. größer oder gleich dem Sättigungsfeuchtegehalt</translation>
+    </message>
+    <message>
+        <source>Moisture content at 80%RH leads to a moisture content at 95%RH greater or equal saturation moisture content</source>
+        <translation>Feuchtegehalt bei 80 % r.F. führt zu einem Feuchtegehalt bei 95 % r.F. größer oder gleich dem Sättigungsfeuchtegehalt</translation>
+    </message>
+    <message>
+        <source>Moisture content at 80%RH greater or equal to 1.0</source>
+        <translation>Feuchtegehalt bei 80 % r.F. größer oder gleich 1,0</translation>
+    </message>
+    <message>
+        <source>Moisture content at saturation greater or equal to 1.0</source>
+        <translation>Sättigungsfeuchtegehalt größer oder gleich 1,0</translation>
+    </message>
+</context>
 </TS>
