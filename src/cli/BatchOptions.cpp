@@ -42,18 +42,19 @@ QString elementList(int edition) {
 } // namespace
 
 QString BatchOptions::languageArgument(const QStringList &args) {
+    QString language; // the last one wins, as in parse()
     for (int i = 1; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         if (arg == QLatin1String("--"))
             break;
         if (arg == QLatin1String("--lang"))
-            return i + 1 < args.size() ? args.at(i + 1) : QString();
-        if (arg.startsWith(QLatin1String("--lang=")))
-            return arg.mid(7);
+            language = i + 1 < args.size() ? args.at(i + 1) : QString();
+        else if (arg.startsWith(QLatin1String("--lang=")))
+            language = arg.mid(7);
         if (valueOptions().contains(arg))
             ++i; // skip the value, which may look like an option
     }
-    return QString();
+    return language;
 }
 
 bool BatchOptions::isValidLanguageId(const QString &id) {

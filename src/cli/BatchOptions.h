@@ -25,7 +25,7 @@ public:
         \a error set on a usage error. */
     bool parse(const QStringList &args, QString &error);
 
-    /*! The value of the first "--lang" option ("--lang ID" or "--lang=ID"), or an empty text.
+    /*! The value of the last "--lang" option ("--lang ID" or "--lang=ID"), or an empty text.
         Read before everything else so that the messages of parse() are already translated. */
     static QString languageArgument(const QStringList &args);
 
