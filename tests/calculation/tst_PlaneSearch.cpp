@@ -184,7 +184,6 @@ class tst_PlaneSearch : public QObject {
 private slots:
     void matchesLiteralSearch_data();
     void matchesLiteralSearch();
-    void systemMatchesLayerWalk();
     void rememberedCombinationFirst();
     void failedRememberedLastCombinationRestarts();
 };
@@ -242,53 +241,6 @@ void tst_PlaneSearch::matchesLiteralSearch() {
     QVERIFY(outcomes[PlaneSearch::Accepted] > 0);
     if (nonCapillary)
         QVERIFY(outcomes[PlaneSearch::NoSolution] > 0);
-}
-
-void tst_PlaneSearch::systemMatchesLayerWalk() {
-    // Every combination of a construction with a non-capillary layer and unequal pore ratios.
-    const SearchInput s = searchInput(testConstruction({{gypsumBoard, 0.0125},
-                                                        {calciumSilicate, 0.05},
-                                                        {mineralWool, 0.1},
-                                                        {xps, 0.04},
-                                                        {osb, 0.015},
-                                                        {limeCementRender, 0.02}}));
-    PlaneSearch search;
-    search.setConstruction(s.n, s.Z.data(), s.L.data(), s.r.data());
-    search.setProfiles(s.psat.data(), s.pv.data(), s.pvIn, s.pvOut);
-    DenseMatrix<double> A;
-    std::vector<double> b;
-    for (std::uint64_t mask = 1; mask <= search.lastMask(); ++mask) {
-        search.buildSystem(mask, A, b);
-        // The literal walk leaves the matrix in the reference trial; rebuild it the same way.
-        int k = 0;
-        for (int j = 1; j < s.n; ++j)
-            k += isPlane(mask, j);
-        DenseMatrix<double> expected(k + 1, k + 1);
-        double S = 0;
-        int r = 0;
-        for (int i = 0; i < s.n; ++i) {
-            if (isPlane(mask, i))
-                expected(r++, 0) = S;
-            if (isPlane(mask, i + 1))
-                for (int rho = r; rho <= k; ++rho)
-                    expected(rho, r + 1) += s.Z[i] / (2 * s.L[i]);
-            if (isPlane(mask, i))
-                for (int rho = r; rho <= k; ++rho)
-                    expected(rho, r) -= s.Z[i] / (2 * s.L[i] * (s.r[i] * s.r[i]));
-            S += s.Z[i];
-        }
-        expected(k, 0) = S;
-        QCOMPARE(A.rows(), k + 1);
-        for (int i = 0; i <= k; ++i)
-            for (int j = 0; j <= k; ++j)
-                QVERIFY2(std::memcmp(&A(i, j), &expected(i, j), sizeof(double)) == 0,
-                         qPrintable(QString("mask %1 element (%2, %3): %4 vs %5")
-                                        .arg(mask)
-                                        .arg(i)
-                                        .arg(j)
-                                        .arg(A(i, j), 0, 'g', 17)
-                                        .arg(expected(i, j), 0, 'g', 17)));
-    }
 }
 
 void tst_PlaneSearch::rememberedCombinationFirst() {
