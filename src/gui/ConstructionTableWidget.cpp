@@ -29,24 +29,55 @@ void ConstructionTableWidget::setLayerWidths(const QVector<double> &widths) {
 }
 
 QVector<int> ConstructionTableWidget::columnWidths(const QVector<double> &layerWidths, int totalWidth) {
+    const int n = layerWidths.size();
+    const int available = qMax(0, totalWidth - 2 * SideColumnWidth);
     QVector<int> result;
     result.append(SideColumnWidth);
+    if (n == 0) {
+        result.append(qMax(MinimumLayerColumnWidth, available));
+        result.append(SideColumnWidth);
+        return result;
+    }
+    // Layers whose share would be narrower than the minimum get the minimum; the others share
+    // what is left in proportion to their thickness. A layer without a usable width still gets
+    // a column, so it can be selected and corrected.
+    QVector<double> thickness(n);
+    for (int i = 0; i < n; ++i)
+        thickness[i] = (std::isfinite(layerWidths[i]) && layerWidths[i] > 0) ? layerWidths[i] : 0;
+    QVector<bool> atMinimum(n, false);
+    double free = available;
     double total = 0;
-    for (double w : layerWidths)
-        total += (std::isfinite(w) && w > 0) ? w : 0;
-    const int available = qMax(0, totalWidth - 2 * SideColumnWidth);
-    // Rounded boundaries, so the columns fill the table without a gap or an overhang.
+    for (bool changed = true; changed;) {
+        changed = false;
+        int fixedCount = 0;
+        total = 0;
+        for (int i = 0; i < n; ++i) {
+            if (atMinimum[i])
+                ++fixedCount;
+            else
+                total += thickness[i];
+        }
+        free = available - fixedCount * MinimumLayerColumnWidth;
+        for (int i = 0; i < n; ++i) {
+            if (!atMinimum[i] && (total <= 0 || free * thickness[i] / total < MinimumLayerColumnWidth)) {
+                atMinimum[i] = true;
+                changed = true;
+            }
+        }
+    }
+    // Rounded boundaries, so the proportional columns fill the rest without a gap.
     double sum = 0;
     int boundary = 0;
-    for (double w : layerWidths) {
-        // A layer without a usable width still gets a column to be selected and corrected.
-        sum += (std::isfinite(w) && w > 0) ? w : 0;
-        const int next = total > 0 ? qRound(available * sum / total) : boundary;
-        result.append(qMax(MinimumLayerColumnWidth, next - boundary));
+    for (int i = 0; i < n; ++i) {
+        if (atMinimum[i]) {
+            result.append(MinimumLayerColumnWidth);
+            continue;
+        }
+        sum += thickness[i];
+        const int next = qRound(free * sum / total);
+        result.append(next - boundary);
         boundary = next;
     }
-    if (layerWidths.isEmpty())
-        result.append(qMax(MinimumLayerColumnWidth, available));
     result.append(SideColumnWidth);
     return result;
 }

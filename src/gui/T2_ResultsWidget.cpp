@@ -111,8 +111,10 @@ void T2_ResultsWidget::setupTable(VaDar::Table &table, int width) const {
     for (unsigned int row = 0; row < RowCount; ++row) {
         table.setRowMargins(row, 3, 3);
         table.setCellMargins(0, row, 10, -1, -1, -1);
-        for (unsigned int col = 1; col < 3; ++col)
-            table.setCellAlignment(col, row, Qt::AlignLeft | Qt::AlignVCenter);
+        // Numbers line up on the right, each followed by its unit after a small gap.
+        table.setCellAlignment(1, row, Qt::AlignRight | Qt::AlignVCenter);
+        table.setCellAlignment(2, row, Qt::AlignLeft | Qt::AlignVCenter);
+        table.setCellMargins(2, row, 5, -1, -1, -1);
     }
 
     double thickness = 0;

@@ -74,10 +74,14 @@ void tst_ConstructionTableWidget::columnWidths_data() {
     QTest::addColumn<int>("total");
     QTest::addColumn<QVector<int>>("expected");
     QTest::newRow("proportional") << QVector<double>{0.1, 0.3} << 480 << QVector<int>{40, 100, 300, 40};
-    QTest::newRow("thin layer keeps a minimum")
-        << QVector<double>{0.001, 0.999} << 480 << QVector<int>{40, 8, 400, 40};
+    QTest::newRow("rounded boundaries fill the table")
+        << QVector<double>{1, 1, 1} << 480 << QVector<int>{40, 133, 134, 133, 40};
+    QTest::newRow("thin layer keeps a minimum, the others share the rest")
+        << QVector<double>{0.001, 0.999} << 480 << QVector<int>{40, 8, 392, 40};
+    QTest::newRow("foil between thick layers")
+        << QVector<double>{0.2, 0.0004, 0.06} << 480 << QVector<int>{40, 302, 8, 90, 40};
     QTest::newRow("zero width still selectable")
-        << QVector<double>{0.0, 0.2} << 480 << QVector<int>{40, 8, 400, 40};
+        << QVector<double>{0.0, 0.2} << 480 << QVector<int>{40, 8, 392, 40};
     QTest::newRow("no layers: one empty column") << QVector<double>{} << 480 << QVector<int>{40, 400, 40};
     QTest::newRow("narrow table") << QVector<double>{0.1} << 50 << QVector<int>{40, 8, 40};
 }

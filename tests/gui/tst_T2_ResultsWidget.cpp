@@ -153,7 +153,8 @@ void tst_T2_ResultsWidget::tableValues() {
         QCOMPARE(table.cell(0, row).topMargin(), 3.0);
         QCOMPARE(table.cell(0, row).bottomMargin(), 3.0);
         QCOMPARE(table.cell(0, row).leftMargin(), 10.0);
-        QVERIFY(table.cell(1, row).alignment() & Qt::AlignVCenter);
+        QCOMPARE(table.cell(1, row).alignment(), Qt::AlignRight | Qt::AlignVCenter);
+        QCOMPARE(table.cell(2, row).alignment(), Qt::AlignLeft | Qt::AlignVCenter);
     }
 }
 
