@@ -70,11 +70,8 @@ void Calculation::run(const InputData &inputData, int heatFlowDirection) {
         return;
     }
     m_results.resize(n);
-    // 3.
-    if (inputData.errorState() == InputData::InvalidLayerWidth)
-        return; // calcState keeps its reset value 1
-
-    // 4.
+    // 3. and 4. A bad width is reported with its layer even when the input check has already
+    // flagged it; otherwise the user sees "invalid input" without being told which layer.
     for (int i = 0; i < n; ++i) {
         const double d = layers[i].width();
         if (!(d > 0) || !std::isfinite(d)) {
@@ -87,6 +84,8 @@ void Calculation::run(const InputData &inputData, int heatFlowDirection) {
         }
         m_results.d_total += d;
     }
+    if (inputData.errorState() == InputData::InvalidLayerWidth)
+        return; // calcState keeps its reset value 1
 
     // 5. Dry thermal values, also for input that fails later, so the views can show them.
     const AssessmentConditions &ac = inputData.assessmentConditions();

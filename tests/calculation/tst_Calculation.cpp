@@ -163,9 +163,10 @@ void tst_Calculation::noLayers() {
 void tst_Calculation::invalidWidth_data() {
     QTest::addColumn<bool>("checked");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("error state of the input check") << true << QStringList();
-    QTest::newRow("unchecked input") << false
-                                     << QStringList{"Invalid width 0 of <a href=\"layer-3\">layer #3</a>."};
+    // The input check flags the width first; the layer must still be named.
+    const QStringList message{"Invalid width 0 of <a href=\"layer-3\">layer #3</a>."};
+    QTest::newRow("error state of the input check") << true << message;
+    QTest::newRow("unchecked input") << false << message;
 }
 
 void tst_Calculation::invalidWidth() {
