@@ -508,8 +508,18 @@ void tst_LegacyReader::examplesCalculate() {
                                   .arg(r.calcState)
                                   .arg(r.glaserCase)
                                   .arg(r.messages.join(' '));
-        QVERIFY2(r.messages.isEmpty() && r.calcState != CalculationResults::CS_AlgorithmFailure,
-                 qPrintable(state));
+        if (f == QLatin1String("roof-air-layer.tpj")) {
+            // First-generation materials often carry no water uptake coefficient: with such
+            // layers on both sides of the condensation region the zone calculation cannot be
+            // solved, and the user is told which layers cause it.
+            QVERIFY2(r.calcState == CalculationResults::CS_AlgorithmFailure, qPrintable(state));
+            QVERIFY2(r.messages.size() == 2 && r.messages[0] == QLatin1String("No Solution found!") &&
+                         r.messages[1].contains(QLatin1String("<a href=\"layer-6\">")),
+                     qPrintable(state));
+        } else {
+            QVERIFY2(r.messages.isEmpty() && r.calcState >= CalculationResults::CS_CondensationInnerSurface,
+                     qPrintable(state));
+        }
         QVERIFY2(r.glaserCase >= CalculationResults::GC_CondensationInnerSurface, qPrintable(state));
         QCOMPARE(static_cast<int>(r.T_Glaser.size()), doc.inputData().layers().size() + 1);
         for (double T : r.T_Glaser)
