@@ -2,6 +2,524 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AssessmentConditions</name>
+    <message>
+        <source>Custom conditions</source>
+        <translation>Benutzerdefinierte Randbedingungen</translation>
+    </message>
+    <message>
+        <source>German Standard DIN 4108-3 from 2001</source>
+        <translation>DIN 4108-3 von 2001</translation>
+    </message>
+    <message>
+        <source>German Standard DIN 4108-3 from 2014, 2018 and 2024</source>
+        <translation>DIN 4108-3 von 2014, 2018 und 2024</translation>
+    </message>
+    <message>
+        <source>Unknown condition</source>
+        <translation>Unbekannte Randbedingungen</translation>
+    </message>
+</context>
+<context>
+    <name>BatchItem</name>
+    <message>
+        <source>No such file.</source>
+        <translation>Datei nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>This is a directory, not a project file.</source>
+        <translation>Dies ist ein Verzeichnis, keine Projektdatei.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchOptions</name>
+    <message>
+        <source>Option &apos;%1&apos; needs a value.</source>
+        <translation>Die Option &apos;%1&apos; braucht einen Wert.</translation>
+    </message>
+    <message>
+        <source>Option &apos;%1&apos; takes no value.</source>
+        <translation>Die Option &apos;%1&apos; nimmt keinen Wert.</translation>
+    </message>
+    <message>
+        <source>Unknown format &apos;%1&apos;: use text, json or csv.</source>
+        <translation>Unbekanntes Format &apos;%1&apos;: text, json oder csv verwenden.</translation>
+    </message>
+    <message>
+        <source>Option &apos;%1&apos; needs a file name.</source>
+        <translation>Die Option &apos;%1&apos; braucht einen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Invalid language identifier &apos;%1&apos;.</source>
+        <translation>Ungültige Sprachkennung &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Invalid DIN 4108-3 edition &apos;%1&apos;: use 0 (2001), 1 (2014), 2 (2018 and 2024) or 3 (user defined).</source>
+        <translation>Ungültige Ausgabe der DIN 4108-3 &apos;%1&apos;: 0 (2001), 1 (2014), 2 (2018 und 2024) oder 3 (benutzerdefiniert) verwenden.</translation>
+    </message>
+    <message>
+        <source>Invalid water uptake limit &apos;%1&apos;: a number &gt;= 0 in kg/(m²·h^0.5) is needed.</source>
+        <translation>Ungültige Grenze des Wasseraufnahmekoeffizienten &apos;%1&apos;: eine Zahl &gt;= 0 in kg/(m²·h^0.5) ist nötig.</translation>
+    </message>
+    <message>
+        <source>Invalid drying reserve &apos;%1&apos;: a number &gt;= 0 in g/(m²·a) is needed.</source>
+        <translation>Ungültige Trocknungsreserve &apos;%1&apos;: eine Zahl &gt;= 0 in g/(m²·a) ist nötig.</translation>
+    </message>
+    <message>
+        <source>Invalid DIN 4108-2 edition &apos;%1&apos;: use 0 (2004) or 1 (2013).</source>
+        <translation>Ungültige Ausgabe der DIN 4108-2 &apos;%1&apos;: 0 (2004) oder 1 (2013) verwenden.</translation>
+    </message>
+    <message>
+        <source>Invalid building element &apos;%1&apos;: a number is needed.</source>
+        <translation>Ungültiges Bauteil &apos;%1&apos;: eine Zahl ist nötig.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--materials lists the material database and takes no project files.</source>
+        <translation>--materials listet die Materialdatenbank auf und nimmt keine Projektdateien.</translation>
+    </message>
+    <message>
+        <source>--materials takes only --format, --lang and --output.</source>
+        <translation>--materials nimmt nur --format, --lang und --output.</translation>
+    </message>
+    <message>
+        <source>No project file given.</source>
+        <translation>Keine Projektdatei angegeben.</translation>
+    </message>
+    <message>
+        <source>--non-capillary-aw is used only with --edition 3 (user defined).</source>
+        <translation>--non-capillary-aw gilt nur mit --edition 3 (benutzerdefiniert).</translation>
+    </message>
+    <message>
+        <source>Building element %1 is not in %2. Elements: %3.</source>
+        <translation>Das Bauteil %1 ist nicht in %2. Bauteile: %3.</translation>
+    </message>
+    <message>
+        <source>Usage: tavo2-calc [options] FILE...
+       tavo2-calc --materials [--format text|json|csv] [--lang ID] [-o FILE]
+
+Calculates and assesses Tavo project files (.t2p, .tpj) without a window.
+
+Options:
+  --format text|json|csv  output format (default text)
+  -o, --output FILE       write to FILE instead of standard output
+  --lang ID               language of texts, verdicts and numbers
+                          (default: untranslated English)
+  --edition N             DIN 4108-3 criteria: 0 2001, 1 2014,
+                          2 2018 and 2024 (default), 3 user defined
+  --non-capillary-aw V    limit for non-capillary material with --edition 3,
+                          kg/(m²·h^0.5) (default 0.2)
+  --drying-reserve G      drying reserve in g/(m²·a) (default 0: none)
+  --min-r-edition N       DIN 4108-2 table 3: 0 2004, 1 2013 (default)
+  --min-r-element ID      building element of that table (default 12)
+  --frsi                  include the check of the temperature factor fRsi
+  --strict                exit with 3 when a requirement is not fulfilled
+  --materials             list the material database instead
+  --help, --version
+
+Exit codes: 0 done, 1 usage error, 2 a file could not be read or the output
+not written (the other files are still processed), 3 a requirement is not
+fulfilled (only with --strict).
+</source>
+        <translation>Aufruf: tavo2-calc [Optionen] DATEI...
+        tavo2-calc --materials [--format text|json|csv] [--lang ID] [-o DATEI]
+
+Berechnet und bewertet Tavo-Projektdateien (.t2p, .tpj) ohne Fenster.
+
+Optionen:
+  --format text|json|csv  Ausgabeformat (Vorgabe text)
+  -o, --output DATEI      in DATEI statt auf die Standardausgabe schreiben
+  --lang ID               Sprache der Texte, Bewertungen und Zahlen
+                          (Vorgabe: unübersetztes Englisch)
+  --edition N             Kriterien der DIN 4108-3: 0 2001, 1 2014,
+                          2 2018 und 2024 (Vorgabe), 3 benutzerdefiniert
+  --non-capillary-aw V    Grenze für nicht kapillar aktive Baustoffe bei --edition 3,
+                          kg/(m²·h^0.5) (Vorgabe 0.2)
+  --drying-reserve G      Trocknungsreserve in g/(m²·a) (Vorgabe 0: keine)
+  --min-r-edition N       DIN 4108-2 Tabelle 3: 0 2004, 1 2013 (Vorgabe)
+  --min-r-element ID      Bauteil dieser Tabelle (Vorgabe 12)
+  --frsi                  den Temperaturfaktor fRsi mit prüfen
+  --strict                mit 3 enden, wenn eine Anforderung nicht erfüllt ist
+  --materials             stattdessen die Materialdatenbank auflisten
+  --help, --version
+
+Rückgabewerte: 0 fertig, 1 falscher Aufruf, 2 eine Datei war nicht lesbar oder die
+Ausgabe nicht schreibbar (die übrigen Dateien werden trotzdem bearbeitet), 3 eine
+Anforderung ist nicht erfüllt (nur mit --strict).
+</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>No translation for language &apos;%1&apos; in &apos;%2&apos;.</source>
+        <translation>Keine Übersetzung für die Sprache &apos;%1&apos; in &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>The output file &apos;%1&apos; is one of the project files.</source>
+        <translation>Die Ausgabedatei &apos;%1&apos; ist eine der Projektdateien.</translation>
+    </message>
+    <message>
+        <source>The built-in material database in &apos;%1&apos; could not be read.</source>
+        <translation>Die mitgelieferte Materialdatenbank in &apos;%1&apos; konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Error writing to standard output.</source>
+        <translation>Fehler beim Schreiben auf die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Cannot open &apos;%1&apos; for writing: %2</source>
+        <translation>&apos;%1&apos; kann nicht zum Schreiben geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Error writing &apos;%1&apos;: %2</source>
+        <translation>Fehler beim Schreiben von &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Error saving &apos;%1&apos;: %2</source>
+        <translation>Fehler beim Speichern von &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Calculation</name>
+    <message>
+        <source>pv_e not correctly calculated! Algorithm error!</source>
+        <translation>pv_e nicht korrekt berechnet! Algorithmusfehler!</translation>
+    </message>
+    <message>
+        <source>No Solution found!</source>
+        <translation>Keine Lösung gefunden!</translation>
+    </message>
+    <message>
+        <source>Could not find valid combination of k-planes! Algorithm error!</source>
+        <translation>Keine gültige Kombination von Tauwasserebenen gefunden! Algorithmusfehler!</translation>
+    </message>
+    <message>
+        <source>Invalid moisture storage values for &lt;a href=&quot;layer-%1&quot;&gt;layer #%1&lt;/a&gt;.</source>
+        <translation>Ungültige Feuchtespeicherwerte für &lt;a href=&quot;layer-%1&quot;&gt;Schicht Nr. %1&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Current moisture content at 80%RH leads to an moisture content at 95%RH higher than saturation moisture content.</source>
+        <translation>Der Feuchtegehalt bei 80 % r.F. führt zu einem Feuchtegehalt bei 95 % r.F., der über dem Sättigungsfeuchtegehalt liegt.</translation>
+    </message>
+    <message>
+        <source>Some problem in calculation! Algorithm error!</source>
+        <translation>Problem in der Berechnung! Algorithmusfehler!</translation>
+    </message>
+    <message>
+        <source>Too many layers for the condensation calculation (at most 24).</source>
+        <translation>Zu viele Schichten für die Tauwasserberechnung (höchstens 24).</translation>
+    </message>
+    <message>
+        <source>Error in calculation m_results.sk_Tavo[%1], denominator == 0!</source>
+        <translation>Fehler in der Berechnung von m_results.sk_Tavo[%1], Nenner == 0!</translation>
+    </message>
+    <message>
+        <source>Error in calculation m_results.sk_Tavo[%1], Value &lt; 0!</source>
+        <translation>Fehler in der Berechnung von m_results.sk_Tavo[%1], Wert &lt; 0!</translation>
+    </message>
+    <message>
+        <source>Layers without capillary water uptake (water uptake coefficient 0) on both sides of the condensation region prevent this calculation: %1.</source>
+        <translation>Schichten ohne kapillare Wasseraufnahme (Wasseraufnahmekoeffizient 0) auf beiden Seiten des Tauwasserbereichs verhindern diese Berechnung: %1.</translation>
+    </message>
+    <message>
+        <source>Moisture content at 80%RH less or equal 0</source>
+        <translation>Feuchtegehalt bei 80 % r.F. kleiner oder gleich 0</translation>
+    </message>
+    <message>
+        <source>Saturation moisture content less or equal 0</source>
+        <translation>Sättigungsfeuchtegehalt kleiner oder gleich 0</translation>
+    </message>
+    <message>
+        <source>Moisture content at 80%RH greater or equal saturation moisture content</source>
+        <translation>Feuchtegehalt bei 80 % r.F. größer oder gleich dem Sättigungsfeuchtegehalt</translation>
+    </message>
+    <message>
+        <source>Moisture content at 80%RH leads to a moisture content at 95%RH greater or equal saturation moisture content</source>
+        <translation>Feuchtegehalt bei 80 % r.F. führt zu einem Feuchtegehalt bei 95 % r.F. größer oder gleich dem Sättigungsfeuchtegehalt</translation>
+    </message>
+    <message>
+        <source>Moisture content at 80%RH greater or equal to 1.0</source>
+        <translation>Feuchtegehalt bei 80 % r.F. größer oder gleich 1,0</translation>
+    </message>
+    <message>
+        <source>Moisture content at saturation greater or equal to 1.0</source>
+        <translation>Sättigungsfeuchtegehalt größer oder gleich 1,0</translation>
+    </message>
+    <message>
+        <source>Unknown error in calculation.</source>
+        <translation>Unbekannter Fehler in der Berechnung.</translation>
+    </message>
+    <message>
+        <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
+        <translation>Ungültige Dicke %1 der &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Error in Glaser-Calculation.</source>
+        <translation>Fehler in der Glaser-Berechnung.</translation>
+    </message>
+    <message>
+        <source>The calculation gave a value of %1 that is not a finite number.</source>
+        <translation>Die Berechnung ergab für %1 keinen endlichen Zahlenwert.</translation>
+    </message>
+    <message>
+        <source>Result %1 of the Glaser-Calculation is not a finite number.</source>
+        <translation>Das Ergebnis %1 der Glaser-Berechnung ist keine endliche Zahl.</translation>
+    </message>
+    <message>
+        <source>Invalid mu %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
+        <translation>Ungültige Wasserdampf-Diffusionswiderstandszahl µ %1 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Invalid thermal conductivity %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
+        <translation>Ungültige Wärmeleitfähigkeit %1 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Invalid surface resistance outside</source>
+        <translation>Ungültiger Wärmeübergangswiderstand außen</translation>
+    </message>
+    <message>
+        <source>Invalid surface resistance inside)</source>
+        <translation>Ungültiger Wärmeübergangswiderstand innen</translation>
+    </message>
+</context>
+<context>
+    <name>ClimatePresetTable</name>
+    <message>
+        <source>Custom climate conditions, indoor</source>
+        <translation>Benutzerdefiniertes Klima, innen</translation>
+    </message>
+    <message>
+        <source>Custom climate conditions, outdoor</source>
+        <translation>Benutzerdefiniertes Klima, außen</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2001 Indoor climate, heat flow direction horizontal and upwards</source>
+        <translation>DIN 4108-3 2001 Innenklima, Wärmestrom horizontal und aufwärts</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2001 Indoor climate, heat flow direction downwards</source>
+        <translation>DIN 4108-3 2001 Innenklima, Wärmestrom abwärts</translation>
+    </message>
+    <message>
+        <source>DIN EN ISO 6946 Indoor climate, heat flow direction horizontal</source>
+        <translation>DIN EN ISO 6946 Innenklima, Wärmestrom horizontal</translation>
+    </message>
+    <message>
+        <source>DIN EN ISO 6946 Indoor climate, heat flow direction downwards</source>
+        <translation>DIN EN ISO 6946 Innenklima, Wärmestrom abwärts</translation>
+    </message>
+    <message>
+        <source>DIN EN ISO 6946 Indoor climate, heat flow direction upwards</source>
+        <translation>DIN EN ISO 6946 Innenklima, Wärmestrom aufwärts</translation>
+    </message>
+    <message>
+        <source>DIN EN ISO 13788 Indoor climate, all other surfaces</source>
+        <translation>DIN EN ISO 13788 Innenklima, alle übrigen Oberflächen</translation>
+    </message>
+    <message>
+        <source>DIN EN ISO 13788 Indoor climate, on glazings and window frames</source>
+        <translation>DIN EN ISO 13788 Innenklima, an Verglasungen und Fensterrahmen</translation>
+    </message>
+    <message>
+        <source>DIN 4108-8 Indoor climate, in built in cupboards, mould protection</source>
+        <translation>DIN 4108-8 Innenklima, in Einbauschränken, Schimmelschutz</translation>
+    </message>
+    <message>
+        <source>DIN 4108-8 Indoor climate, behaind normal cupboards, mould protection</source>
+        <translation>DIN 4108-8 Innenklima, hinter freistehenden Schränken, Schimmelschutz</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3_2024 Indoor climate</source>
+        <translation>DIN 4108-3 2024 Innenklima</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2001 Outdoor, boundary to outside</source>
+        <translation>DIN 4108-3 2001 Außen, an Außenluft</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2001 Outdoor, boundary to ventilated air space</source>
+        <translation>DIN 4108-3 2001 Außen, an belüftete Luftschicht</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3_2024 Outdoor climate</source>
+        <translation>DIN 4108-3 2024 Außenklima</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2001 Outdoor, boundary to ground</source>
+        <translation>DIN 4108-3 2001 Außen, an Erdreich</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2024 Outdoor, boundary to ground</source>
+        <translation>DIN 4108-3 2024 Außen, an Erdreich</translation>
+    </message>
+    <message>
+        <source>DIN EN ISO 6946 Outdoor climate</source>
+        <translation>DIN EN ISO 6946 Außenklima</translation>
+    </message>
+</context>
+<context>
+    <name>DINCriteriaResult</name>
+    <message>
+        <source>kg/m%1h%2</source>
+        <translation>kg/m%1h%2</translation>
+    </message>
+    <message>
+        <source>The current calculation don&apos;t use the same water uptake value as check for non-capillar material </source>
+        <translation>Die aktuelle Berechnung verwendet als Grenze für nicht kapillar wasseraufnahmefähige Baustoffe nicht denselben Wasseraufnahmekoeffizienten </translation>
+    </message>
+    <message>
+        <source>as the standard DIN 4108-3 from 2014, 2018 or 2024.&lt;br/&gt;</source>
+        <translation>wie die DIN 4108-3 in den Ausgaben 2014, 2018 oder 2024.&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>Used value: %1 %2.&lt;br/&gt;</source>
+        <translation>Verwendeter Wert: %1 %2.&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>This is admissible because TAVO is a advanced software as per appendix D DIN 4108-3.</source>
+        <translation>Dies ist zulässig, da TAVO ein weitergehendes Berechnungsverfahren nach Anhang D der DIN 4108-3 ist.</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramScene</name>
+    <message>
+        <source>Temperature %1 in [%2C]</source>
+        <translation>Temperatur %1 in [%2C]</translation>
+    </message>
+    <message>
+        <source>Vapor pressure p in [Pa]</source>
+        <translation>Dampfdruck p in [Pa]</translation>
+    </message>
+    <message>
+        <source>Moisture content w in [%1]</source>
+        <translation>Feuchtegehalt w in [%1]</translation>
+    </message>
+    <message>
+        <source>Layer widths in [mm]</source>
+        <translation>Schichtdicken in [mm]</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Sat. vapour pressure</source>
+        <translation>Sättigungsdampfdruck</translation>
+    </message>
+    <message>
+        <source>Vapour pressure (real)</source>
+        <translation>Dampfdruck (real)</translation>
+    </message>
+    <message>
+        <source>Vapour pressure (calc.)</source>
+        <translation>Dampfdruck (berechnet)</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramView</name>
+    <message>
+        <source>Vapour pressure diagram</source>
+        <translation>Dampfdruckdiagramm</translation>
+    </message>
+    <message>
+        <source>Water content diagram</source>
+        <translation>Feuchtegehaltsdiagramm</translation>
+    </message>
+    <message>
+        <source>Construction Sketch</source>
+        <translation>Konstruktionsskizze</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>File is not a Tavo 2.0 project file.</source>
+        <translation>Die Datei ist keine Projektdatei von Tavo 2.0.</translation>
+    </message>
+    <message>
+        <source>[Document::readOld]  Keyword &apos;FileVersion&apos; missing!</source>
+        <translation>[Document::readOld]  Schlüsselwort &apos;FileVersion&apos; fehlt!</translation>
+    </message>
+    <message>
+        <source>Block start &apos;{&apos; missing!</source>
+        <translation>Blockbeginn &apos;{&apos; fehlt!</translation>
+    </message>
+    <message>
+        <source>Block start &apos;{&apos; missing for climatelist!</source>
+        <translation>Blockbeginn &apos;{&apos; der Klimaliste fehlt!</translation>
+    </message>
+    <message>
+        <source>Block start &apos;{&apos; missing for wall data!</source>
+        <translation>Blockbeginn &apos;{&apos; der Bauteildaten fehlt!</translation>
+    </message>
+    <message>
+        <source>Block start &apos;{&apos; missing for remarks!</source>
+        <translation>Blockbeginn &apos;{&apos; der Bemerkungen fehlt!</translation>
+    </message>
+    <message>
+        <source>Error reading parameter &apos;%1&apos;!</source>
+        <translation>Fehler beim Lesen des Parameters &apos;%1&apos;!</translation>
+    </message>
+    <message>
+        <source>Invalid keyword &apos;%1&apos; in project file!</source>
+        <translation>Ungültiges Schlüsselwort &apos;%1&apos; in der Projektdatei!</translation>
+    </message>
+    <message>
+        <source>Error reading project file.
+</source>
+        <translation>Fehler beim Lesen der Projektdatei.
+</translation>
+    </message>
+    <message>
+        <source>[Document::readOld]  Error reading project file &apos;%1&apos;
+</source>
+        <translation>[Document::readOld]  Fehler beim Lesen der Projektdatei &apos;%1&apos;
+</translation>
+    </message>
+</context>
+<context>
+    <name>HatchedItemDelegate</name>
+    <message>
+        <source>warm</source>
+        <translation>warm</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>kalt</translation>
+    </message>
+</context>
+<context>
+    <name>InputData</name>
+    <message>
+        <source>[InputData::readClimateOld]  Four climate conditions are required!</source>
+        <translation>[InputData::readClimateOld]  Es werden vier Klimabedingungen benötigt!</translation>
+    </message>
+    <message>
+        <source>[InputData::readClimateOld]  Illegal keyword &apos;%1&apos;</source>
+        <translation>[InputData::readClimateOld]  Unzulässiges Schlüsselwort &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>[InputData::readClimateOld]  Invalid keyword &apos;%1&apos;</source>
+        <translation>[InputData::readClimateOld]  Ungültiges Schlüsselwort &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>[InputData::readClimateOld]  Error reading parameter &apos;%1&apos;!</source>
+        <translation>[InputData::readClimateOld]  Fehler beim Lesen des Parameters &apos;%1&apos;!</translation>
+    </message>
+    <message>
+        <source>[InputData::readConstructionOld]  Invalid keyword &apos;%1&apos;</source>
+        <translation>[InputData::readConstructionOld]  Ungültiges Schlüsselwort &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>[InputData::readConstructionOld]  Block start &apos;{&apos; missing!</source>
+        <translation>[InputData::readConstructionOld]  Blockbeginn &apos;{&apos; fehlt!</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
@@ -469,26 +987,247 @@
     </message>
 </context>
 <context>
-    <name>DINCriteriaResult</name>
+    <name>Material</name>
     <message>
-        <source>kg/m%1h%2</source>
-        <translation>kg/m%1h%2</translation>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
     </message>
     <message>
-        <source>The current calculation don&apos;t use the same water uptake value as check for non-capillar material </source>
-        <translation>Die aktuelle Berechnung verwendet als Grenze für nicht kapillar wasseraufnahmefähige Baustoffe nicht denselben Wasseraufnahmekoeffizienten </translation>
+        <source>[Material::readOld]  Error reading material name!</source>
+        <translation>[Material::readOld]  Fehler beim Lesen des Materialnamens!</translation>
     </message>
     <message>
-        <source>as the standard DIN 4108-3 from 2014, 2018 or 2024.&lt;br/&gt;</source>
-        <translation>wie die DIN 4108-3 in den Ausgaben 2014, 2018 oder 2024.&lt;br/&gt;</translation>
+        <source>[Material::readOld]  Invalid keyword &apos;%1&apos;</source>
+        <translation>[Material::readOld]  Ungültiges Schlüsselwort &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>Used value: %1 %2.&lt;br/&gt;</source>
-        <translation>Verwendeter Wert: %1 %2.&lt;br/&gt;</translation>
+        <source>[Material::readOld]  Error reading parameter &apos;%1&apos;!</source>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;%1&apos;!</translation>
     </message>
     <message>
-        <source>This is admissible because TAVO is a advanced software as per appendix D DIN 4108-3.</source>
-        <translation>Dies ist zulässig, da TAVO ein weitergehendes Berechnungsverfahren nach Anhang D der DIN 4108-3 ist.</translation>
+        <source>[Material::readOld]  Material &apos;%1&apos;: missing data (%2)!</source>
+        <translation>[Material::readOld]  Material &apos;%1&apos;: fehlende Daten (%2)!</translation>
+    </message>
+    <message>
+        <source>[Material::readOld]  Error reading material data!
+</source>
+        <translation>[Material::readOld]  Fehler beim Lesen der Materialdaten!
+</translation>
+    </message>
+    <message>
+        <source>Invalid encoding &apos;%1&apos; of material color.</source>
+        <translation>Ungültige Angabe &apos;%1&apos; der Materialfarbe.</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialCategory</name>
+    <message>
+        <source>Coating</source>
+        <comment>MaterialCategory</comment>
+        <translation>Beschichtungen</translation>
+    </message>
+    <message>
+        <source>Plaster and mortar</source>
+        <comment>MaterialCategory</comment>
+        <translation>Putze und Mörtel</translation>
+    </message>
+    <message>
+        <source>Building brick</source>
+        <comment>MaterialCategory</comment>
+        <translation>Mauersteine</translation>
+    </message>
+    <message>
+        <source>Natural stones</source>
+        <comment>MaterialCategory</comment>
+        <translation>Natursteine</translation>
+    </message>
+    <message>
+        <source>Concrete containing building materials</source>
+        <comment>MaterialCategory</comment>
+        <translation>Betonhaltige Baustoffe</translation>
+    </message>
+    <message>
+        <source>Insulation materials</source>
+        <comment>MaterialCategory</comment>
+        <translation>Dämmstoffe</translation>
+    </message>
+    <message>
+        <source>Building boards</source>
+        <comment>MaterialCategory</comment>
+        <translation>Bauplatten</translation>
+    </message>
+    <message>
+        <source>Timber</source>
+        <comment>MaterialCategory</comment>
+        <translation>Holz</translation>
+    </message>
+    <message>
+        <source>Natural materials</source>
+        <comment>MaterialCategory</comment>
+        <translation>Naturbaustoffe</translation>
+    </message>
+    <message>
+        <source>Soil</source>
+        <comment>MaterialCategory</comment>
+        <translation>Erdreich</translation>
+    </message>
+    <message>
+        <source>Cladding panels and ceramic tiles</source>
+        <comment>MaterialCategory</comment>
+        <translation>Bekleidungen und keramische Fliesen</translation>
+    </message>
+    <message>
+        <source>Foils and waterproofing products</source>
+        <comment>MaterialCategory</comment>
+        <translation>Folien und Abdichtungsstoffe</translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <comment>MaterialCategory</comment>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>MaterialCategory</comment>
+        <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialLayer</name>
+    <message>
+        <source>[MaterialLayer::readOld]  Error reading parameter &apos;Width&apos;!</source>
+        <translation>[MaterialLayer::readOld]  Fehler beim Lesen des Parameters &apos;Width&apos;!</translation>
+    </message>
+    <message>
+        <source>[MaterialLayer::readOld]  Block start &apos;{&apos; of material definition missing!</source>
+        <translation>[MaterialLayer::readOld]  Blockbeginn &apos;{&apos; der Materialdefinition fehlt!</translation>
+    </message>
+    <message>
+        <source>[MaterialLayer::readOld]  Invalid keyword!</source>
+        <translation>[MaterialLayer::readOld]  Ungültiges Schlüsselwort!</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialList</name>
+    <message>
+        <source>Cannot read file &apos;%1&apos;.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Keyword &apos;FileVersion&apos; missing!</source>
+        <translation>Schlüsselwort &apos;FileVersion&apos; fehlt!</translation>
+    </message>
+    <message>
+        <source>Keyword &apos;MATERIAL_LIST&apos; missing!</source>
+        <translation>Schlüsselwort &apos;MATERIAL_LIST&apos; fehlt!</translation>
+    </message>
+    <message>
+        <source>Missing block start!</source>
+        <translation>Blockbeginn fehlt!</translation>
+    </message>
+    <message>
+        <source>Unexpected end of file!</source>
+        <translation>Unerwartetes Dateiende!</translation>
+    </message>
+    <message>
+        <source>Invalid keyword!</source>
+        <translation>Ungültiges Schlüsselwort!</translation>
+    </message>
+    <message>
+        <source>Block start &apos;{&apos; of material definition missing!</source>
+        <translation>Blockbeginn &apos;{&apos; der Materialdefinition fehlt!</translation>
+    </message>
+    <message>
+        <source>Error reading material name!</source>
+        <translation>Fehler beim Lesen des Materialnamens!</translation>
+    </message>
+    <message>
+        <source>Invalid keyword &apos;%1&apos;!</source>
+        <translation>Ungültiges Schlüsselwort &apos;%1&apos;!</translation>
+    </message>
+    <message>
+        <source>Error reading parameter &apos;%1&apos;!</source>
+        <translation>Fehler beim Lesen des Parameters &apos;%1&apos;!</translation>
+    </message>
+    <message>
+        <source>Missing data!</source>
+        <translation>Fehlende Daten!</translation>
+    </message>
+    <message>
+        <source>Error reading material data!
+</source>
+        <translation>Fehler beim Lesen der Materialdaten!
+</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Air space (not ventilated)</source>
+        <translation>Luftschicht (ruhend)</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity will be calculated from construction and heat flow according DIN EN ISO 6946 5.3.</source>
+        <translation>Die Wärmeleitfähigkeit wird aus Konstruktion und Wärmestromrichtung nach DIN EN ISO 6946 5.3 berechnet.</translation>
+    </message>
+    <message>
+        <source>Vapor diffusion resistance factor will be calculated from construction according DIN EN ISO 13788 4.1.</source>
+        <translation>Die Wasserdampf-Diffusionswiderstandszahl wird aus der Konstruktion nach DIN EN ISO 13788 4.1 berechnet.</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialTransfer</name>
+    <message>
+        <source>Data source: %1
+</source>
+        <translation>Datenquelle: %1
+</translation>
+    </message>
+    <message>
+        <source>Notes: %1
+</source>
+        <translation>Anmerkungen: %1
+</translation>
+    </message>
+    <message>
+        <source>Air
+</source>
+        <comment>Material flag</comment>
+        <translation>Luft
+</translation>
+    </message>
+    <message>
+        <source>Wood
+</source>
+        <comment>Material flag</comment>
+        <translation>Holz
+</translation>
+    </message>
+    <message>
+        <source>Wood based
+</source>
+        <comment>Material flag</comment>
+        <translation>Holzwerkstoff
+</translation>
+    </message>
+    <message>
+        <source>Measuring date: %1
+</source>
+        <translation>Messdatum: %1
+</translation>
+    </message>
+    <message>
+        <source>Production date: %1
+</source>
+        <translation>Herstellungsdatum: %1
+</translation>
+    </message>
+    <message>
+        <source>Sampling date: %1
+</source>
+        <translation>Probenahmedatum: %1
+</translation>
     </message>
 </context>
 <context>
@@ -615,6 +1354,23 @@
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <source>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht zum Lesen geöffnet werden (eventuell fehlende Rechte).</translation>
+    </message>
+    <message>
+        <source>Error reading file as TAVO 1 version.
+</source>
+        <translation>Fehler beim Lesen der Datei als TAVO-1-Version.
+</translation>
+    </message>
+    <message>
+        <source>Project doesn&apos;t contain any layers. Please create a new project!</source>
+        <translation>Das Projekt enthält keine Schichten. Bitte ein neues Projekt anlegen!</translation>
+    </message>
+</context>
+<context>
     <name>ReportFrameConclusions</name>
     <message>
         <source>Requirement fulfilled</source>
@@ -683,17 +1439,6 @@
     <message>
         <source>Check for drying reserve of %1 g/m&lt;sup&gt;2&lt;/sup&gt;a according DIN 68800-2</source>
         <translation>Nachweis der Trocknungsreserve von %1 g/m&lt;sup&gt;2&lt;/sup&gt;a nach DIN 68800-2</translation>
-    </message>
-</context>
-<context>
-    <name>HatchedItemDelegate</name>
-    <message>
-        <source>warm</source>
-        <translation>warm</translation>
-    </message>
-    <message>
-        <source>cold</source>
-        <translation>kalt</translation>
     </message>
 </context>
 <context>
@@ -776,307 +1521,25 @@
     </message>
 </context>
 <context>
-    <name>DiagramScene</name>
+    <name>WinterTemperatureValidator</name>
     <message>
-        <source>Temperature %1 in [%2C]</source>
-        <translation>Temperatur %1 in [%2C]</translation>
+        <source>Cannot retrieve input data.</source>
+        <translation>Eingabedaten nicht verfügbar.</translation>
     </message>
     <message>
-        <source>Vapor pressure p in [Pa]</source>
-        <translation>Dampfdruck p in [Pa]</translation>
-    </message>
-    <message>
-        <source>Moisture content w in [%1]</source>
-        <translation>Feuchtegehalt w in [%1]</translation>
-    </message>
-    <message>
-        <source>Layer widths in [mm]</source>
-        <translation>Schichtdicken in [mm]</translation>
-    </message>
-    <message>
-        <source>Temperature</source>
-        <translation>Temperatur</translation>
-    </message>
-    <message>
-        <source>Sat. vapour pressure</source>
-        <translation>Sättigungsdampfdruck</translation>
-    </message>
-    <message>
-        <source>Vapour pressure (real)</source>
-        <translation>Dampfdruck (real)</translation>
-    </message>
-    <message>
-        <source>Vapour pressure (calc.)</source>
-        <translation>Dampfdruck (berechnet)</translation>
+        <source>Temperature at warm side must be bigger than tempareature at cold side</source>
+        <translation>Die Temperatur auf der warmen Seite muss höher sein als auf der kalten Seite</translation>
     </message>
 </context>
 <context>
-    <name>DiagramView</name>
+    <name>XMLHelpers</name>
     <message>
-        <source>Vapour pressure diagram</source>
-        <translation>Dampfdruckdiagramm</translation>
+        <source>Invalid value for attribute &apos;%1&apos;.</source>
+        <translation>Ungültiger Wert für das Attribut &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Water content diagram</source>
-        <translation>Feuchtegehaltsdiagramm</translation>
-    </message>
-    <message>
-        <source>Construction Sketch</source>
-        <translation>Konstruktionsskizze</translation>
-    </message>
-</context>
-<context>
-    <name>BatchItem</name>
-    <message>
-        <source>No such file.</source>
-        <translation>Datei nicht vorhanden.</translation>
-    </message>
-    <message>
-        <source>This is a directory, not a project file.</source>
-        <translation>Dies ist ein Verzeichnis, keine Projektdatei.</translation>
-    </message>
-</context>
-<context>
-    <name>BatchOptions</name>
-    <message>
-        <source>Option &apos;%1&apos; needs a value.</source>
-        <translation>Die Option &apos;%1&apos; braucht einen Wert.</translation>
-    </message>
-    <message>
-        <source>Option &apos;%1&apos; takes no value.</source>
-        <translation>Die Option &apos;%1&apos; nimmt keinen Wert.</translation>
-    </message>
-    <message>
-        <source>Unknown format &apos;%1&apos;: use text, json or csv.</source>
-        <translation>Unbekanntes Format &apos;%1&apos;: text, json oder csv verwenden.</translation>
-    </message>
-    <message>
-        <source>Option &apos;%1&apos; needs a file name.</source>
-        <translation>Die Option &apos;%1&apos; braucht einen Dateinamen.</translation>
-    </message>
-    <message>
-        <source>Invalid language identifier &apos;%1&apos;.</source>
-        <translation>Ungültige Sprachkennung &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>Invalid DIN 4108-3 edition &apos;%1&apos;: use 0 (2001), 1 (2014), 2 (2018 and 2024) or 3 (user defined).</source>
-        <translation>Ungültige Ausgabe der DIN 4108-3 &apos;%1&apos;: 0 (2001), 1 (2014), 2 (2018 und 2024) oder 3 (benutzerdefiniert) verwenden.</translation>
-    </message>
-    <message>
-        <source>Invalid water uptake limit &apos;%1&apos;: a number &gt;= 0 in kg/(m²·h^0.5) is needed.</source>
-        <translation>Ungültige Grenze des Wasseraufnahmekoeffizienten &apos;%1&apos;: eine Zahl &gt;= 0 in kg/(m²·h^0.5) ist nötig.</translation>
-    </message>
-    <message>
-        <source>Invalid drying reserve &apos;%1&apos;: a number &gt;= 0 in g/(m²·a) is needed.</source>
-        <translation>Ungültige Trocknungsreserve &apos;%1&apos;: eine Zahl &gt;= 0 in g/(m²·a) ist nötig.</translation>
-    </message>
-    <message>
-        <source>Invalid DIN 4108-2 edition &apos;%1&apos;: use 0 (2004) or 1 (2013).</source>
-        <translation>Ungültige Ausgabe der DIN 4108-2 &apos;%1&apos;: 0 (2004) oder 1 (2013) verwenden.</translation>
-    </message>
-    <message>
-        <source>Invalid building element &apos;%1&apos;: a number is needed.</source>
-        <translation>Ungültiges Bauteil &apos;%1&apos;: eine Zahl ist nötig.</translation>
-    </message>
-    <message>
-        <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Unbekannte Option &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>--materials lists the material database and takes no project files.</source>
-        <translation>--materials listet die Materialdatenbank auf und nimmt keine Projektdateien.</translation>
-    </message>
-    <message>
-        <source>--materials takes only --format, --lang and --output.</source>
-        <translation>--materials nimmt nur --format, --lang und --output.</translation>
-    </message>
-    <message>
-        <source>No project file given.</source>
-        <translation>Keine Projektdatei angegeben.</translation>
-    </message>
-    <message>
-        <source>--non-capillary-aw is used only with --edition 3 (user defined).</source>
-        <translation>--non-capillary-aw gilt nur mit --edition 3 (benutzerdefiniert).</translation>
-    </message>
-    <message>
-        <source>Building element %1 is not in %2. Elements: %3.</source>
-        <translation>Das Bauteil %1 ist nicht in %2. Bauteile: %3.</translation>
-    </message>
-    <message>
-        <source>Usage: tavo2-calc [options] FILE...
-       tavo2-calc --materials [--format text|json|csv] [--lang ID] [-o FILE]
-
-Calculates and assesses Tavo project files (.t2p, .tpj) without a window.
-
-Options:
-  --format text|json|csv  output format (default text)
-  -o, --output FILE       write to FILE instead of standard output
-  --lang ID               language of texts, verdicts and numbers
-                          (default: untranslated English)
-  --edition N             DIN 4108-3 criteria: 0 2001, 1 2014,
-                          2 2018 and 2024 (default), 3 user defined
-  --non-capillary-aw V    limit for non-capillary material with --edition 3,
-                          kg/(m²·h^0.5) (default 0.2)
-  --drying-reserve G      drying reserve in g/(m²·a) (default 0: none)
-  --min-r-edition N       DIN 4108-2 table 3: 0 2004, 1 2013 (default)
-  --min-r-element ID      building element of that table (default 12)
-  --frsi                  include the check of the temperature factor fRsi
-  --strict                exit with 3 when a requirement is not fulfilled
-  --materials             list the material database instead
-  --help, --version
-
-Exit codes: 0 done, 1 usage error, 2 a file could not be read or the output
-not written (the other files are still processed), 3 a requirement is not
-fulfilled (only with --strict).
-</source>
-        <translation>Aufruf: tavo2-calc [Optionen] DATEI...
-        tavo2-calc --materials [--format text|json|csv] [--lang ID] [-o DATEI]
-
-Berechnet und bewertet Tavo-Projektdateien (.t2p, .tpj) ohne Fenster.
-
-Optionen:
-  --format text|json|csv  Ausgabeformat (Vorgabe text)
-  -o, --output DATEI      in DATEI statt auf die Standardausgabe schreiben
-  --lang ID               Sprache der Texte, Bewertungen und Zahlen
-                          (Vorgabe: unübersetztes Englisch)
-  --edition N             Kriterien der DIN 4108-3: 0 2001, 1 2014,
-                          2 2018 und 2024 (Vorgabe), 3 benutzerdefiniert
-  --non-capillary-aw V    Grenze für nicht kapillar aktive Baustoffe bei --edition 3,
-                          kg/(m²·h^0.5) (Vorgabe 0.2)
-  --drying-reserve G      Trocknungsreserve in g/(m²·a) (Vorgabe 0: keine)
-  --min-r-edition N       DIN 4108-2 Tabelle 3: 0 2004, 1 2013 (Vorgabe)
-  --min-r-element ID      Bauteil dieser Tabelle (Vorgabe 12)
-  --frsi                  den Temperaturfaktor fRsi mit prüfen
-  --strict                mit 3 enden, wenn eine Anforderung nicht erfüllt ist
-  --materials             stattdessen die Materialdatenbank auflisten
-  --help, --version
-
-Rückgabewerte: 0 fertig, 1 falscher Aufruf, 2 eine Datei war nicht lesbar oder die
-Ausgabe nicht schreibbar (die übrigen Dateien werden trotzdem bearbeitet), 3 eine
-Anforderung ist nicht erfüllt (nur mit --strict).
-</translation>
-    </message>
-</context>
-<context>
-    <name>BatchRunner</name>
-    <message>
-        <source>No translation for language &apos;%1&apos; in &apos;%2&apos;.</source>
-        <translation>Keine Übersetzung für die Sprache &apos;%1&apos; in &apos;%2&apos;.</translation>
-    </message>
-    <message>
-        <source>The output file &apos;%1&apos; is one of the project files.</source>
-        <translation>Die Ausgabedatei &apos;%1&apos; ist eine der Projektdateien.</translation>
-    </message>
-    <message>
-        <source>The built-in material database in &apos;%1&apos; could not be read.</source>
-        <translation>Die mitgelieferte Materialdatenbank in &apos;%1&apos; konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>Error writing to standard output.</source>
-        <translation>Fehler beim Schreiben auf die Standardausgabe.</translation>
-    </message>
-    <message>
-        <source>Cannot open &apos;%1&apos; for writing: %2</source>
-        <translation>&apos;%1&apos; kann nicht zum Schreiben geöffnet werden: %2</translation>
-    </message>
-    <message>
-        <source>Error writing &apos;%1&apos;: %2</source>
-        <translation>Fehler beim Schreiben von &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <source>Error saving &apos;%1&apos;: %2</source>
-        <translation>Fehler beim Speichern von &apos;%1&apos;: %2</translation>
-    </message>
-</context>
-<context>
-    <name>Document</name>
-    <message>
-        <source>File is not a Tavo 2.0 project file.</source>
-        <translation>Die Datei ist keine Projektdatei von Tavo 2.0.</translation>
-    </message>
-</context>
-<context>
-    <name>Project</name>
-    <message>
-        <source>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</source>
-        <translation>Die Datei &apos;%1&apos; kann nicht zum Lesen geöffnet werden (eventuell fehlende Rechte).</translation>
-    </message>
-    <message>
-        <source>Error reading file as TAVO 1 version.
-</source>
-        <translation>Fehler beim Lesen der Datei als TAVO-1-Version.
-</translation>
-    </message>
-    <message>
-        <source>Project doesn&apos;t contain any layers. Please create a new project!</source>
-        <translation>Das Projekt enthält keine Schichten. Bitte ein neues Projekt anlegen!</translation>
-    </message>
-</context>
-<context>
-    <name>Calculation</name>
-    <message>
-        <source>pv_e not correctly calculated! Algorithm error!</source>
-        <translation>pv_e nicht korrekt berechnet! Algorithmusfehler!</translation>
-    </message>
-    <message>
-        <source>No Solution found!</source>
-        <translation>Keine Lösung gefunden!</translation>
-    </message>
-    <message>
-        <source>Could not find valid combination of k-planes! Algorithm error!</source>
-        <translation>Keine gültige Kombination von Tauwasserebenen gefunden! Algorithmusfehler!</translation>
-    </message>
-    <message>
-        <source>Invalid moisture storage values for &lt;a href=&quot;layer-%1&quot;&gt;layer #%1&lt;/a&gt;.</source>
-        <translation>Ungültige Feuchtespeicherwerte für &lt;a href=&quot;layer-%1&quot;&gt;Schicht Nr. %1&lt;/a&gt;.</translation>
-    </message>
-    <message>
-        <source>Current moisture content at 80%RH leads to an moisture content at 95%RH higher than saturation moisture content.</source>
-        <translation>Der Feuchtegehalt bei 80 % r.F. führt zu einem Feuchtegehalt bei 95 % r.F., der über dem Sättigungsfeuchtegehalt liegt.</translation>
-    </message>
-    <message>
-        <source>Some problem in calculation! Algorithm error!</source>
-        <translation>Problem in der Berechnung! Algorithmusfehler!</translation>
-    </message>
-    <message>
-        <source>Too many layers for the condensation calculation (at most 24).</source>
-        <translation>Zu viele Schichten für die Tauwasserberechnung (höchstens 24).</translation>
-    </message>
-    <message>
-        <source>Error in calculation m_results.sk_Tavo[%1], denominator == 0!</source>
-        <translation>Fehler in der Berechnung von m_results.sk_Tavo[%1], Nenner == 0!</translation>
-    </message>
-    <message>
-        <source>Error in calculation m_results.sk_Tavo[%1], Value &lt; 0!</source>
-        <translation>Fehler in der Berechnung von m_results.sk_Tavo[%1], Wert &lt; 0!</translation>
-    </message>
-    <message>
-        <source>Layers without capillary water uptake (water uptake coefficient 0) on both sides of the condensation region prevent this calculation: %1.</source>
-        <translation>Schichten ohne kapillare Wasseraufnahme (Wasseraufnahmekoeffizient 0) auf beiden Seiten des Tauwasserbereichs verhindern diese Berechnung: %1.</translation>
-    </message>
-    <message>
-        <source>Moisture content at 80%RH less or equal 0</source>
-        <translation>Feuchtegehalt bei 80 % r.F. kleiner oder gleich 0</translation>
-    </message>
-    <message>
-        <source>Saturation moisture content less or equal 0</source>
-        <translation>Sättigungsfeuchtegehalt kleiner oder gleich 0</translation>
-    </message>
-    <message>
-        <source>Moisture content at 80%RH greater or equal saturation moisture content</source>
-        <translation>Feuchtegehalt bei 80 % r.F. größer oder gleich dem Sättigungsfeuchtegehalt</translation>
-    </message>
-    <message>
-        <source>Moisture content at 80%RH leads to a moisture content at 95%RH greater or equal saturation moisture content</source>
-        <translation>Feuchtegehalt bei 80 % r.F. führt zu einem Feuchtegehalt bei 95 % r.F. größer oder gleich dem Sättigungsfeuchtegehalt</translation>
-    </message>
-    <message>
-        <source>Moisture content at 80%RH greater or equal to 1.0</source>
-        <translation>Feuchtegehalt bei 80 % r.F. größer oder gleich 1,0</translation>
-    </message>
-    <message>
-        <source>Moisture content at saturation greater or equal to 1.0</source>
-        <translation>Sättigungsfeuchtegehalt größer oder gleich 1,0</translation>
+        <source>Invalid value for element &apos;%1&apos;.</source>
+        <translation>Ungültiger Wert für das Element &apos;%1&apos;.</translation>
     </message>
 </context>
 </TS>
