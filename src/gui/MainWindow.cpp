@@ -352,15 +352,7 @@ void MainWindow::on_actionNew_triggered() {
     updateTitleAndActions();
     const Settings &settings = Settings::instance();
     Document document;
-    ProjectInformation info;
-    info.ProjectName = settings.m_defaultProjectName;
-    info.ConstructionID = settings.m_defaultConstructionId;
-    info.UserName = settings.m_defaultUserName;
-    info.Company = settings.m_defaultCompany;
-    info.Description = settings.m_defaultDescription;
-    info.DisclaimerText = settings.m_defaultDisclaimerText;
-    info.HeatFlowDirection = settings.m_defaultHeatFlowDirection;
-    document.setProjectInformation(info);
+    document.setProjectInformation(settings.m_defaultProjectInformation);
     if (!m_dialogs->newProjectWizard(this, document))
         return;
     resetForNewProject();

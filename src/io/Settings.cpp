@@ -26,13 +26,7 @@ void Settings::resetToDefaults() {
     m_defaultLayerWidthUnit = 1000;
     m_lastExportFile.clear();
     m_userMaterialsDirectory.clear();
-    m_defaultProjectName.clear();
-    m_defaultConstructionId.clear();
-    m_defaultUserName.clear();
-    m_defaultCompany.clear();
-    m_defaultDescription.clear();
-    m_defaultDisclaimerText.clear();
-    m_defaultHeatFlowDirection = 2;
+    m_defaultProjectInformation = ProjectInformation();
     m_projectDefaultFrames = framesFromText(QString::fromLatin1(DefaultFramesText));
     m_pageNumbersVisible = false;
     m_initialProjectFile.clear();
@@ -107,15 +101,7 @@ void Settings::read(QSettings &store) {
     m_lastExportFile = store.value(QStringLiteral("LastExportFile"), QString()).toString();
     m_userMaterialsDirectory = store.value(QStringLiteral("UserMaterialsDirectory"), QString()).toString();
 
-    store.beginGroup(QStringLiteral("DefaultProjectSettings"));
-    m_defaultProjectName = store.value(QStringLiteral("ProjectName"), QString()).toString();
-    m_defaultConstructionId = store.value(QStringLiteral("ConstructionID"), QString()).toString();
-    m_defaultUserName = store.value(QStringLiteral("UserName"), QString()).toString();
-    m_defaultCompany = store.value(QStringLiteral("Company"), QString()).toString();
-    m_defaultDescription = store.value(QStringLiteral("Description"), QString()).toString();
-    m_defaultDisclaimerText = store.value(QStringLiteral("DisclaimerText"), QString()).toString();
-    m_defaultHeatFlowDirection = readChoice(store, QStringLiteral("HeatFlowDirection"), 2, {0, 1, 2});
-    store.endGroup();
+    m_defaultProjectInformation.readDefaults(store);
 
     QString frames = store.value(QStringLiteral("ProjectDefaultFrames"), QString()).toString();
     if (frames.isEmpty())
@@ -137,15 +123,7 @@ void Settings::write(QSettings &store) const {
     store.setValue(QStringLiteral("LastExportFile"), m_lastExportFile);
     store.setValue(QStringLiteral("UserMaterialsDirectory"), m_userMaterialsDirectory);
 
-    store.beginGroup(QStringLiteral("DefaultProjectSettings"));
-    store.setValue(QStringLiteral("ProjectName"), m_defaultProjectName);
-    store.setValue(QStringLiteral("ConstructionID"), m_defaultConstructionId);
-    store.setValue(QStringLiteral("UserName"), m_defaultUserName);
-    store.setValue(QStringLiteral("Company"), m_defaultCompany);
-    store.setValue(QStringLiteral("Description"), m_defaultDescription);
-    store.setValue(QStringLiteral("DisclaimerText"), m_defaultDisclaimerText);
-    store.setValue(QStringLiteral("HeatFlowDirection"), m_defaultHeatFlowDirection);
-    store.endGroup();
+    m_defaultProjectInformation.writeDefaults(store);
 
     store.setValue(QStringLiteral("ProjectDefaultFrames"), framesToText(m_projectDefaultFrames));
     store.setValue(QStringLiteral("PageNumbersVisible"), m_pageNumbersVisible);

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include "ProjectInformation.h"
+
 class QSettings;
 class QUndoStack;
 
@@ -46,13 +48,8 @@ public:
     QString m_lastExportFile;
     QString m_userMaterialsDirectory;
 
-    QString m_defaultProjectName;
-    QString m_defaultConstructionId;
-    QString m_defaultUserName;
-    QString m_defaultCompany;
-    QString m_defaultDescription;
-    QString m_defaultDisclaimerText;
-    int m_defaultHeatFlowDirection;
+    /*! Project information of new projects (group "DefaultProjectSettings"). */
+    ProjectInformation m_defaultProjectInformation;
 
     QVector<bool> m_projectDefaultFrames;
     bool m_pageNumbersVisible;

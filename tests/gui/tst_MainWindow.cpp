@@ -220,8 +220,8 @@ void tst_MainWindow::saveNameRules() {
 }
 
 void tst_MainWindow::newProjectFlow() {
-    Settings::instance().m_defaultProjectName = "Default name";
-    Settings::instance().m_defaultHeatFlowDirection = 0;
+    Settings::instance().m_defaultProjectInformation.ProjectName = "Default name";
+    Settings::instance().m_defaultProjectInformation.HeatFlowDirection = 0;
     Settings::instance().m_lastProjectFile = "/old/last.t2p";
     Window w;
     QCOMPARE(w.title(), QString("Tavo 2"));

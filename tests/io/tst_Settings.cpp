@@ -40,7 +40,7 @@ void tst_Settings::defaultsWithoutStoredSettings() {
     QCOMPARE(s.m_languageId, QString("de"));
     QCOMPARE(s.m_defaultLayerWidthUnit, 1000);
     QCOMPARE(s.m_defaultRestartMode, 1);
-    QCOMPARE(s.m_defaultHeatFlowDirection, 2);
+    QCOMPARE(s.m_defaultProjectInformation.HeatFlowDirection, 2);
     QCOMPARE(s.m_awInSeconds, false);
     QCOMPARE(s.m_pageNumbersVisible, false);
     QCOMPARE(s.m_projectDefaultFrames.size(), Settings::NumReportFrames);
@@ -63,13 +63,13 @@ void tst_Settings::roundTripThroughStore() {
     s.m_defaultLayerWidthUnit = 100;
     s.m_lastExportFile = "/tmp/chart.png";
     s.m_userMaterialsDirectory = "/data/materials";
-    s.m_defaultProjectName = "Projekt";
-    s.m_defaultConstructionId = "AW-1";
-    s.m_defaultUserName = "Anna";
-    s.m_defaultCompany = "Planungsbüro";
-    s.m_defaultDescription = "Beschreibung";
-    s.m_defaultDisclaimerText = "Haftung";
-    s.m_defaultHeatFlowDirection = 0;
+    s.m_defaultProjectInformation.ProjectName = "Projekt";
+    s.m_defaultProjectInformation.ConstructionID = "AW-1";
+    s.m_defaultProjectInformation.UserName = "Anna";
+    s.m_defaultProjectInformation.Company = "Planungsbüro";
+    s.m_defaultProjectInformation.Description = "Beschreibung";
+    s.m_defaultProjectInformation.DisclaimerText = "Haftung";
+    s.m_defaultProjectInformation.HeatFlowDirection = 0;
     s.m_projectDefaultFrames[0] = false;
     s.m_projectDefaultFrames[13] = true;
     s.m_pageNumbersVisible = true;
@@ -88,9 +88,9 @@ void tst_Settings::roundTripThroughStore() {
     QCOMPARE(s.m_defaultLayerWidthUnit, 100);
     QCOMPARE(s.m_lastExportFile, QString("/tmp/chart.png"));
     QCOMPARE(s.m_userMaterialsDirectory, QString("/data/materials"));
-    QCOMPARE(s.m_defaultCompany, QString::fromUtf8("Planungsbüro"));
-    QCOMPARE(s.m_defaultDisclaimerText, QString("Haftung"));
-    QCOMPARE(s.m_defaultHeatFlowDirection, 0);
+    QCOMPARE(s.m_defaultProjectInformation.Company, QString::fromUtf8("Planungsbüro"));
+    QCOMPARE(s.m_defaultProjectInformation.DisclaimerText, QString("Haftung"));
+    QCOMPARE(s.m_defaultProjectInformation.HeatFlowDirection, 0);
     QCOMPARE(s.m_projectDefaultFrames[0], false);
     QCOMPARE(s.m_projectDefaultFrames[13], true);
     QCOMPARE(s.m_pageNumbersVisible, true);
@@ -137,7 +137,7 @@ void tst_Settings::invalidStoredChoicesFallBack() {
     s.read(store);
     QCOMPARE(s.m_defaultLayerWidthUnit, 1000);
     QCOMPARE(s.m_defaultRestartMode, 1);
-    QCOMPARE(s.m_defaultHeatFlowDirection, 2);
+    QCOMPARE(s.m_defaultProjectInformation.HeatFlowDirection, 2);
 }
 
 void tst_Settings::framesText_data() {

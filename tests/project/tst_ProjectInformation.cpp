@@ -47,9 +47,7 @@ void tst_ProjectInformation::defaultsRoundTrip() {
     Settings &s = Settings::instance();
     s.resetToDefaults();
     s.read(store);
-    QCOMPARE(s.m_defaultProjectName, info.ProjectName);
-    QCOMPARE(s.m_defaultDisclaimerText, info.DisclaimerText);
-    QCOMPARE(s.m_defaultHeatFlowDirection, 1);
+    QCOMPARE(s.m_defaultProjectInformation, info);
 }
 
 void tst_ProjectInformation::defaultsWithoutStoredValues() {
