@@ -5,97 +5,97 @@
     <name>AssessmentConditions</name>
     <message>
         <source>Custom conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Warunki zdefiniowane przez użytkownika</translation>
     </message>
     <message>
         <source>German Standard DIN 4108-3 from 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 z 2001 r.</translation>
     </message>
     <message>
         <source>German Standard DIN 4108-3 from 2014, 2018 and 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 z 2014, 2018 i 2024 r.</translation>
     </message>
     <message>
         <source>Unknown condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznane warunki</translation>
     </message>
 </context>
 <context>
     <name>BatchItem</name>
     <message>
         <source>No such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik nie istnieje.</translation>
     </message>
     <message>
         <source>This is a directory, not a project file.</source>
-        <translation type="unfinished"></translation>
+        <translation>To jest katalog, a nie plik projektu.</translation>
     </message>
 </context>
 <context>
     <name>BatchOptions</name>
     <message>
         <source>Option &apos;%1&apos; needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcja &apos;%1&apos; wymaga wartości.</translation>
     </message>
     <message>
         <source>Option &apos;%1&apos; takes no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcja &apos;%1&apos; nie przyjmuje wartości.</translation>
     </message>
     <message>
         <source>Unknown format &apos;%1&apos;: use text, json or csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany format &apos;%1&apos;: użyj text, json lub csv.</translation>
     </message>
     <message>
         <source>Option &apos;%1&apos; needs a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcja &apos;%1&apos; wymaga nazwy pliku.</translation>
     </message>
     <message>
         <source>Invalid language identifier &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy identyfikator języka &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Invalid DIN 4108-3 edition &apos;%1&apos;: use 0 (2001), 1 (2014), 2 (2018 and 2024) or 3 (user defined).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe wydanie DIN 4108-3 &apos;%1&apos;: użyj 0 (2001), 1 (2014), 2 (2018 i 2024) lub 3 (zdefiniowane przez użytkownika).</translation>
     </message>
     <message>
         <source>Invalid water uptake limit &apos;%1&apos;: a number &gt;= 0 in kg/(m²·h^0.5) is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa granica współczynnika absorpcji wody &apos;%1&apos;: wymagana liczba &gt;= 0 w kg/(m²·h^0.5).</translation>
     </message>
     <message>
         <source>Invalid drying reserve &apos;%1&apos;: a number &gt;= 0 in g/(m²·a) is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa rezerwa wysychania &apos;%1&apos;: wymagana liczba &gt;= 0 w g/(m²·a).</translation>
     </message>
     <message>
         <source>Invalid DIN 4108-2 edition &apos;%1&apos;: use 0 (2004) or 1 (2013).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe wydanie DIN 4108-2 &apos;%1&apos;: użyj 0 (2004) lub 1 (2013).</translation>
     </message>
     <message>
         <source>Invalid building element &apos;%1&apos;: a number is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy element budowlany &apos;%1&apos;: wymagana liczba.</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznana opcja &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--materials lists the material database and takes no project files.</source>
-        <translation type="unfinished"></translation>
+        <translation>--materials wyświetla bazę materiałów i nie przyjmuje plików projektu.</translation>
     </message>
     <message>
         <source>--materials takes only --format, --lang and --output.</source>
-        <translation type="unfinished"></translation>
+        <translation>--materials przyjmuje tylko --format, --lang i --output.</translation>
     </message>
     <message>
         <source>No project file given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie podano pliku projektu.</translation>
     </message>
     <message>
         <source>--non-capillary-aw is used only with --edition 3 (user defined).</source>
-        <translation type="unfinished"></translation>
+        <translation>--non-capillary-aw działa tylko z --edition 3 (zdefiniowane przez użytkownika).</translation>
     </message>
     <message>
         <source>Building element %1 is not in %2. Elements: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementu budowlanego %1 nie ma w %2. Elementy: %3.</translation>
     </message>
     <message>
         <source>Usage: tavo2-calc [options] FILE...
@@ -124,372 +124,400 @@ Exit codes: 0 done, 1 usage error, 2 a file could not be read or the output
 not written (the other files are still processed), 3 a requirement is not
 fulfilled (only with --strict).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: tavo2-calc [opcje] PLIK...
+        tavo2-calc --materials [--format text|json|csv] [--lang ID] [-o PLIK]
+
+Oblicza i ocenia pliki projektów Tavo (.t2p, .tpj) bez otwierania okna.
+
+Opcje:
+  --format text|json|csv  format wyjścia (domyślnie text)
+  -o, --output PLIK       zapisz do PLIKU zamiast na standardowe wyjście
+  --lang ID               język tekstów, ocen i liczb
+                          (domyślnie: angielski bez tłumaczenia)
+  --edition N             kryteria DIN 4108-3: 0 2001, 1 2014,
+                          2 2018 i 2024 (domyślnie),
+                          3 zdefiniowane przez użytkownika
+  --non-capillary-aw V    granica dla materiałów bez podciągania kapilarnego
+                          przy --edition 3, kg/(m²·h^0.5) (domyślnie 0.2)
+  --drying-reserve G      rezerwa wysychania w g/(m²·a) (domyślnie 0: brak)
+  --min-r-edition N       DIN 4108-2 tabela 3: 0 2004, 1 2013 (domyślnie)
+  --min-r-element ID      element budowlany z tej tabeli (domyślnie 12)
+  --frsi                  uwzględnij sprawdzenie czynnika temperaturowego fRsi
+  --strict                zakończ z kodem 3, gdy wymaganie nie jest spełnione
+  --materials             zamiast tego wyświetl bazę materiałów
+  --help, --version
+
+Kody wyjścia: 0 wykonano, 1 błąd wywołania, 2 nie można odczytać pliku lub
+zapisać wyjścia (pozostałe pliki są mimo to przetwarzane), 3 wymaganie nie jest
+spełnione (tylko z --strict).
+</translation>
     </message>
 </context>
 <context>
     <name>BatchRunner</name>
     <message>
         <source>No translation for language &apos;%1&apos; in &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak tłumaczenia dla języka &apos;%1&apos; w &apos;%2&apos;.</translation>
     </message>
     <message>
         <source>The output file &apos;%1&apos; is one of the project files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik wyjściowy &apos;%1&apos; jest jednym z plików projektu.</translation>
     </message>
     <message>
         <source>The built-in material database in &apos;%1&apos; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać wbudowanej bazy materiałów w &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Error writing to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd zapisu na standardowe wyjście.</translation>
     </message>
     <message>
         <source>Cannot open &apos;%1&apos; for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć &apos;%1&apos; do zapisu: %2</translation>
     </message>
     <message>
         <source>Error writing &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd zapisu &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>Error saving &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd zapisywania &apos;%1&apos;: %2</translation>
     </message>
 </context>
 <context>
     <name>Calculation</name>
     <message>
         <source>Unknown error in calculation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany błąd obliczeń.</translation>
     </message>
     <message>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa grubość %1 &lt;a href=&quot;layer-%2&quot;&gt;warstwy nr %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Error in Glaser-Calculation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd w obliczeniach metodą Glasera.</translation>
     </message>
     <message>
         <source>The calculation gave a value of %1 that is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obliczenia dały dla %1 wartość, która nie jest liczbą skończoną.</translation>
     </message>
     <message>
         <source>Some problem in calculation! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem w obliczeniach! Błąd algorytmu!</translation>
     </message>
     <message>
         <source>Invalid moisture storage values for &lt;a href=&quot;layer-%1&quot;&gt;layer #%1&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe parametry magazynowania wilgoci dla &lt;a href=&quot;layer-%1&quot;&gt;warstwy nr %1&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Current moisture content at 80%RH leads to an moisture content at 95%RH higher than saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżąca wilgotność przy φ = 80% prowadzi do wilgotności przy φ = 95% większej niż wilgotność w stanie nasycenia.</translation>
     </message>
     <message>
         <source>Too many layers for the condensation calculation (at most 24).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbyt wiele warstw do obliczeń kondensacji (maksymalnie 24).</translation>
     </message>
     <message>
         <source>Error in calculation m_results.sk_Tavo[%1], denominator == 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd obliczania m_results.sk_Tavo[%1], mianownik == 0!</translation>
     </message>
     <message>
         <source>Error in calculation m_results.sk_Tavo[%1], Value &lt; 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd obliczania m_results.sk_Tavo[%1], wartość &lt; 0!</translation>
     </message>
     <message>
         <source>Layers without capillary water uptake (water uptake coefficient 0) on both sides of the condensation region prevent this calculation: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwy bez podciągania kapilarnego (współczynnik absorpcji wody 0) po obu stronach strefy kondensacji uniemożliwiają te obliczenia: %1.</translation>
     </message>
     <message>
         <source>Result %1 of the Glaser-Calculation is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik %1 obliczeń metodą Glasera nie jest liczbą skończoną.</translation>
     </message>
     <message>
         <source>Invalid mu %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy współczynnik oporu dyfuzyjnego μ %1 materiału w &lt;a href=&quot;layer-%2&quot;&gt;warstwie nr %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Invalid thermal conductivity %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy współczynnik przewodzenia ciepła %1 materiału w &lt;a href=&quot;layer-%2&quot;&gt;warstwie nr %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Invalid surface resistance outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy opór przejmowania ciepła po stronie zewnętrznej</translation>
     </message>
     <message>
         <source>Invalid surface resistance inside)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy opór przejmowania ciepła po stronie wewnętrznej</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH less or equal 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilgotność przy φ = 80% mniejsza lub równa 0</translation>
     </message>
     <message>
         <source>Saturation moisture content less or equal 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilgotność w stanie nasycenia mniejsza lub równa 0</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH greater or equal saturation moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilgotność przy φ = 80% większa lub równa wilgotności w stanie nasycenia</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH leads to a moisture content at 95%RH greater or equal saturation moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilgotność przy φ = 80% prowadzi do wilgotności przy φ = 95% większej lub równej wilgotności w stanie nasycenia</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH greater or equal to 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilgotność przy φ = 80% większa lub równa 1,0</translation>
     </message>
     <message>
         <source>Moisture content at saturation greater or equal to 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilgotność w stanie nasycenia większa lub równa 1,0</translation>
     </message>
     <message>
         <source>pv_e not correctly calculated! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>pv_e obliczone niepoprawnie! Błąd algorytmu!</translation>
     </message>
     <message>
         <source>No Solution found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono rozwiązania!</translation>
     </message>
     <message>
         <source>Could not find valid combination of k-planes! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono prawidłowej kombinacji płaszczyzn kondensacji! Błąd algorytmu!</translation>
     </message>
 </context>
 <context>
     <name>ClimatePresetTable</name>
     <message>
         <source>Custom climate conditions, indoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat wewnętrzny zdefiniowany przez użytkownika</translation>
     </message>
     <message>
         <source>Custom climate conditions, outdoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat zewnętrzny zdefiniowany przez użytkownika</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Indoor climate, heat flow direction horizontal and upwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Klimat wewnętrzny, strumień ciepła poziomy i w górę</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Indoor climate, heat flow direction downwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Klimat wewnętrzny, strumień ciepła w dół</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Klimat wewnętrzny, strumień ciepła poziomy</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction downwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Klimat wewnętrzny, strumień ciepła w dół</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction upwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Klimat wewnętrzny, strumień ciepła w górę</translation>
     </message>
     <message>
         <source>DIN EN ISO 13788 Indoor climate, all other surfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 13788 Klimat wewnętrzny, wszystkie pozostałe powierzchnie</translation>
     </message>
     <message>
         <source>DIN EN ISO 13788 Indoor climate, on glazings and window frames</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 13788 Klimat wewnętrzny, na przeszkleniach i ramach okiennych</translation>
     </message>
     <message>
         <source>DIN 4108-8 Indoor climate, in built in cupboards, mould protection</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-8 Klimat wewnętrzny, w szafach wnękowych, ochrona przed pleśnią</translation>
     </message>
     <message>
         <source>DIN 4108-8 Indoor climate, behaind normal cupboards, mould protection</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-8 Klimat wewnętrzny, za wolnostojącymi szafami, ochrona przed pleśnią</translation>
     </message>
     <message>
         <source>DIN 4108-3_2024 Indoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2024 Klimat wewnętrzny</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Zewnątrz, styk z powietrzem zewnętrznym</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ventilated air space</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Zewnątrz, styk z wentylowaną warstwą powietrza</translation>
     </message>
     <message>
         <source>DIN 4108-3_2024 Outdoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2024 Klimat zewnętrzny</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ground</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Zewnątrz, styk z gruntem</translation>
     </message>
     <message>
         <source>DIN 4108-3 2024 Outdoor, boundary to ground</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2024 Zewnątrz, styk z gruntem</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Outdoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Klimat zewnętrzny</translation>
     </message>
 </context>
 <context>
     <name>DINCriteriaResult</name>
     <message>
         <source>kg/m%1h%2</source>
-        <translation type="unfinished"></translation>
+        <translation>kg/m%1h%2</translation>
     </message>
     <message>
         <source>The current calculation don&apos;t use the same water uptake value as check for non-capillar material </source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżące obliczenia nie przyjmują jako granicy dla materiałów bez podciągania kapilarnego tej samej wartości współczynnika absorpcji wody </translation>
     </message>
     <message>
         <source>as the standard DIN 4108-3 from 2014, 2018 or 2024.&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>co norma DIN 4108-3 z 2014, 2018 lub 2024 r.&lt;br/&gt;</translation>
     </message>
     <message>
         <source>Used value: %1 %2.&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosowana wartość: %1 %2.&lt;br/&gt;</translation>
     </message>
     <message>
         <source>This is admissible because TAVO is a advanced software as per appendix D DIN 4108-3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jest to dopuszczalne, ponieważ TAVO jest zaawansowaną metodą obliczeniową w rozumieniu załącznika D normy DIN 4108-3.</translation>
     </message>
 </context>
 <context>
     <name>DiagramScene</name>
     <message>
         <source>Temperature %1 in [%2C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura %1 [%2C]</translation>
     </message>
     <message>
         <source>Vapor pressure p in [Pa]</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie cząstkowe pary wodnej p [Pa]</translation>
     </message>
     <message>
         <source>Moisture content w in [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilgotność w [%1]</translation>
     </message>
     <message>
         <source>Layer widths in [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubości warstw [mm]</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Sat. vapour pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie nasycenia</translation>
     </message>
     <message>
         <source>Vapour pressure (real)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie pary (rzeczywiste)</translation>
     </message>
     <message>
         <source>Vapour pressure (calc.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie pary (obliczone)</translation>
     </message>
 </context>
 <context>
     <name>DiagramView</name>
     <message>
         <source>Vapour pressure diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres ciśnienia pary wodnej</translation>
     </message>
     <message>
         <source>Water content diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres wilgotności</translation>
     </message>
     <message>
         <source>Construction Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic przegrody</translation>
     </message>
 </context>
 <context>
     <name>Document</name>
     <message>
         <source>File is not a Tavo 2.0 project file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik nie jest plikiem projektu Tavo 2.0.</translation>
     </message>
     <message>
         <source>[Document::readOld]  Keyword &apos;FileVersion&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Document::readOld]  Brak słowa kluczowego &apos;FileVersion&apos;!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku &apos;{&apos;!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for climatelist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku &apos;{&apos; listy klimatów!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for wall data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku &apos;{&apos; danych przegrody!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for remarks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku &apos;{&apos; uwag!</translation>
     </message>
     <message>
         <source>Error reading parameter &apos;%1&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu parametru &apos;%1&apos;!</translation>
     </message>
     <message>
         <source>Invalid keyword &apos;%1&apos; in project file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe słowo kluczowe &apos;%1&apos; w pliku projektu!</translation>
     </message>
     <message>
         <source>Error reading project file.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu pliku projektu.
+</translation>
     </message>
     <message>
         <source>[Document::readOld]  Error reading project file &apos;%1&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[Document::readOld]  Błąd odczytu pliku projektu &apos;%1&apos;
+</translation>
     </message>
 </context>
 <context>
     <name>HatchedItemDelegate</name>
     <message>
         <source>warm</source>
-        <translation type="unfinished"></translation>
+        <translation>strona ciepła</translation>
     </message>
     <message>
         <source>cold</source>
-        <translation type="unfinished"></translation>
+        <translation>strona zimna</translation>
     </message>
 </context>
 <context>
     <name>InputData</name>
     <message>
         <source>[InputData::readClimateOld]  Four climate conditions are required!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Wymagane są cztery warunki klimatyczne!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Illegal keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Niedozwolone słowo kluczowe &apos;%1&apos;</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Invalid keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Nieprawidłowe słowo kluczowe &apos;%1&apos;</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading parameter &apos;%1&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Błąd odczytu parametru &apos;%1&apos;!</translation>
     </message>
     <message>
         <source>[InputData::readConstructionOld]  Invalid keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readConstructionOld]  Nieprawidłowe słowo kluczowe &apos;%1&apos;</translation>
     </message>
     <message>
         <source>[InputData::readConstructionOld]  Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readConstructionOld]  Brak początku bloku &apos;{&apos;!</translation>
     </message>
 </context>
 <context>
@@ -500,493 +528,496 @@ fulfilled (only with --strict).
     </message>
     <message>
         <source>Tavo 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavo 2</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>Application Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język programu</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edycja</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Widok</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomo&amp;c</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Główny pasek narzędzi</translation>
     </message>
     <message>
         <source>Diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek narzędzi wykresu</translation>
     </message>
     <message>
         <source>Heat flow direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierunek strumienia ciepła</translation>
     </message>
     <message>
         <source>New project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy projekt...</translation>
     </message>
     <message>
         <source>Creates a new project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzy nowy projekt.</translation>
     </message>
     <message>
         <source>Open project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz projekt...</translation>
     </message>
     <message>
         <source>Opens a project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera projekt.</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>Save project</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz projekt</translation>
     </message>
     <message>
         <source>Saves the current project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje bieżący projekt.</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>Save project as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz projekt jako...</translation>
     </message>
     <message>
         <source>Saves the current project under a new name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje bieżący projekt pod nową nazwą.</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamyka program.</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj...</translation>
     </message>
     <message>
         <source>Prints the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuje raport.</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc...</translation>
     </message>
     <message>
         <source>Opens the program help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera pomoc programu.</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>About %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie %1 ...</translation>
     </message>
     <message>
         <source>Opens the About dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera okno informacji o programie.</translation>
     </message>
     <message>
         <source>About Qt...</source>
-        <translation type="unfinished"></translation>
+        <translation>O Qt...</translation>
     </message>
     <message>
         <source>Opens the Qt About dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera okno informacji o Qt.</translation>
     </message>
     <message>
         <source>Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia...</translation>
     </message>
     <message>
         <source>Opens the configuration dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera okno ustawień.</translation>
     </message>
     <message>
         <source>Recent projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnie projekty</translation>
     </message>
     <message>
         <source>Shows list of recently used projects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje listę ostatnio używanych projektów.</translation>
     </message>
     <message>
         <source>Show moisture content profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż rozkład wilgotności</translation>
     </message>
     <message>
         <source>Show moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż wilgotność</translation>
     </message>
     <message>
         <source>Toggles display of vapor pressure profile or moisture content profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącza między rozkładem ciśnienia cząstkowego pary wodnej a rozkładem wilgotności</translation>
     </message>
     <message>
         <source>Use hatching</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj kreskowania</translation>
     </message>
     <message>
         <source>Toggles display of hatched material layers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącza lub wyłącza kreskowanie warstw materiałowych.</translation>
     </message>
     <message>
         <source>Qt User Interface Configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguracja interfejsu Qt...</translation>
     </message>
     <message>
         <source>Opens the Qt User Interface Configuration tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera narzędzie konfiguracji interfejsu Qt</translation>
     </message>
     <message>
         <source>Select Material...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz materiał...</translation>
     </message>
     <message>
         <source>= Mat</source>
-        <translation type="unfinished"></translation>
+        <translation>= Mat</translation>
     </message>
     <message>
         <source>Opens the material database dialog to select a material for this layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera bazę materiałów, aby wybrać materiał dla tej warstwy.</translation>
     </message>
     <message>
         <source>Edit Material Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj bazę materiałów...</translation>
     </message>
     <message>
         <source>Open the Database Dialog for viewing and editing material or construction data</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera bazę danych do przeglądania i edycji danych materiałów lub konstrukcji</translation>
     </message>
     <message>
         <source>Add layer to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj warstwę z lewej</translation>
     </message>
     <message>
         <source>+ Left</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Z lewej</translation>
     </message>
     <message>
         <source>Adds a new layer or construction to the left of the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje nową warstwę lub konstrukcję z lewej strony zaznaczonej warstwy.</translation>
     </message>
     <message>
         <source>Add layer to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj warstwę z prawej</translation>
     </message>
     <message>
         <source>+ Right</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Z prawej</translation>
     </message>
     <message>
         <source>Adds a new layer or construction to the right of the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje nową warstwę lub konstrukcję z prawej strony zaznaczonej warstwy.</translation>
     </message>
     <message>
         <source>Remove current layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń bieżącą warstwę</translation>
     </message>
     <message>
         <source>- Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>- Warstwa</translation>
     </message>
     <message>
         <source>Removes the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa zaznaczoną warstwę.</translation>
     </message>
     <message>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń w lewo</translation>
     </message>
     <message>
         <source>&lt;&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&lt;</translation>
     </message>
     <message>
         <source>Moves current layer to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa bieżącą warstwę w lewo.</translation>
     </message>
     <message>
         <source>Move Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń w prawo</translation>
     </message>
     <message>
         <source>&gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Moves current layer to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa bieżącą warstwę w prawo.</translation>
     </message>
     <message>
         <source>Report setup / Print preview ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia raportu / Podgląd wydruku ...</translation>
     </message>
     <message>
         <source>Opens the print preview and setup dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera podgląd wydruku z ustawieniami raportu.</translation>
     </message>
     <message>
         <source>Edit project information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj informacje o projekcie...</translation>
     </message>
     <message>
         <source>Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic</translation>
     </message>
     <message>
         <source>Copy sketch image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj obraz szkicu</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres</translation>
     </message>
     <message>
         <source>Copy chart image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj obraz wykresu</translation>
     </message>
     <message>
         <source>Export sketch image to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj obraz szkicu do pliku</translation>
     </message>
     <message>
         <source>Export chart image to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj obraz wykresu do pliku</translation>
     </message>
     <message>
         <source>Add to Construction Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj do bazy konstrukcji...</translation>
     </message>
     <message>
         <source>Adds the current construction to the construction database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje bieżącą konstrukcję do bazy konstrukcji.</translation>
     </message>
     <message>
         <source>Heat flow up</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumień ciepła w górę</translation>
     </message>
     <message>
         <source>Horizontal construction with heat flow upwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda pozioma ze strumieniem ciepła skierowanym w górę.</translation>
     </message>
     <message>
         <source>horizontal heat flow</source>
-        <translation type="unfinished"></translation>
+        <translation>poziomy strumień ciepła</translation>
     </message>
     <message>
         <source>Vertical construction with horizontal heat flow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda pionowa z poziomym strumieniem ciepła.</translation>
     </message>
     <message>
         <source>Heat flow down</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumień ciepła w dół</translation>
     </message>
     <message>
         <source>Horizontal construction with heat flow downwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda pozioma ze strumieniem ciepła skierowanym w dół.</translation>
     </message>
     <message>
         <source>Help heat flow directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc: kierunki strumienia ciepła</translation>
     </message>
     <message>
         <source>Add Material to User Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj materiał do bazy użytkownika</translation>
     </message>
     <message>
         <source>Show Logfile</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż plik dziennika</translation>
     </message>
     <message>
         <source>Show the logfile of TAVO2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje plik dziennika programu TAVO2.</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponów</translation>
     </message>
     <message>
         <source>Show/hide main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż/ukryj główny pasek narzędzi</translation>
     </message>
     <message>
         <source>Shows/hides the main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje lub ukrywa główny pasek narzędzi</translation>
     </message>
     <message>
         <source>Show/hide diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż/ukryj pasek narzędzi wykresu</translation>
     </message>
     <message>
         <source>Shows/hides the diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje lub ukrywa pasek narzędzi wykresu</translation>
     </message>
     <message>
         <source>Save project before closing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz projekt przed zamknięciem</translation>
     </message>
     <message>
         <source>Would you like to save the project before closing it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy zapisać projekt przed jego zamknięciem?</translation>
     </message>
     <message>
         <source>Error loading project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wczytywania pliku projektu</translation>
     </message>
     <message>
         <source>Error #3: Saving failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd #3: zapis nie powiódł się</translation>
     </message>
     <message>
         <source>Error while saving project file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd podczas zapisywania pliku projektu!</translation>
     </message>
     <message>
         <source>Specify %1 project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj plik projektu %1</translation>
     </message>
     <message>
         <source>%2 project (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt %2 (*.%1)</translation>
     </message>
     <message>
         <source>%1 Projects (*.%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekty %1 (*.%2)</translation>
     </message>
     <message>
         <source>;;%1 Projects (*.%2);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>;;Projekty %1 (*.%2);;Wszystkie pliki (*.*)</translation>
     </message>
     <message>
         <source>Select %1 project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz plik projektu %1</translation>
     </message>
     <message>
         <source>Error #4: File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd #4: nie znaleziono pliku</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; cannot be found or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można znaleźć pliku &apos;%1&apos; lub plik nie istnieje.</translation>
     </message>
     <message>
         <source>Error #5: File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd #5: nie znaleziono pliku</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; cannot be found or does not exist.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można znaleźć pliku &apos;%1&apos; lub plik nie istnieje.
+%2</translation>
     </message>
     <message>
         <source>Remove this file from list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć ten plik z listy?</translation>
     </message>
     <message>
         <source>Layer %1: %2, %L3 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa %1: %2, %L3 m</translation>
     </message>
     <message>
         <source>Inside climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat wewnętrzny</translation>
     </message>
     <message>
         <source>Outside climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat zewnętrzny</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie %1</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja %1</translation>
     </message>
     <message>
         <source>Help file error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd pliku pomocy</translation>
     </message>
     <message>
         <source>The help file cannot be found on location:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku pomocy w lokalizacji:
+%1</translation>
     </message>
     <message>
         <source>Languange changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiana języka</translation>
     </message>
     <message>
         <source>Please restart the software to activate the new language!</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchom program ponownie, aby włączyć nowy język!</translation>
     </message>
 </context>
 <context>
     <name>Material</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading material name!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu nazwy materiału!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Invalid keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Nieprawidłowe słowo kluczowe &apos;%1&apos;</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;%1&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru &apos;%1&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Material &apos;%1&apos;: missing data (%2)!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Materiał &apos;%1&apos;: brak danych (%2)!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading material data!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu danych materiału!
+</translation>
     </message>
     <message>
         <source>Invalid encoding &apos;%1&apos; of material color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy zapis &apos;%1&apos; koloru materiału.</translation>
     </message>
 </context>
 <context>
@@ -994,155 +1025,156 @@ fulfilled (only with --strict).
     <message>
         <source>Coating</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Powłoki</translation>
     </message>
     <message>
         <source>Plaster and mortar</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tynki i zaprawy</translation>
     </message>
     <message>
         <source>Building brick</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elementy murowe</translation>
     </message>
     <message>
         <source>Natural stones</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kamienie naturalne</translation>
     </message>
     <message>
         <source>Concrete containing building materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Materiały budowlane na bazie betonu</translation>
     </message>
     <message>
         <source>Insulation materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Materiały termoizolacyjne</translation>
     </message>
     <message>
         <source>Building boards</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Płyty budowlane</translation>
     </message>
     <message>
         <source>Timber</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drewno</translation>
     </message>
     <message>
         <source>Natural materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Materiały naturalne</translation>
     </message>
     <message>
         <source>Soil</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grunt</translation>
     </message>
     <message>
         <source>Cladding panels and ceramic tiles</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Okładziny i płytki ceramiczne</translation>
     </message>
     <message>
         <source>Foils and waterproofing products</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Folie i materiały hydroizolacyjne</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Różne</translation>
     </message>
     <message>
         <source>Unknown</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nieznana</translation>
     </message>
 </context>
 <context>
     <name>MaterialLayer</name>
     <message>
         <source>[MaterialLayer::readOld]  Error reading parameter &apos;Width&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Błąd odczytu parametru &apos;Width&apos;!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Block start &apos;{&apos; of material definition missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Brak początku bloku &apos;{&apos; definicji materiału!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Invalid keyword!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Nieprawidłowe słowo kluczowe!</translation>
     </message>
 </context>
 <context>
     <name>MaterialList</name>
     <message>
         <source>Cannot read file &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Keyword &apos;FileVersion&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak słowa kluczowego &apos;FileVersion&apos;!</translation>
     </message>
     <message>
         <source>Keyword &apos;MATERIAL_LIST&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak słowa kluczowego &apos;MATERIAL_LIST&apos;!</translation>
     </message>
     <message>
         <source>Missing block start!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku!</translation>
     </message>
     <message>
         <source>Unexpected end of file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieoczekiwany koniec pliku!</translation>
     </message>
     <message>
         <source>Invalid keyword!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe słowo kluczowe!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; of material definition missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku &apos;{&apos; definicji materiału!</translation>
     </message>
     <message>
         <source>Error reading material name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu nazwy materiału!</translation>
     </message>
     <message>
         <source>Invalid keyword &apos;%1&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe słowo kluczowe &apos;%1&apos;!</translation>
     </message>
     <message>
         <source>Error reading parameter &apos;%1&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu parametru &apos;%1&apos;!</translation>
     </message>
     <message>
         <source>Missing data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak danych!</translation>
     </message>
     <message>
         <source>Error reading material data!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu danych materiału!
+</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany</translation>
     </message>
     <message>
         <source>Air space (not ventilated)</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa powietrza (niewentylowana)</translation>
     </message>
     <message>
         <source>Thermal conductivity will be calculated from construction and heat flow according DIN EN ISO 6946 5.3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik przewodzenia ciepła zostanie obliczony na podstawie konstrukcji i kierunku strumienia ciepła wg DIN EN ISO 6946 5.3.</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor will be calculated from construction according DIN EN ISO 13788 4.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego zostanie obliczony na podstawie konstrukcji wg DIN EN ISO 13788 4.1.</translation>
     </message>
 </context>
 <context>
@@ -1150,356 +1182,365 @@ fulfilled (only with --strict).
     <message>
         <source>Data source: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Źródło danych: %1
+</translation>
     </message>
     <message>
         <source>Notes: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi: %1
+</translation>
     </message>
     <message>
         <source>Air
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Powietrze
+</translation>
     </message>
     <message>
         <source>Wood
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drewno
+</translation>
     </message>
     <message>
         <source>Wood based
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Materiał drewnopochodny
+</translation>
     </message>
     <message>
         <source>Measuring date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Data pomiaru: %1
+</translation>
     </message>
     <message>
         <source>Production date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Data produkcji: %1
+</translation>
     </message>
     <message>
         <source>Sampling date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Data pobrania próbki: %1
+</translation>
     </message>
 </context>
 <context>
     <name>MinimumHeatResistance</name>
     <message>
         <source>Outer wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana zewnętrzna</translation>
     </message>
     <message>
         <source>Partition wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana międzymieszkaniowa lub oddzielająca budynki</translation>
     </message>
     <message>
         <source>Wall to stair case with temperature &lt;10°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana przy klatce schodowej o temperaturze &lt;10°C</translation>
     </message>
     <message>
         <source>Wall to stair case with temperature &gt;10°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana przy klatce schodowej o temperaturze &gt;10°C</translation>
     </message>
     <message>
         <source>Common separating ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop międzymieszkaniowy (ogólnie)</translation>
     </message>
     <message>
         <source>Separating ceiling for officebuilding with central heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop oddzielający w budynkach biurowych z centralnym ogrzewaniem</translation>
     </message>
     <message>
         <source>Floor plate over ground</source>
-        <translation type="unfinished"></translation>
+        <translation>Podłoga na gruncie</translation>
     </message>
     <message>
         <source>Floor plate to non ventilated cavity</source>
-        <translation type="unfinished"></translation>
+        <translation>Podłoga nad niewentylowaną pustą przestrzenią</translation>
     </message>
     <message>
         <source>Ceiling below attic</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop pod nieużytkowym poddaszem</translation>
     </message>
     <message>
         <source>Ceiling for cellar</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop nad piwnicą</translation>
     </message>
     <message>
         <source>Floor over garage or passage</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop nad garażem lub przejazdem</translation>
     </message>
     <message>
         <source>Roof</source>
-        <translation type="unfinished"></translation>
+        <translation>Dach</translation>
     </message>
     <message>
         <source>Wall of heated room to outside, ground, underground garage or similar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana pomieszczenia ogrzewanego przy powietrzu zewnętrznym, gruncie, garażu podziemnym itp.</translation>
     </message>
     <message>
         <source>Roof pitch to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Połać dachu przy powietrzu zewnętrznym</translation>
     </message>
     <message>
         <source>Flat roof or ceiling to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Stropodach lub strop przy powietrzu zewnętrznym</translation>
     </message>
     <message>
         <source>Ceiling to ventilated roof space or to non heated room</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop pod wentylowaną przestrzenią dachową lub przy pomieszczeniu nieogrzewanym</translation>
     </message>
     <message>
         <source>Ceiling between insulated roof pitch and jamb wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop między ocieploną połacią dachu a ścianką kolankową</translation>
     </message>
     <message>
         <source>Floor over outside, underground garage, garage (heated or not), ventilated crawl space etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop nad powietrzem zewnętrznym, garażem podziemnym, garażem (ogrzewanym lub nie), wentylowaną przestrzenią podpodłogową itp.</translation>
     </message>
     <message>
         <source>Floor over cellar, to ground, non ventilated crawl space</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop nad piwnicą, podłoga na gruncie lub nad niewentylowaną przestrzenią podpodłogową</translation>
     </message>
     <message>
         <source>Wall between heated room and directly heated stair case</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana między pomieszczeniem ogrzewanym a bezpośrednio ogrzewaną klatką schodową</translation>
     </message>
     <message>
         <source>Wall between heated room and indirectly heated stair case</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana między pomieszczeniem ogrzewanym a pośrednio ogrzewaną klatką schodową</translation>
     </message>
     <message>
         <source>Partition walls between heated rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściany międzymieszkaniowe i oddzielające budynki między pomieszczeniami ogrzewanymi</translation>
     </message>
     <message>
         <source>Ceiling between rooms of different use and apartment separating ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop między pomieszczeniami różnych użytkowników i strop międzymieszkaniowy</translation>
     </message>
     <message>
         <source>Construction with mass per area lower than 100kg/m2</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda o masie powierzchniowej poniżej 100 kg/m2</translation>
     </message>
     <message>
         <source>Cap 5.1.2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>pkt 5.1.2.2</translation>
     </message>
     <message>
         <source>Opaque part of transparent constructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprzezroczyste wypełnienie przegród przezroczystych</translation>
     </message>
     <message>
         <source>Cap 5.1.4</source>
-        <translation type="unfinished"></translation>
+        <translation>pkt 5.1.4</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany</translation>
     </message>
     <message>
         <source>DIN 4108-2 2004 Tab. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 2004 tab. 3</translation>
     </message>
     <message>
         <source>DIN 4108-2 2013 Tab. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 2013 tab. 3</translation>
     </message>
 </context>
 <context>
     <name>Project</name>
     <message>
         <source>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku &apos;%1&apos; do odczytu (możliwy brak uprawnień).</translation>
     </message>
     <message>
         <source>Error reading file as TAVO 1 version.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu pliku jako wersji TAVO 1.
+</translation>
     </message>
     <message>
         <source>Project doesn&apos;t contain any layers. Please create a new project!</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt nie zawiera żadnych warstw. Utwórz nowy projekt!</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameConclusions</name>
     <message>
         <source>Requirement fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymaganie spełnione</translation>
     </message>
     <message>
         <source>Requirement not fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymaganie niespełnione</translation>
     </message>
     <message>
         <source>Check according DIN 4108-3 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>Weryfikacja wg DIN 4108-3 2001</translation>
     </message>
     <message>
         <source>Check according DIN 4108-3 2014</source>
-        <translation type="unfinished"></translation>
+        <translation>Weryfikacja wg DIN 4108-3 2014</translation>
     </message>
     <message>
         <source>Check according DIN 4108-3 2018 and 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>Weryfikacja wg DIN 4108-3 2018 i 2024</translation>
     </message>
     <message>
         <source>Check accordinguser defined data</source>
-        <translation type="unfinished"></translation>
+        <translation>Weryfikacja wg danych użytkownika</translation>
     </message>
     <message>
         <source>%1 row %2, thermal resistance  R &gt;= %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wiersz %2, minimalny opór cieplny R &gt;= %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</translation>
     </message>
     <message>
         <source>DIN 4108-2 Check for minmal &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;gt;= %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 Weryfikacja minimalnego czynnika temperaturowego &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;gt;= %L1</translation>
     </message>
     <message>
         <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</translation>
     </message>
     <message>
         <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = &lt;font color=&quot;#FF0000&quot;&gt;&lt;b&gt;%L1&lt;/b&gt;&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = &lt;font color=&quot;#FF0000&quot;&gt;&lt;b&gt;%L1&lt;/b&gt;&lt;/font&gt;</translation>
     </message>
     <message>
         <source>DIN 4108-3 (with capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1.0kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 masa kondensatu (z podciąganiem kapilarnym) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1,0 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>DIN 4108-3 (no capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0.5kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 masa kondensatu (bez podciągania kapilarnego) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0,5 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>%1 with A&lt;sub&gt;w&lt;/sub&gt; &amp;le; %2 kg/m&lt;sup&gt;2&lt;/sup&gt;h&lt;sup&gt;0.5&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przy A&lt;sub&gt;w&lt;/sub&gt; &amp;le; %2 kg/m&lt;sup&gt;2&lt;/sup&gt;h&lt;sup&gt;0,5&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (materiał drewnopochodny) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Wood) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (drewno) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</translation>
     </message>
     <message>
         <source>Drying time in summer t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90d</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas wysychania w okresie odparowania t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90 d</translation>
     </message>
     <message>
         <source>Check for drying reserve of %1 g/m&lt;sup&gt;2&lt;/sup&gt;a according DIN 68800-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Weryfikacja rezerwy wysychania %1 g/m&lt;sup&gt;2&lt;/sup&gt;a wg DIN 68800-2</translation>
     </message>
 </context>
 <context>
     <name>T2_ResultsWidget</name>
     <message>
         <source>Invalid input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe dane wejściowe!</translation>
     </message>
     <message>
         <source>No input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak danych wejściowych!</translation>
     </message>
     <message>
         <source>Condensation on the surface (warm side). No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja na powierzchni (strona ciepła). Obliczenia niemożliwe.</translation>
     </message>
     <message>
         <source>Condensation on the surface (cold side). No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja na powierzchni (strona zimna). Obliczenia niemożliwe.</translation>
     </message>
     <message>
         <source>Only one layer. No condensate possible!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko jedna warstwa. Kondensacja niemożliwa!</translation>
     </message>
     <message>
         <source>No condensate emerges!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie występuje kondensacja!</translation>
     </message>
     <message>
         <source>Condensation between layer %1 and %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja między warstwami %1 i %2!</translation>
     </message>
     <message>
         <source>Condensation between layer </source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja między warstwami </translation>
     </message>
     <message>
         <source>%1 and %2, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2, </translation>
     </message>
     <message>
         <source>%1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2.</translation>
     </message>
     <message>
         <source>Unknown result!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany wynik!</translation>
     </message>
     <message>
         <source>Construction thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość przegrody</translation>
     </message>
     <message>
         <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opór cieplny przegrody (w stanie suchym)</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik przenikania ciepła przegrody</translation>
     </message>
     <message>
         <source>U-value (ISO 6946)</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik U (ISO 6946)</translation>
     </message>
     <message>
         <source>U-value (moisture dependend)</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik U (zależny od wilgotności)</translation>
     </message>
     <message>
         <source>Condensation mass after condensation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa kondensatu po okresie kondensacji</translation>
     </message>
     <message>
         <source>Drying time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas wysychania</translation>
     </message>
     <message>
         <source>d</source>
-        <translation type="unfinished"></translation>
+        <translation>d</translation>
     </message>
 </context>
 <context>
     <name>WinterTemperatureValidator</name>
     <message>
         <source>Cannot retrieve input data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można pobrać danych wejściowych.</translation>
     </message>
     <message>
         <source>Temperature at warm side must be bigger than tempareature at cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura po stronie ciepłej musi być wyższa niż po stronie zimnej</translation>
     </message>
 </context>
 <context>
     <name>XMLHelpers</name>
     <message>
         <source>Invalid value for attribute &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa wartość atrybutu &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Invalid value for element &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa wartość elementu &apos;%1&apos;.</translation>
     </message>
 </context>
 </TS>
