@@ -11,13 +11,11 @@ private slots:
     void init();
     void defaultsWithoutStoredSettings();
     void roundTripThroughStore();
-    void storedValuesRead();
     void invalidStoredChoicesFallBack_data();
     void invalidStoredChoicesFallBack();
     void framesText_data();
     void framesText();
-    void userMaterialsDirDefaultIsCreated();
-    void userMaterialsDirChosenIsReturnedUnchanged();
+    void userMaterialsDir();
     void directoriesHaveNoTrailingSlash();
 
 private:
@@ -36,19 +34,17 @@ void tst_Settings::init() {
 void tst_Settings::defaultsWithoutStoredSettings() {
     QSettings store(m_dir.filePath("empty.ini"), QSettings::IniFormat);
     Settings &s = Settings::instance();
+    // Values from before the read do not survive it.
+    s.m_defaultProjectInformation.ProjectName = "old";
+    s.m_defaultProjectInformation.HeatFlowDirection = 0;
     s.read(store);
     QCOMPARE(s.m_languageId, QString("de"));
     QCOMPARE(s.m_defaultLayerWidthUnit, 1000);
     QCOMPARE(s.m_defaultRestartMode, 1);
+    QCOMPARE(s.m_defaultProjectInformation, ProjectInformation());
     QCOMPARE(s.m_defaultProjectInformation.HeatFlowDirection, 2);
-    QCOMPARE(s.m_awInSeconds, false);
-    QCOMPARE(s.m_pageNumbersVisible, false);
-    QCOMPARE(s.m_projectDefaultFrames.size(), Settings::NumReportFrames);
-    for (int i = 0; i < Settings::NumReportFrames; ++i) {
-        const int frame = i + 1;
-        const bool active = !(frame == 11 || frame == 13 || frame == 14);
-        QVERIFY2(s.m_projectDefaultFrames[i] == active, qPrintable(QString("frame %1").arg(frame)));
-    }
+    // Report frames 1 to 10 and 12 are on, 11, 13 and 14 off.
+    QCOMPARE(Settings::framesToText(s.m_projectDefaultFrames), QString("1 1 1 1 1 1 1 1 1 1 0 1 0 0 "));
     QVERIFY(s.m_flags.value(Settings::SplashScreenFlag));
 }
 
@@ -63,13 +59,15 @@ void tst_Settings::roundTripThroughStore() {
     s.m_defaultLayerWidthUnit = 100;
     s.m_lastExportFile = "/tmp/chart.png";
     s.m_userMaterialsDirectory = "/data/materials";
-    s.m_defaultProjectInformation.ProjectName = "Projekt";
-    s.m_defaultProjectInformation.ConstructionID = "AW-1";
-    s.m_defaultProjectInformation.UserName = "Anna";
-    s.m_defaultProjectInformation.Company = "Planungsbüro";
-    s.m_defaultProjectInformation.Description = "Beschreibung";
-    s.m_defaultProjectInformation.DisclaimerText = "Haftung";
-    s.m_defaultProjectInformation.HeatFlowDirection = 0;
+    ProjectInformation info;
+    info.ProjectName = QString::fromUtf8("Müller, Haus 3");
+    info.ConstructionID = "AW-1";
+    info.UserName = "Anna";
+    info.Company = "Lehmann & Vogt";
+    info.Description = "Zeile 1\nZeile 2";
+    info.DisclaimerText = "Haftung";
+    info.HeatFlowDirection = 1;
+    s.m_defaultProjectInformation = info;
     s.m_projectDefaultFrames[0] = false;
     s.m_projectDefaultFrames[13] = true;
     s.m_pageNumbersVisible = true;
@@ -88,40 +86,25 @@ void tst_Settings::roundTripThroughStore() {
     QCOMPARE(s.m_defaultLayerWidthUnit, 100);
     QCOMPARE(s.m_lastExportFile, QString("/tmp/chart.png"));
     QCOMPARE(s.m_userMaterialsDirectory, QString("/data/materials"));
-    QCOMPARE(s.m_defaultProjectInformation.Company, QString::fromUtf8("Planungsbüro"));
-    QCOMPARE(s.m_defaultProjectInformation.DisclaimerText, QString("Haftung"));
-    QCOMPARE(s.m_defaultProjectInformation.HeatFlowDirection, 0);
-    QCOMPARE(s.m_projectDefaultFrames[0], false);
-    QCOMPARE(s.m_projectDefaultFrames[13], true);
+    QCOMPARE(s.m_defaultProjectInformation, info);
     QCOMPARE(s.m_pageNumbersVisible, true);
-    // keys sit in their groups
+    // Keys sit in their groups.
     QCOMPARE(store.value("ProjectDefaults/DefaultProjectSettings/ConstructionID").toString(),
              QString("AW-1"));
     QCOMPARE(store.value("ProjectDefaults/ProjectDefaultFrames").toString(),
              QString("0 1 1 1 1 1 1 1 1 1 0 1 0 1 "));
-}
-
-void tst_Settings::storedValuesRead() {
-    const QString file = m_dir.filePath("stored.ini");
-    {
-        QSettings store(file, QSettings::IniFormat);
-        store.setValue("LanguageID", "en");
-        store.setValue("ProjectDefaults/ProjectDefaultFrames", "");
-    }
-    QSettings store(file, QSettings::IniFormat);
-    Settings &s = Settings::instance();
-    s.read(store);
-    QCOMPARE(s.m_languageId, QString("en"));
-    // an empty frames text means the defaults
-    QCOMPARE(Settings::framesToText(s.m_projectDefaultFrames), QString(Settings::DefaultFramesText));
+    QCOMPARE(Settings::framesToText(s.m_projectDefaultFrames), QString("0 1 1 1 1 1 1 1 1 1 0 1 0 1 "));
 }
 
 void tst_Settings::invalidStoredChoicesFallBack_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QVariant>("value");
+    const QString heatFlow = "ProjectDefaults/DefaultProjectSettings/HeatFlowDirection";
     QTest::newRow("width unit 7") << "ProjectDefaults/DefaultLayerWidthUnit" << QVariant(7);
     QTest::newRow("restart mode text") << "ProjectDefaults/DefaultRestartMode" << QVariant("soon");
-    QTest::newRow("heat flow 5") << "ProjectDefaults/DefaultProjectSettings/HeatFlowDirection" << QVariant(5);
+    QTest::newRow("heat flow 3") << heatFlow << QVariant(3);
+    QTest::newRow("heat flow -1") << heatFlow << QVariant(-1);
+    QTest::newRow("heat flow text") << heatFlow << QVariant("up");
 }
 
 void tst_Settings::invalidStoredChoicesFallBack() {
@@ -143,7 +126,7 @@ void tst_Settings::invalidStoredChoicesFallBack() {
 void tst_Settings::framesText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("normalised");
-    QTest::newRow("default") << Settings::DefaultFramesText << Settings::DefaultFramesText;
+    QTest::newRow("empty means the defaults") << "" << Settings::DefaultFramesText;
     QTest::newRow("short text keeps defaults for the rest") << "0 0"
                                                             << "0 0 1 1 1 1 1 1 1 1 0 1 0 0 ";
     QTest::newRow("garbage entries keep their default") << "x 0 y"
@@ -158,19 +141,15 @@ void tst_Settings::framesText() {
     QCOMPARE(Settings::framesToText(Settings::framesFromText(text)), normalised);
 }
 
-void tst_Settings::userMaterialsDirDefaultIsCreated() {
+void tst_Settings::userMaterialsDir() {
     Settings &s = Settings::instance();
-    s.m_userMaterialsDirectory.clear();
     const QString dir = s.userMaterialsDir();
     QVERIFY2(dir.endsWith("/ZMT/Tavo2/user_materials"), qPrintable(dir));
     QVERIFY(QDir(dir).exists());
-}
-
-void tst_Settings::userMaterialsDirChosenIsReturnedUnchanged() {
-    Settings &s = Settings::instance();
+    // A chosen directory is returned as it is and not created here.
     s.m_userMaterialsDirectory = m_dir.filePath("not/yet/there");
     QCOMPARE(s.userMaterialsDir(), m_dir.filePath("not/yet/there"));
-    QVERIFY(!QDir(m_dir.filePath("not")).exists()); // not created here
+    QVERIFY(!QDir(m_dir.filePath("not")).exists());
 }
 
 void tst_Settings::directoriesHaveNoTrailingSlash() {

@@ -92,8 +92,6 @@ private slots:
     void goldenFile();
     void root_data();
     void root();
-    void brokenXmlReportsTheReadersError();
-    void assignmentCopiesAllParts();
 };
 
 void tst_Document::initTestCase() {
@@ -114,16 +112,13 @@ void tst_Document::examples() {
     Document document;
     QCOMPARE(readDocument(bytes, document), QString());
     QVERIFY(!document.inputData().layers().isEmpty());
-    QCOMPARE(document.inputData().errorState(), 0);
     QCOMPARE(document.inputData().check(), 0);
     QCOMPARE(document.inputData().assessmentConditions().assessmentType(), 2);
     QVERIFY(!document.projectInformation().ProjectName.isEmpty());
     QVERIFY(!document.projectInformation().Description.isEmpty());
-
-    // The examples are the writer's own output, byte for byte.
+    // The examples are the writer's own output, byte for byte, and read back equal.
     const QByteArray written = writeDocument(document);
     QCOMPARE(written, bytes);
-
     Document back;
     QCOMPARE(readDocument(written, back), QString());
     QVERIFY(back.inputData() == document.inputData());
@@ -140,31 +135,39 @@ void tst_Document::goldenFile() {
         QFAIL(
             qPrintable("writer output differs from the golden file; actual output in " + actual.fileName()));
     }
-    // And it reads back to the same input, with the width rounded to six digits.
+    // It reads back with the width rounded to six digits, the foil's width from sd / mu, and the
+    // fields the material equality ignores.
     Document back;
     QCOMPARE(readDocument(golden, back), QString());
-    QCOMPARE(back.inputData().layers().first().width(), 0.123457);
-    QCOMPARE(back.inputData().layers().at(1).width(), 0.0004);
-    QCOMPARE(back.projectInformation(), goldenDocument().projectInformation());
+    const QVector<MaterialLayer> &layers = back.inputData().layers();
+    QCOMPARE(layers.at(0).width(), 0.123457);
+    QCOMPARE(layers.at(0).materialId, 600);
+    QCOMPARE(layers.at(1).width(), 0.0004);
+    QVERIFY(layers.at(1).isFoil() && layers.at(2).isAir() && layers.at(3).isWoodBased() &&
+            !layers.at(3).isFoil());
+    QCOMPARE(layers.at(1).sd_value, 2.0);
+    const Document expected = goldenDocument();
+    for (int i = 0; i < layers.size(); ++i)
+        QVERIFY2(Material(layers.at(i)) == expected.inputData().layers().at(i),
+                 qPrintable(layers.at(i).name));
+    QCOMPARE(back.projectInformation(), expected.projectInformation());
 }
 
 void tst_Document::root_data() {
     QTest::addColumn<QString>("root");
     QTest::addColumn<QString>("version");
     QTest::addColumn<bool>("ok");
-    QTest::newRow("TavoProject 2.0") << "TavoProject"
-                                     << "2.0" << true;
-    QTest::newRow("ZorbexProject 1.0") << "ZorbexProject"
-                                       << "1.0" << true;
-    QTest::newRow("TavoProject 2.1") << "TavoProject"
-                                     << "2.1" << false;
-    QTest::newRow("TavoProject 2") << "TavoProject"
-                                   << "2" << false;
-    QTest::newRow("TavoProject without version") << "TavoProject" << QString() << false;
-    QTest::newRow("ZorbexProject 2.0") << "ZorbexProject"
-                                       << "2.0" << false;
-    QTest::newRow("other root") << "Project"
-                                << "2.0" << false;
+    const auto row = [](const char *root, const QString &version, bool ok) {
+        QTest::newRow(qPrintable(QString("%1 %2").arg(root, version.isNull() ? "without version" : version)))
+            << QString(root) << version << ok;
+    };
+    row("TavoProject", "2.0", true);
+    row("ZorbexProject", "1.0", true);
+    row("TavoProject", "2.1", false);
+    row("TavoProject", "2", false);
+    row("TavoProject", QString(), false);
+    row("ZorbexProject", "2.0", false);
+    row("Project", "2.0", false);
 }
 
 void tst_Document::root() {
@@ -172,38 +175,13 @@ void tst_Document::root() {
     QFETCH(QString, version);
     QFETCH(bool, ok);
     Document document;
-    const QString error = readDocument(projectWithRoot(root, version), document);
-    if (!ok) {
-        QCOMPARE(error, QString("File is not a Tavo 2.0 project file."));
-        return;
+    QCOMPARE(readDocument(projectWithRoot(root, version), document),
+             ok ? QString() : QString("File is not a Tavo 2.0 project file."));
+    if (ok) {
+        QCOMPARE(document.inputData().layers().size(), 1);
+        QCOMPARE(document.inputData().layers().at(0).name, QString("Ziegel"));
+        QCOMPARE(document.projectInformation().HeatFlowDirection, 0);
     }
-    QCOMPARE(error, QString());
-    Document reference;
-    QCOMPARE(readDocument(projectWithRoot("TavoProject", "2.0"), reference), QString());
-    QCOMPARE(document.inputData().layers().size(), 1);
-    QVERIFY(document.inputData() == reference.inputData());
-    QCOMPARE(document.projectInformation(), reference.projectInformation());
-    QCOMPARE(document.projectInformation().HeatFlowDirection, 0);
-}
-
-void tst_Document::brokenXmlReportsTheReadersError() {
-    Document document;
-    const QString error = readDocument("<TavoProject version=\"2.0\"><InputData>", document);
-    QVERIFY(!error.isEmpty());
-    QVERIFY2(error != "File is not a Tavo 2.0 project file.", qPrintable(error));
-}
-
-void tst_Document::assignmentCopiesAllParts() {
-    Document a;
-    QCOMPARE(readDocument(projectWithRoot("TavoProject", "2.0"), a), QString());
-    a.inputData().check();
-    a.calculate();
-    QVERIFY(!a.results().T.empty());
-    Document b;
-    b = a;
-    QVERIFY(b.inputData() == a.inputData());
-    QCOMPARE(b.projectInformation(), a.projectInformation());
-    QVERIFY(b.results() == a.results());
 }
 
 QTEST_GUILESS_MAIN(tst_Document)
