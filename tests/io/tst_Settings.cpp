@@ -9,16 +9,21 @@ class tst_Settings : public QObject {
 private slots:
     void initTestCase();
     void init();
-    void defaultsWithoutStoredSettings();
+    void defaults_data();
+    void defaults();
     void roundTripThroughStore();
-    void invalidStoredChoicesFallBack_data();
-    void invalidStoredChoicesFallBack();
     void framesText_data();
     void framesText();
-    void userMaterialsDir();
-    void directoriesHaveNoTrailingSlash();
+    void directories();
 
 private:
+    // A settings file holding \a values ("group/key=value" each).
+    QString store(const QString &name, const QStringList &values) {
+        QSettings store(m_dir.filePath(name), QSettings::IniFormat);
+        for (const QString &v : values)
+            store.setValue(v.section('=', 0, 0), v.section('=', 1));
+        return store.fileName();
+    }
     QTemporaryDir m_dir;
 };
 
@@ -31,13 +36,26 @@ void tst_Settings::init() {
     Settings::instance().resetToDefaults();
 }
 
-void tst_Settings::defaultsWithoutStoredSettings() {
-    QSettings store(m_dir.filePath("empty.ini"), QSettings::IniFormat);
+void tst_Settings::defaults_data() {
+    QTest::addColumn<QStringList>("values");
+    const QString g = "ProjectDefaults/", p = g + "DefaultProjectSettings/";
+    QTest::newRow("nothing stored") << QStringList();
+    QTest::newRow("unreadable choices") << QStringList{
+        g + "DefaultLayerWidthUnit=mm", g + "DefaultRestartMode=soon", p + "HeatFlowDirection=up"};
+    QTest::newRow("choices out of range")
+        << QStringList{g + "DefaultLayerWidthUnit=7", g + "DefaultRestartMode=2", p + "HeatFlowDirection=3"};
+    QTest::newRow("empty frames text") << QStringList{g + "ProjectDefaultFrames="};
+}
+
+void tst_Settings::defaults() {
+    QFETCH(QStringList, values);
     Settings &s = Settings::instance();
     // Values from before the read do not survive it.
     s.m_defaultProjectInformation.ProjectName = "old";
     s.m_defaultProjectInformation.HeatFlowDirection = 0;
-    s.read(store);
+    QSettings settings(store(QString(QTest::currentDataTag()).replace(' ', '_') + ".ini", values),
+                       QSettings::IniFormat);
+    s.read(settings);
     QCOMPARE(s.m_languageId, QString("de"));
     QCOMPARE(s.m_defaultLayerWidthUnit, 1000);
     QCOMPARE(s.m_defaultRestartMode, 1);
@@ -49,90 +67,44 @@ void tst_Settings::defaultsWithoutStoredSettings() {
 }
 
 void tst_Settings::roundTripThroughStore() {
-    const QString file = m_dir.filePath("roundtrip.ini");
+    // Every key with a value other than its default is read, and written back under its group.
+    const QStringList values =
+        QString(
+            "LastProjectFile=/home/u/Außenwand.t2p|LanguageID=pl|ProjectDefaults/AwInSeconds=true|"
+            "ProjectDefaults/DefaultRestartMode=0|ProjectDefaults/DefaultLayerWidthUnit=100|"
+            "ProjectDefaults/LastExportFile=/c.png|ProjectDefaults/UserMaterialsDirectory=/data/materials|"
+            "ProjectDefaults/DefaultProjectSettings/ProjectName=Müller, Haus 3|"
+            "ProjectDefaults/DefaultProjectSettings/ConstructionID=AW-1|"
+            "ProjectDefaults/DefaultProjectSettings/UserName=Anna|"
+            "ProjectDefaults/DefaultProjectSettings/Company=Lehmann & Vogt|"
+            "ProjectDefaults/DefaultProjectSettings/Description=Zeile 1\nZeile 2|"
+            "ProjectDefaults/DefaultProjectSettings/DisclaimerText=Haftung|"
+            "ProjectDefaults/DefaultProjectSettings/HeatFlowDirection=1|"
+            "ProjectDefaults/ProjectDefaultFrames=0 1 1 1 1 1 1 1 1 1 0 1 0 1 |"
+            "ProjectDefaults/PageNumbersVisible=true")
+            .split('|');
     Settings &s = Settings::instance();
-    s.m_lastProjectFile = QString::fromUtf8("/home/u/Außenwand.t2p");
-    s.m_languageId = "pl";
-    s.m_awInSeconds = true;
-    s.m_recentProjects = QStringList{"/a.t2p", "/b.t2p"};
-    s.m_defaultRestartMode = 0;
-    s.m_defaultLayerWidthUnit = 100;
-    s.m_lastExportFile = "/tmp/chart.png";
-    s.m_userMaterialsDirectory = "/data/materials";
-    ProjectInformation info;
-    info.ProjectName = QString::fromUtf8("Müller, Haus 3");
-    info.ConstructionID = "AW-1";
-    info.UserName = "Anna";
-    info.Company = "Lehmann & Vogt";
-    info.Description = "Zeile 1\nZeile 2";
-    info.DisclaimerText = "Haftung";
-    info.HeatFlowDirection = 1;
-    s.m_defaultProjectInformation = info;
-    s.m_projectDefaultFrames[0] = false;
-    s.m_projectDefaultFrames[13] = true;
-    s.m_pageNumbersVisible = true;
-    {
-        QSettings store(file, QSettings::IniFormat);
-        s.write(store);
-    }
-    s.resetToDefaults();
-    QSettings store(file, QSettings::IniFormat);
-    s.read(store);
-    QCOMPARE(s.m_lastProjectFile, QString::fromUtf8("/home/u/Außenwand.t2p"));
-    QCOMPARE(s.m_languageId, QString("pl"));
-    QCOMPARE(s.m_awInSeconds, true);
+    QSettings in(store("in.ini", values), QSettings::IniFormat);
+    in.setValue("ProjectDefaults/RecentProjects", QStringList{"/a.t2p", "/b.t2p"});
+    s.read(in);
     QCOMPARE(s.m_recentProjects, (QStringList{"/a.t2p", "/b.t2p"}));
-    QCOMPARE(s.m_defaultRestartMode, 0);
-    QCOMPARE(s.m_defaultLayerWidthUnit, 100);
-    QCOMPARE(s.m_lastExportFile, QString("/tmp/chart.png"));
-    QCOMPARE(s.m_userMaterialsDirectory, QString("/data/materials"));
-    QCOMPARE(s.m_defaultProjectInformation, info);
-    QCOMPARE(s.m_pageNumbersVisible, true);
-    // Keys sit in their groups.
-    QCOMPARE(store.value("ProjectDefaults/DefaultProjectSettings/ConstructionID").toString(),
-             QString("AW-1"));
-    QCOMPARE(store.value("ProjectDefaults/ProjectDefaultFrames").toString(),
-             QString("0 1 1 1 1 1 1 1 1 1 0 1 0 1 "));
-    QCOMPARE(Settings::framesToText(s.m_projectDefaultFrames), QString("0 1 1 1 1 1 1 1 1 1 0 1 0 1 "));
-}
-
-void tst_Settings::invalidStoredChoicesFallBack_data() {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QVariant>("value");
-    const QString heatFlow = "ProjectDefaults/DefaultProjectSettings/HeatFlowDirection";
-    QTest::newRow("width unit 7") << "ProjectDefaults/DefaultLayerWidthUnit" << QVariant(7);
-    QTest::newRow("restart mode text") << "ProjectDefaults/DefaultRestartMode" << QVariant("soon");
-    QTest::newRow("heat flow 3") << heatFlow << QVariant(3);
-    QTest::newRow("heat flow -1") << heatFlow << QVariant(-1);
-    QTest::newRow("heat flow text") << heatFlow << QVariant("up");
-}
-
-void tst_Settings::invalidStoredChoicesFallBack() {
-    QFETCH(QString, key);
-    QFETCH(QVariant, value);
-    const QString file = m_dir.filePath(QString("bad-%1.ini").arg(QTest::currentDataTag()).replace(' ', '_'));
-    {
-        QSettings store(file, QSettings::IniFormat);
-        store.setValue(key, value);
-    }
-    QSettings store(file, QSettings::IniFormat);
-    Settings &s = Settings::instance();
-    s.read(store);
-    QCOMPARE(s.m_defaultLayerWidthUnit, 1000);
-    QCOMPARE(s.m_defaultRestartMode, 1);
-    QCOMPARE(s.m_defaultProjectInformation.HeatFlowDirection, 2);
+    QSettings out(m_dir.filePath("out.ini"), QSettings::IniFormat);
+    s.write(out);
+    QCOMPARE(out.allKeys().size(), values.size() + 1);
+    for (const QString &v : values)
+        QCOMPARE(out.value(v.section('=', 0, 0)).toString(), v.section('=', 1));
+    QCOMPARE(out.value("ProjectDefaults/RecentProjects").toStringList(), s.m_recentProjects);
 }
 
 void tst_Settings::framesText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("normalised");
-    QTest::newRow("empty means the defaults") << "" << Settings::DefaultFramesText;
-    QTest::newRow("short text keeps defaults for the rest") << "0 0"
-                                                            << "0 0 1 1 1 1 1 1 1 1 0 1 0 0 ";
-    QTest::newRow("garbage entries keep their default") << "x 0 y"
-                                                        << "1 0 1 1 1 1 1 1 1 1 0 1 0 0 ";
-    QTest::newRow("extra entries ignored") << "1 1 1 1 1 1 1 1 1 1 1 1 1 1 0 0 0"
-                                           << "1 1 1 1 1 1 1 1 1 1 1 1 1 1 ";
+    const auto row = [](const char *name, const char *text, const char *normalised) {
+        QTest::newRow(name) << QString(text) << QString(normalised);
+    };
+    row("short text keeps defaults for the rest", "0 0", "0 0 1 1 1 1 1 1 1 1 0 1 0 0 ");
+    row("garbage entries keep their default", "x 0 y", "1 0 1 1 1 1 1 1 1 1 0 1 0 0 ");
+    row("extra entries ignored", "1 1 1 1 1 1 1 1 1 1 1 1 1 1 0 0 0", "1 1 1 1 1 1 1 1 1 1 1 1 1 1 ");
 }
 
 void tst_Settings::framesText() {
@@ -141,18 +113,15 @@ void tst_Settings::framesText() {
     QCOMPARE(Settings::framesToText(Settings::framesFromText(text)), normalised);
 }
 
-void tst_Settings::userMaterialsDir() {
+void tst_Settings::directories() {
+    // The default material directory is made; a chosen one is returned as it is and not created here.
     Settings &s = Settings::instance();
-    const QString dir = s.userMaterialsDir();
-    QVERIFY2(dir.endsWith("/ZMT/Tavo2/user_materials"), qPrintable(dir));
-    QVERIFY(QDir(dir).exists());
-    // A chosen directory is returned as it is and not created here.
+    QCOMPARE(s.userMaterialsDir(), userDataDir() + "/user_materials");
+    QVERIFY(QDir(s.userMaterialsDir()).exists());
     s.m_userMaterialsDirectory = m_dir.filePath("not/yet/there");
     QCOMPARE(s.userMaterialsDir(), m_dir.filePath("not/yet/there"));
     QVERIFY(!QDir(m_dir.filePath("not")).exists());
-}
-
-void tst_Settings::directoriesHaveNoTrailingSlash() {
+    // No trailing slashes; the ".." stays in the text.
     QVERIFY(userDataDir().endsWith("/../ZMT/Tavo2"));
     QCOMPARE(logFilePath(), userDataDir() + "/Tavo2.log");
     QCOMPARE(translationsDir(), QCoreApplication::applicationDirPath() + "/resources/translations");
