@@ -1,59 +1,91 @@
 #ifndef CALCULATIONTESTHELPERS_H
 #define CALCULATIONTESTHELPERS_H
 
-#include <QString>
-#include <QVector>
+#include <QtTest>
 
 #include <cmath>
 
+#include "Calculation.h"
+#include "CalculationResults.h"
 #include "InputData.h"
-#include "MaterialLayer.h"
 
-// One layer of a test construction: thickness in m, conductivity in W/mK, resistance factor.
-struct LayerSpec {
-    double d;
-    double lambda;
-    double mu;
+inline CalculationResults calculate(const InputData &input, int direction = Material::HeatFlowHorizontal) {
+    Calculation calc;
+    calc.calculate(input, direction);
+    return calc.results();
+}
+
+// Building materials with the hygric values of the bundled examples (lambda W/mK, mu, w_80 and
+// w_sat m³/m³, A_w kg/(m²·s^0.5)).
+struct TestMaterial {
+    const char *name;
+    double lambda, mu, w80, wsat, Aw;
 };
-using LayerSpecs = QVector<LayerSpec>;
-Q_DECLARE_METATYPE(LayerSpecs)
 
-// A valid material with the given conductivity and resistance factor.
-inline Material testMaterial(double lambda, double mu) {
-    return Material("Test", MaterialCategory(MaterialCategory::BuildingBoards), "", "", "", "", 500, lambda,
-                    mu, 0.02, 0.5, 0.001, 1);
-}
+namespace TestMaterials {
+constexpr TestMaterial gypsumBoard{"gypsum board", 0.25, 4, 0.007, 0.35, 0.13};
+constexpr TestMaterial limePlaster{"lime plaster", 1.0, 15, 0.01, 0.28, 0.06};
+constexpr TestMaterial limeCementRender{"lime cement render", 1.0, 35, 0.015, 0.25, 0.035};
+constexpr TestMaterial brick{"solid brick", 0.81, 10, 0.006, 0.24, 0.2};
+constexpr TestMaterial historicBrick{"historic brick", 0.68, 10, 0.0095, 0.37, 0.4};
+constexpr TestMaterial calciumSilicate{"calcium silicate board", 0.065, 3, 0.02, 0.79, 1.1};
+constexpr TestMaterial concrete{"reinforced concrete", 2.3, 130, 0.055, 0.13, 0.015};
+constexpr TestMaterial mineralWool{"mineral wool", 0.035, 1, 0.0005, 0.9, 0.0005};
+constexpr TestMaterial woodFibre{"wood fibre board", 0.045, 5, 0.02, 0.5, 0.003};
+constexpr TestMaterial eps{"EPS", 0.035, 100, 0.0005, 0.05, 0.0005};
+constexpr TestMaterial osb{"OSB", 0.13, 200, 0.072, 0.6, 0.002};
+constexpr TestMaterial spruce{"spruce", 0.12, 50, 0.072, 0.55, 0.002};
+// Non-capillary layers: no water uptake at all.
+constexpr TestMaterial xps{"XPS", 0.035, 150, 0.0005, 0.05, 0};
+constexpr TestMaterial bitumen{"bitumen membrane", 0.23, 50000, 0.0001, 0.001, 0};
+constexpr TestMaterial peFoil{"PE foil", 0.33, 500000, 0.0001, 0.001, 0};
+constexpr TestMaterial all[] = {gypsumBoard, limePlaster,   limeCementRender,
+                                brick,       historicBrick, calciumSilicate,
+                                concrete,    mineralWool,   woodFibre,
+                                eps,         osb,           spruce,
+                                xps,         bitumen,       peFoil};
+} // namespace TestMaterials
 
-inline Material airMaterial() {
-    Material m("Air", MaterialCategory(MaterialCategory::Miscellaneous), "", "", "", "", 1.23, 0.025, 1,
-               0.001, 0.01, 0, 0);
-    m.setFlags(true, false, false, false);
-    return m;
-}
+struct TestLayer {
+    TestMaterial material;
+    double d; // m
+};
+using TestLayers = QVector<TestLayer>;
 
-// A construction under the climate of an assessment type (1: DIN 4108-3 2001, 2: 2014 to 2024).
-inline InputData construction(const LayerSpecs &specs, int assessmentType = 2) {
+// A construction under the climate of an assessment type: 1 for DIN 4108-3 2001, 2 for 2014 to 2024
+// (20 °C / 50 % with Rsi 0.25 inside, -5 °C / 80 % with Rse 0.04 outside, 90 days each).
+inline InputData testConstruction(const TestLayers &layers, int assessmentType = 2) {
     InputData input;
-    for (const LayerSpec &s : specs)
-        input.layers().append(MaterialLayer(testMaterial(s.lambda, s.mu), s.d));
+    for (const TestLayer &l : layers) {
+        const TestMaterial &m = l.material;
+        input.layers().append(
+            MaterialLayer(Material(m.name, MaterialCategory(MaterialCategory::BuildingBoards), "", "", "", "",
+                                   1000, m.lambda, m.mu, m.w80, m.wsat, m.Aw, 1),
+                          l.d));
+    }
     input.assessmentConditions().setAssessmentType(assessmentType);
     input.check();
     return input;
 }
 
-inline bool near(double actual, double expected, double tolerance) {
-    return std::abs(actual - expected) <= tolerance;
-}
+// One layer of a Glaser test construction: thickness in m, conductivity in W/mK, resistance factor.
+struct GlaserLayer {
+    double d, lambda, mu;
+};
+using GlaserLayers = QVector<GlaserLayer>;
 
-inline QByteArray mismatch(const QString &what, double actual, double expected) {
-    return QString("%1: got %2, expected %3")
-        .arg(what)
-        .arg(actual, 0, 'g', 12)
-        .arg(expected, 0, 'g', 12)
-        .toUtf8();
+inline InputData construction(const GlaserLayers &glaserLayers, int assessmentType = 2) {
+    TestLayers layers;
+    for (const GlaserLayer &g : glaserLayers)
+        layers.append({{"Test", g.lambda, g.mu, 0.02, 0.5, 0.001}, g.d});
+    return testConstruction(layers, assessmentType);
 }
 
 #define VERIFY_NEAR(what, actual, expected, tolerance)                                                       \
-    QVERIFY2(near((actual), (expected), (tolerance)), mismatch((what), (actual), (expected)).constData())
+    QVERIFY2(std::abs((actual) - (expected)) <= (tolerance),                                                 \
+             qPrintable(QString("%1: got %2, expected %3")                                                   \
+                            .arg(what)                                                                       \
+                            .arg(double(actual), 0, 'g', 12)                                                 \
+                            .arg(double(expected), 0, 'g', 12)))
 
 #endif // CALCULATIONTESTHELPERS_H
