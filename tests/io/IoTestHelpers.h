@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QStringList>
 
-#include <cmath>
+#include <algorithm>
 
 #include "MaterialFile.h"
 #include "ZMT_MessageHandler.h"
@@ -19,10 +19,9 @@ public:
         lines << QString::number(type) + ": " + QString::fromStdString(text);
     }
     bool has(int type, const QString &part) const {
-        for (const QString &l : lines)
-            if (l.startsWith(QString::number(type) + ": ") && l.contains(part))
-                return true;
-        return false;
+        const QString prefix = QString::number(type) + ": ";
+        return std::any_of(lines.begin(), lines.end(),
+                           [&](const QString &l) { return l.startsWith(prefix) && l.contains(part); });
     }
     QString all() const { return lines.join('\n'); }
 };
@@ -50,10 +49,5 @@ inline QByteArray readBytes(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-#define CHECK_NEAR(actual, expected)                                                                         \
-    QVERIFY2(                                                                                                \
-        std::fabs((actual) - (expected)) <= 1e-9 * std::max(1.0, std::fabs(double(expected))),               \
-        qPrintable(QStringLiteral(#actual " = %1, expected %2").arg((actual), 0, 'g', 12).arg((expected))))
 
 #endif // IOTESTHELPERS_H

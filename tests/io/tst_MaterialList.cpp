@@ -9,7 +9,6 @@
 #include "Blowfish.h"
 #include "IoTestHelpers.h"
 #include "MaterialCsv.h"
-#include "MaterialIdCounter.h"
 #include "MaterialList.h"
 #include "MaterialListExport.h"
 #include "MaterialRecord.h"
@@ -63,28 +62,6 @@ QByteArray userFile(qint32 header, qint32 count, int version, const QList<Materi
 
 class tst_MaterialList : public QObject {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void init();
-    void blowfishKnownAnswer();
-    void rejectedBuiltInFiles_data();
-    void rejectedBuiltInFiles();
-    void languagesProductCodesAndAir();
-    void csvErrors_data();
-    void csvErrors();
-    void userFileRoundTrip();
-    void userFileVersions_data();
-    void userFileVersions();
-    void damagedUserFiles_data();
-    void damagedUserFiles();
-    void damagedUserFileIsKeptAsBackup();
-    void emptyUserListLeavesBackup();
-    void writeFailureIsLogged_data();
-    void writeFailureIsLogged();
-    void builtInFilesIndexesAndEditing();
-    void startUpLoadsBuiltInMaterials();
-    void listings_data();
-    void listings();
 
 private:
     QString userDir() const { return m_dir.filePath(QString("user%1").arg(m_case)); }
@@ -100,341 +77,261 @@ private:
     QTemporaryDir m_dir;
     int m_case = 0;
     std::unique_ptr<MaterialList> m_list;
-};
 
-void tst_MaterialList::initTestCase() {
-    QLocale::setDefault(QLocale::c());
-    ZMT::messageHandler()->setConsoleVerbosityLevel(0);
-    QVERIFY(m_dir.isValid());
-}
-
-void tst_MaterialList::init() {
-    m_list.reset();
-    ++m_case;
-    QDir().mkpath(userDir());
-}
-
-void tst_MaterialList::blowfishKnownAnswer() {
-    // Published Blowfish test vector: the block halves are read big-endian.
-    QByteArray block = QByteArray::fromHex("0000000000000000");
-    QVERIFY(Blowfish(QByteArray::fromHex("0000000000000000")).encrypt(block));
-    QCOMPARE(block.toHex(), QByteArray("4ef997456198dd78"));
-    QByteArray odd(12, 'x');
-    QVERIFY(!Blowfish(MaterialFile::key()).encrypt(odd));
-    QCOMPARE(odd, QByteArray(12, 'x'));
-}
-
-void tst_MaterialList::rejectedBuiltInFiles_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("message"); // empty: any warning or error
-    QTest::addColumn<int>("kept");
-    const auto row = [](const QString &name, const QByteArray &bytes, const QString &message,
-                        int type = ZMT::MSG_WARNING, int kept = 0) {
-        QTest::newRow(qPrintable(name)) << bytes << type << message << kept;
-    };
-    const QVector<MaterialFile::Record> two = {fileRecord(1, {"A"}), fileRecord(2, {"B"})};
-    const QByteArray plain = MaterialFile::encodePayload(Tavo2, 1, two);
-    const QString ecr = "Material data not valid (ECR 1)";
-    row("version code 36", MaterialFile::encodeFile(4, {"en"}, Tavo2, plain),
-        "Material file version too old.");
-    row("version code 39", MaterialFile::encodeFile(7, {"en"}, Tavo2, plain),
-        "Material file version not valid.");
-    row("version code 31", MaterialFile::encodeFile(-1, {"en"}, Tavo2, plain),
-        "Material file version not valid.");
-    row("wrong identifier", MaterialFile::encodeFile(6, {"en"}, "TAVO1", plain),
-        "Material file not valid for this software. Material file version is: 'TAVO1'. Program version is: "
-        "'TAVO2'.");
-    row("payload length 0", t2mWithPayload(0, QByteArray()), ecr);
-    row("payload length 12", t2mWithPayload(12, QByteArray(12, 'x')), ecr);
-    row("payload length beyond the file", t2mWithPayload(0x7FFFFFF8, QByteArray(16, 'x')), ecr);
-    row("payload identifier differs", t2m(two, 6, {"en"}, "TAVO3"),
-        "Key mismatch in material file  Version is: 'TAVO2'.  Version necessary: 'TAVO3'.", ZMT::MSG_ERROR);
-    QByteArray languages;
-    QDataStream(&languages, QIODevice::WriteOnly) << qint32(38) << qint32(0x7FFFFFFF) << QString("en");
-    row("language count beyond the file", languages, "Material file language list not valid.");
-    // A damaged record: the records before it are kept.
-    row("damaged record", MaterialFile::encodeFile(6, {"en"}, Tavo2, plain.left(plain.size() - 30)),
-        "Material record 2 is damaged", ZMT::MSG_WARNING, 1);
-    const QByteArray whole = t2m(two);
-    for (int cut : {0, 3, 7, 14, 30, 40, 41, 48, whole.size() / 2, whole.size() - 8, whole.size() - 1})
-        row(QString("cut at %1").arg(cut), whole.left(cut), QString());
-}
-
-void tst_MaterialList::rejectedBuiltInFiles() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, type);
-    QFETCH(QString, message);
-    QFETCH(int, kept);
-    CapturingHandler log;
-    QList<Material> list{Material()};
-    QVERIFY(!MaterialFile::read(write(bytes), "en", list));
-    QCOMPARE(list.size(), 1 + kept);
-    if (message.isEmpty())
-        QVERIFY2(log.has(ZMT::MSG_WARNING, "") || log.has(ZMT::MSG_ERROR, ""), "no message");
-    else
-        QVERIFY2(log.has(type, message), qPrintable(log.all()));
-}
-
-void tst_MaterialList::languagesProductCodesAndAir() {
-    const QString path =
-        write(t2m({fileRecord(1, {"Platte", "Board"}), fileRecord(2, {"", "Wool"}), fileRecord(3, {"", ""}),
-                   fileRecord(4, {"codes 2 3", ""}, {2, 3}), fileRecord(5, {"air", ""}, {1}, true),
-                   fileRecord(6, {"none", ""}, {}), fileRecord(7, {"codes 1 5", ""}, {1, 5})},
-                  6, {"de", "en"}));
-    QList<Material> list;
-    QVERIFY(MaterialFile::read(path, "fr", list));
-    // Product codes without 1 and air records are skipped.
-    QCOMPARE(list.size(), 4);
-    QCOMPARE(list[0].notes, QString("notes of Platte"));
-    // An empty German name falls back to the English one; the other texts do not.
-    QVERIFY(list[1].name == "Wool" && list[1].notes.isEmpty() && list[2].name == "Unknown");
-    QCOMPARE(list[3].productCodes, QVector<int>({1, 5}));
-    list.clear();
-    QVERIFY(MaterialFile::read(path, "en", list));
-    QVERIFY(list[0].name == "Board" && list[0].dataSource == "source Board");
-    // Version 5 has no dates.
-    CapturingHandler log;
-    list.clear();
-    QVERIFY(MaterialFile::read(write(t2m({fileRecord(11, {"A"}), fileRecord(12, {"B"})}, 5)), "en", list));
-    QVERIFY(list.size() == 2 && list[1].rho == 42.0);
-    QVERIFY2(log.has(ZMT::MSG_PROGRESS, " with version: 5"), qPrintable(log.all()));
-}
-
-void tst_MaterialList::csvErrors_data() {
-    QTest::addColumn<QByteArray>("csv");
-    QTest::addColumn<QString>("error");
-    const QByteArray header =
-        "id,name_en,name_de,category,rho,lambda,mu,mu_min,mu_max,w_80,w_sat,Aw,sd_value,"
-        "is_air,is_wood,is_wood_based,is_foil,data_source,notes\r\n";
-    const QByteArray good =
-        "5,\"Brick, \"\"old\"\"\",Ziegel,2,1800,0.8,10,5,10,0.01,0.3,0.01,0,0,0,0,0,src,\"a\nb\"\r\n";
-    QTest::newRow("number") << header + QByteArray(good).replace("1800", "18o0") << "'rho' is not a number";
-    QTest::newRow("duplicate id") << header + good + good << "row 3: duplicate id 5";
-    QTest::newRow("invalid material")
-        << header + QByteArray(good).replace("0.01,0.3", "0.3,0.3") << "material 5 is not valid";
-}
-
-void tst_MaterialList::csvErrors() {
-    QFETCH(QByteArray, csv);
-    QFETCH(QString, error);
-    QVector<MaterialFile::Record> records;
-    QString message;
-    QVERIFY(!MaterialCsv::parse(csv, records, message));
-    QVERIFY2(message.contains(error), qPrintable(message));
-}
-
-void tst_MaterialList::userFileRoundTrip() {
-    const int firstId = MaterialIdCounter::peekUserMaterialId();
-    Material timber = userMaterial(QString::fromUtf8("Fichte, längs"), 450);
-    timber.setFlags(false, true, false, false);
-    QCOMPARE(newList()->addUserMaterial(Three[0]), firstId);
-    QCOMPARE(m_list->addUserMaterial(timber), firstId + 1);
-    MaterialList *list = newList();
-    QVERIFY(list->userFileReadCompletely());
-    QCOMPARE(list->userCount(), 2);
-    const Material &a = list->userMaterials()[0];
-    const Material &b = list->userMaterials()[1];
-    // Also the fields the material equality ignores; every material read takes a fresh id.
-    QVERIFY(a == Three[0] && b == timber && a.sd_value == 0.1);
-    QVERIFY(a.isFoil() && a.isWoodBased() && !a.isWood() && b.isWood() && !b.isFoil());
-    QCOMPARE(b.materialId, firstId + 3);
-}
-
-void tst_MaterialList::userFileVersions_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("version");
-    QTest::newRow("header 3: three version-1 records") << userFile(3, 0, 1, Three) << 1;
-    for (int v = 1; v <= 4; ++v)
-        QTest::newRow(qPrintable(QString("version %1").arg(v))) << userFile(-v, 3, v, Three) << v;
-}
-
-void tst_MaterialList::userFileVersions() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, version);
-    bool complete = false;
-    const QList<Material> list = MaterialList::readUserFile(write(bytes, "old.tmat"), &complete);
-    QVERIFY(complete);
-    QCOMPARE(list.size(), 3);
-    QVERIFY(list[2].name == "c" && list[2].rho == 3.0 && list[2].w_sat == 0.4);
-    // Fields the version lacks keep the values of a default material.
-    QCOMPARE(list[2].mu_min, version >= 2 ? 30.0 : 0.0);
-    QCOMPARE(list[2].sd_value, version >= 2 ? 0.1 : 0.0);
-    QCOMPARE(list[2].isWoodBased(), version >= 3);
-    QCOMPARE(list[2].isFoil(), version >= 4);
-}
-
-void tst_MaterialList::damagedUserFiles_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("materials");
-    const QByteArray good = userFile(-4, 2, 4, Three.mid(0, 2));
-    QTest::newRow("record version 5") << userFile(-5, 2, 4, Three.mid(0, 2)) << 0;
-    QTest::newRow("empty file") << QByteArray() << 0;
-    for (int cut : {2, 6, 20, good.size() / 2 + 10, good.size() - 1})
-        QTest::newRow(qPrintable(QString("cut at %1").arg(cut)))
-            << good.left(cut) << int(cut > good.size() / 2);
-    QTest::newRow("count beyond the file") << userFile(-4, 0x7FFFFFFF, 4, Three.mid(0, 2)) << 2;
-    QTest::newRow("negative count") << userFile(-4, -2, 4, Three.mid(0, 2)) << 0;
-    QTest::newRow("trailing bytes") << good + QByteArray(5, '\0') << 2;
-    QByteArray hugeString;
-    QDataStream(&hugeString, QIODevice::WriteOnly)
-        << qint32(-4) << qint32(1) << quint32(0x7FFFFFFE) << QString("x");
-    QTest::newRow("string length beyond the file") << hugeString << 0;
-}
-
-void tst_MaterialList::damagedUserFiles() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, materials);
-    bool complete = true;
-    QCOMPARE(MaterialList::readUserFile(write(bytes, "damaged.tmat"), &complete).size(), materials);
-    QVERIFY(!complete);
-}
-
-void tst_MaterialList::damagedUserFileIsKeptAsBackup() {
-    QByteArray bytes = userFile(-4, 3, 4, Three);
-    bytes.chop(20);
-    const QString path = write(bytes, "UserData.tmat");
-    QVERIFY(!write("older backup", "UserData.tmat.backup").isEmpty());
-    CapturingHandler log;
-    MaterialList *list = newList();
-    QCOMPARE(list->userCount(), 2);
-    QVERIFY(!list->userFileReadCompletely());
-    QVERIFY2(log.has(ZMT::MSG_WARNING, "could not be read completely"), qPrintable(log.all()));
-    QVERIFY(list->writeUserData());
-    QCOMPARE(readBytes(path + ".backup"), bytes);
-    QVERIFY2(log.has(ZMT::MSG_WARNING, "a copy is kept as"), qPrintable(log.all()));
-    bool complete = false;
-    QCOMPARE(MaterialList::readUserFile(path, &complete).size(), 2);
-    QVERIFY(complete);
-    // Once written, the file is whole: a later write leaves the backup alone.
-    list->addUserMaterial(userMaterial("d", 4));
-    QVERIFY(list->writeUserData());
-    QCOMPARE(readBytes(path + ".backup"), bytes);
-}
-
-void tst_MaterialList::emptyUserListLeavesBackup() {
-    const QByteArray bytes = userFile(-4, 1, 4, {userMaterial("last", 1)});
-    const QString path = write(bytes, "UserData.tmat");
-    QVERIFY(!write("older backup", "UserData.tmat.backup").isEmpty());
-    MaterialList *list = newList();
-    QVERIFY(list->removeUserMaterial(list->userMaterials().value(0).materialId));
-    m_list.reset();
-    QVERIFY(!QFile::exists(path));
-    QCOMPARE(readBytes(path + ".backup"), bytes);
-}
-
-void tst_MaterialList::writeFailureIsLogged_data() {
-    QTest::addColumn<QString>("dir");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("directory cannot be made")
-        << "blocker/sub" << QString("Cannot create user material directory");
-    QTest::newRow("file cannot be written") << "taken" << QString("Cannot write user material file");
-}
-
-void tst_MaterialList::writeFailureIsLogged() {
-    QFETCH(QString, dir);
-    QFETCH(QString, message);
-    QVERIFY(!write("a file, not a directory", "blocker").isEmpty());
-    QDir().mkpath(userDir() + "/taken/UserData.tmat");
-    CapturingHandler log;
-    MaterialList list("en", m_dir.filePath("none"), userDir() + "/" + dir);
-    list.setWriteOnDestruction(false);
-    list.addUserMaterial(userMaterial("x", 1));
-    QVERIFY(!list.writeUserData());
-    QVERIFY2(log.has(ZMT::MSG_ERROR, message), qPrintable(log.all()));
-}
-
-void tst_MaterialList::builtInFilesIndexesAndEditing() {
-    QDir().mkpath(userDir() + "/db");
-    write(t2m({fileRecord(11, {"A1"}), fileRecord(12, {"A2"})}), "db/a.t2m");
-    write(t2m({fileRecord(21, {"B"})}).left(30), "db/b.t2m");
-    write(t2m({fileRecord(31, {"C"})}), "db/c.t2m");
-    write(t2m({fileRecord(41, {"D"})}), "db/d.txt");
-    CapturingHandler log;
-    MaterialList *list = newList(QString("user%1/db").arg(m_case));
-    QVERIFY2(log.has(ZMT::MSG_PROGRESS, "Path for material database: " + userDir() + "/db"),
-             qPrintable(log.all()));
-    // The damaged and the foreign file add nothing; the air material comes last.
-    QCOMPARE(list->builtInCount(), 4);
-    QVERIFY(list->materialAt(2)->materialId == 31 && list->materialAt(3)->isAir());
-    const int id = list->addUserMaterial(userMaterial("mine", 5));
-    QVERIFY(list->materialAt(4)->name == "mine" && !list->materialAt(5) && !list->materialAt(-1));
-    QVERIFY(list->isUserMaterial(id) && !list->isUserMaterial(12));
-    Material changed = *list->material(id);
-    changed.rho = 99;
-    QVERIFY(list->replaceUserMaterial(changed) && list->material(id)->rho == 99.0);
-    changed.materialId = 12; // built-in materials can be neither replaced nor removed
-    QVERIFY(!list->replaceUserMaterial(changed) && !list->removeUserMaterial(12));
-    QVERIFY(list->removeUserMaterial(id) && !list->material(id));
-}
-
-void tst_MaterialList::startUpLoadsBuiltInMaterials() {
-    CapturingHandler log;
-    QVERIFY(!MaterialList::hasInstance());
-    MaterialList &list = MaterialList::instance();
-    QVERIFY2(log.has(ZMT::MSG_PROGRESS, " finished. 143 materials read."), qPrintable(log.all()));
-    QCOMPARE(list.builtInCount(), 144);
-    QVERIFY(list.material(493) && list.material(282) && list.materialAt(143)->isAir());
-    const QString userFile = list.userFilePath();
-    MaterialList::destroyInstance();
-    QVERIFY(!MaterialList::hasInstance() && !QFile::exists(userFile));
-}
-
-void tst_MaterialList::listings_data() {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<int>("textIndex");
-    QTest::newRow("en") << "en" << 0;
-    QTest::newRow("de") << "de" << 1;
-}
-
-void tst_MaterialList::listings() {
-    // The table of materials, through the file the build generated and the listing, gives back every
-    // value; then come the air material and the user's.
-    QFETCH(QString, language);
-    QFETCH(int, textIndex);
-    QVector<MaterialFile::Record> csv;
-    QString error;
-    QVERIFY2(MaterialCsv::read(TAVO_SOURCE_DIR "/resources/materials.csv", csv, error), qPrintable(error));
-    MaterialList list(language, QCoreApplication::applicationDirPath() + BuiltInDir, userDir());
-    list.setWriteOnDestruction(false);
-    list.read();
-    list.addUserMaterial(userMaterial("mine", 7));
-    const QJsonArray array = QJsonDocument::fromJson(MaterialListExport::toJson(list)).array();
-    QVERIFY(csv.size() == 143 && array.size() == 145 && array[0].toObject().size() == 22);
-    for (int i = 0; i < csv.size(); ++i) {
-        const QJsonObject o = array[i].toObject();
-        const Material &e = csv[i].material;
-        const MaterialFile::Texts &t = csv[i].texts[textIndex];
-        const QString id = QString::number(e.materialId);
-        QVERIFY2(o["materialId"] == e.materialId && o["name"] == t.name && o["notes"] == t.notes &&
-                     o["dataSource"] == t.dataSource && o["cat"] == e.category.value() &&
-                     o["builtIn"] == true,
-                 qPrintable(id));
-        const std::pair<const char *, double> values[] = {
-            {"rho", e.rho},       {"lambda", e.lambda}, {"mu", e.mu},
-            {"mu_min", e.mu_min}, {"mu_max", e.mu_max}, {"w_80", e.w_80},
-            {"w_sat", e.w_sat},   {"m_Aw", e.m_Aw},     {"sd_value", e.sd_value}};
-        for (const auto &v : values)
-            QVERIFY2(o[v.first].toDouble() == v.second,
-                     qPrintable(QString("id %1 %2: %3 listed, %4 in the table")
-                                    .arg(id, v.first)
-                                    .arg(o[v.first].toDouble())
-                                    .arg(v.second)));
-        QVERIFY2(o["isAir"] == false && o["isWood"] == e.isWood() && o["isWoodbased"] == e.isWoodBased() &&
-                     o["isFoil"] == e.isFoil(),
-                 qPrintable(id));
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale::c());
+        ZMT::messageHandler()->setConsoleVerbosityLevel(0);
+        QVERIFY(m_dir.isValid());
     }
-    QVERIFY(array[143].toObject()["isAir"] == true && array[143].toObject()["builtIn"] == true);
-    QVERIFY(array[144].toObject()["name"] == "mine" && array[144].toObject()["builtIn"] == false);
-    QVector<QStringList> rows;
-    QVERIFY(MaterialCsv::splitRows(QString::fromUtf8(MaterialListExport::toCsv(list)), rows));
-    QCOMPARE(rows.size(), 146);
-    for (const QStringList &row : rows)
-        QVERIFY2(row.size() == 22, qPrintable(row.join('|')));
-    if (language == "en")
-        QVERIFY(MaterialListExport::toText(list).contains(
-            "493  Solid clay brick masonry 1800 kg/m3  (built-in)"));
-}
+
+    void init() {
+        m_list.reset();
+        ++m_case;
+        QDir().mkpath(userDir());
+    }
+
+    void blowfishKnownAnswer() {
+        // Published Blowfish test vector: the block halves are read big-endian.
+        QByteArray block = QByteArray::fromHex("0000000000000000");
+        QVERIFY(Blowfish(QByteArray::fromHex("0000000000000000")).encrypt(block));
+        QCOMPARE(block.toHex(), QByteArray("4ef997456198dd78"));
+        QByteArray odd(12, 'x');
+        QVERIFY(!Blowfish(MaterialFile::key()).encrypt(odd));
+        QCOMPARE(odd, QByteArray(12, 'x'));
+    }
+
+    void rejectedBuiltInFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("message"); // empty: any warning or error
+        QTest::addColumn<int>("kept");
+        const auto row = [](const QString &name, const QByteArray &bytes, const QString &message,
+                            int type = ZMT::MSG_WARNING, int kept = 0) {
+            QTest::newRow(qPrintable(name)) << bytes << type << message << kept;
+        };
+        const QVector<MaterialFile::Record> two = {fileRecord(1, {"A"}), fileRecord(2, {"B"})};
+        const QByteArray plain = MaterialFile::encodePayload(Tavo2, 1, two);
+        const QString ecr = "Material data not valid (ECR 1)";
+        row("version code 36", MaterialFile::encodeFile(4, {"en"}, Tavo2, plain),
+            "Material file version too old.");
+        row("version code 39", MaterialFile::encodeFile(7, {"en"}, Tavo2, plain),
+            "Material file version not valid.");
+        row("version code 31", MaterialFile::encodeFile(-1, {"en"}, Tavo2, plain),
+            "Material file version not valid.");
+        row("wrong identifier", MaterialFile::encodeFile(6, {"en"}, "TAVO1", plain),
+            "Material file not valid for this software. Material file version is: 'TAVO1'. Program version "
+            "is: "
+            "'TAVO2'.");
+        row("payload length 0", t2mWithPayload(0, QByteArray()), ecr);
+        row("payload length 12", t2mWithPayload(12, QByteArray(12, 'x')), ecr);
+        row("payload length beyond the file", t2mWithPayload(0x7FFFFFF8, QByteArray(16, 'x')), ecr);
+        row("payload identifier differs", t2m(two, 6, {"en"}, "TAVO3"),
+            "Key mismatch in material file  Version is: 'TAVO2'.  Version necessary: 'TAVO3'.",
+            ZMT::MSG_ERROR);
+        QByteArray languages;
+        QDataStream(&languages, QIODevice::WriteOnly) << qint32(38) << qint32(0x7FFFFFFF) << QString("en");
+        row("language count beyond the file", languages, "Material file language list not valid.");
+        // A damaged record: the records before it are kept.
+        row("damaged record", MaterialFile::encodeFile(6, {"en"}, Tavo2, plain.left(plain.size() - 30)),
+            "Material record 2 is damaged", ZMT::MSG_WARNING, 1);
+        const QByteArray whole = t2m(two);
+        for (int cut : {0, 3, 7, 14, 30, 40, 41, 48, whole.size() / 2, whole.size() - 8, whole.size() - 1})
+            row(QString("cut at %1").arg(cut), whole.left(cut), QString());
+    }
+
+    void rejectedBuiltInFiles() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, type);
+        QFETCH(QString, message);
+        QFETCH(int, kept);
+        CapturingHandler log;
+        QList<Material> list{Material()};
+        QVERIFY(!MaterialFile::read(write(bytes), "en", list));
+        QCOMPARE(list.size(), 1 + kept);
+        if (message.isEmpty())
+            QVERIFY2(log.has(ZMT::MSG_WARNING, "") || log.has(ZMT::MSG_ERROR, ""), "no message");
+        else
+            QVERIFY2(log.has(type, message), qPrintable(log.all()));
+    }
+
+    void languagesProductCodesAndAir() {
+        const QString path = write(
+            t2m({fileRecord(1, {"Platte", "Board"}), fileRecord(2, {"", "Wool"}), fileRecord(3, {"", ""}),
+                 fileRecord(4, {"codes 2 3", ""}, {2, 3}), fileRecord(5, {"air", ""}, {1}, true),
+                 fileRecord(6, {"none", ""}, {}), fileRecord(7, {"codes 1 5", ""}, {1, 5})},
+                6, {"de", "en"}));
+        QList<Material> list;
+        QVERIFY(MaterialFile::read(path, "fr", list));
+        // Product codes without 1 and air records are skipped.
+        QCOMPARE(list.size(), 4);
+        QCOMPARE(list[0].notes, QString("notes of Platte"));
+        // An empty German name falls back to the English one; the other texts do not.
+        QVERIFY(list[1].name == "Wool" && list[1].notes.isEmpty() && list[2].name == "Unknown");
+        QCOMPARE(list[3].productCodes, QVector<int>({1, 5}));
+        list.clear();
+        QVERIFY(MaterialFile::read(path, "en", list));
+        QVERIFY(list[0].name == "Board" && list[0].dataSource == "source Board");
+    }
+
+    void userFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("materials");
+        QTest::addColumn<int>("version"); // of whole files: the fields of the last material are checked
+        QTest::newRow("header 3: three version-1 records") << userFile(3, 0, 1, Three) << 3 << 1;
+        for (int v = 1; v <= 4; ++v)
+            QTest::newRow(qPrintable(QString("version %1").arg(v))) << userFile(-v, 3, v, Three) << 3 << v;
+        const QByteArray good = userFile(-4, 2, 4, Three.mid(0, 2));
+        QTest::newRow("record version 5") << userFile(-5, 2, 4, Three.mid(0, 2)) << 0 << 0;
+        QTest::newRow("empty file") << QByteArray() << 0 << 0;
+        for (int cut : {2, 6, 20, good.size() / 2 + 10, good.size() - 1})
+            QTest::newRow(qPrintable(QString("cut at %1").arg(cut)))
+                << good.left(cut) << int(cut > good.size() / 2) << 0;
+        QTest::newRow("count beyond the file") << userFile(-4, 0x7FFFFFFF, 4, Three.mid(0, 2)) << 2 << 0;
+        QTest::newRow("negative count") << userFile(-4, -2, 4, Three.mid(0, 2)) << 0 << 0;
+        QByteArray hugeString;
+        QDataStream(&hugeString, QIODevice::WriteOnly)
+            << qint32(-4) << qint32(1) << quint32(0x7FFFFFFE) << QString("x");
+        QTest::newRow("string length beyond the file") << hugeString << 0 << 0;
+    }
+
+    void userFiles() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, materials);
+        QFETCH(int, version);
+        bool complete = version == 0;
+        const QList<Material> list = MaterialList::readUserFile(write(bytes, "user.tmat"), &complete);
+        QCOMPARE(list.size(), materials);
+        QCOMPARE(complete, version > 0);
+        if (version == 0)
+            return;
+        QVERIFY(list[2].name == "c" && list[2].rho == 3.0 && list[2].w_sat == 0.4);
+        // Fields the version lacks keep the values of a default material.
+        QCOMPARE(list[2].mu_min, version >= 2 ? 30.0 : 0.0);
+        QCOMPARE(list[2].sd_value, version >= 2 ? 0.1 : 0.0);
+        QCOMPARE(list[2].isWoodBased(), version >= 3);
+        QCOMPARE(list[2].isFoil(), version >= 4);
+    }
+
+    void userFileBackups() {
+        // A user file read incompletely is kept as a backup before it is first overwritten.
+        QByteArray damaged = userFile(-4, 3, 4, Three);
+        damaged.chop(20);
+        const QString path = write(damaged, "UserData.tmat");
+        write("older backup", "UserData.tmat.backup");
+        CapturingHandler log;
+        MaterialList *list = newList();
+        QVERIFY(list->userCount() == 2 && !list->userFileReadCompletely());
+        QVERIFY(list->writeUserData());
+        QCOMPARE(readBytes(path + ".backup"), damaged);
+        QVERIFY2(log.has(ZMT::MSG_WARNING, "could not be read completely") &&
+                     log.has(ZMT::MSG_WARNING, "a copy is kept as"),
+                 qPrintable(log.all()));
+        bool complete = false;
+        QVERIFY(MaterialList::readUserFile(path, &complete).size() == 2 && complete);
+        // Once written, the file is whole: a later write leaves the backup alone.
+        list->addUserMaterial(userMaterial("d", 4));
+        QVERIFY(list->writeUserData());
+        QCOMPARE(readBytes(path + ".backup"), damaged);
+        // An empty user list removes the file and keeps its last state as the backup.
+        const QByteArray last = readBytes(path);
+        while (list->userCount() > 0)
+            QVERIFY(list->removeUserMaterial(list->userMaterials().first().materialId));
+        m_list.reset();
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(readBytes(path + ".backup"), last);
+    }
+
+    void writeFailureIsLogged() {
+        write("a file, not a directory", "blocker");
+        QDir().mkpath(userDir() + "/taken/UserData.tmat");
+        const QStringList dirs = {"blocker/sub", "taken"};
+        const QStringList messages = {"Cannot create user material directory",
+                                      "Cannot write user material file"};
+        for (int i = 0; i < 2; ++i) {
+            CapturingHandler log;
+            MaterialList list("en", m_dir.filePath("none"), userDir() + "/" + dirs[i]);
+            list.setWriteOnDestruction(false);
+            list.addUserMaterial(userMaterial("x", 1));
+            QVERIFY(!list.writeUserData());
+            QVERIFY2(log.has(ZMT::MSG_ERROR, messages[i]), qPrintable(log.all()));
+        }
+    }
+
+    void builtInFilesAndEditing() {
+        // A damaged file among the built-in ones adds nothing, the others are read, and the air
+        // material comes last. Built-in materials can be neither replaced nor removed.
+        QDir().mkpath(userDir() + "/db");
+        write(t2m({fileRecord(11, {"A1"}), fileRecord(12, {"A2"})}), "db/a.t2m");
+        write(t2m({fileRecord(21, {"B"})}).left(30), "db/b.t2m");
+        write(t2m({fileRecord(31, {"C"})}), "db/c.t2m");
+        MaterialList *list = newList(QString("user%1/db").arg(m_case));
+        QVERIFY(list->builtInCount() == 4 && list->materialAt(2)->materialId == 31 &&
+                list->materialAt(3)->isAir());
+        const int id = list->addUserMaterial(userMaterial("mine", 5));
+        Material changed = *list->materialAt(4);
+        changed.rho = 99;
+        QVERIFY(list->replaceUserMaterial(changed) && list->material(id)->rho == 99.0 &&
+                !list->materialAt(5));
+        changed.materialId = 12;
+        QVERIFY(!list->replaceUserMaterial(changed) && !list->removeUserMaterial(12));
+        QVERIFY(list->removeUserMaterial(id) && !list->material(id));
+    }
+
+    void startUpLoadsBuiltInMaterials() {
+        CapturingHandler log;
+        QVERIFY(!MaterialList::hasInstance());
+        MaterialList &list = MaterialList::instance();
+        QVERIFY2(log.has(ZMT::MSG_PROGRESS, " finished. 143 materials read."), qPrintable(log.all()));
+        QCOMPARE(list.builtInCount(), 144);
+        QVERIFY(list.material(493) && list.material(282) && list.materialAt(143)->isAir());
+        const QString userFile = list.userFilePath();
+        MaterialList::destroyInstance();
+        QVERIFY(!MaterialList::hasInstance() && !QFile::exists(userFile));
+    }
+
+    void listings() {
+        // The table of materials, through the file the build generated and the listing, gives back
+        // every value in both languages; then come the air material and the user's.
+        QVector<MaterialFile::Record> csv;
+        QString error;
+        QVERIFY2(MaterialCsv::read(TAVO_SOURCE_DIR "/resources/materials.csv", csv, error),
+                 qPrintable(error));
+        const QStringList keys =
+            QString("materialId name notes dataSource cat rho lambda mu mu_min mu_max w_80 w_sat "
+                    "m_Aw sd_value isAir isWood isWoodbased isFoil builtIn")
+                .split(' ');
+        for (int language = 0; language < 2; ++language) {
+            MaterialList list(language ? "de" : "en", QCoreApplication::applicationDirPath() + BuiltInDir,
+                              userDir());
+            list.setWriteOnDestruction(false);
+            list.read();
+            list.addUserMaterial(userMaterial("mine", 7));
+            const QJsonArray array = QJsonDocument::fromJson(MaterialListExport::toJson(list)).array();
+            QVERIFY(csv.size() == 143 && array.size() == 145 && array[0].toObject().size() == 22);
+            for (int i = 0; i < csv.size(); ++i) {
+                const Material &e = csv[i].material;
+                const MaterialFile::Texts &t = csv[i].texts[language];
+                const QVariantList values = {
+                    e.materialId, t.name,          t.notes,    t.dataSource, e.category.value(),
+                    e.rho,        e.lambda,        e.mu,       e.mu_min,     e.mu_max,
+                    e.w_80,       e.w_sat,         e.m_Aw,     e.sd_value,   false,
+                    e.isWood(),   e.isWoodBased(), e.isFoil(), true};
+                for (int k = 0; k < keys.size(); ++k)
+                    QVERIFY2(
+                        array[i][keys[k]] == QJsonValue::fromVariant(values[k]),
+                        qPrintable(QString("%1 %2 (%3): %4 listed, %5 in the table")
+                                       .arg(QString::number(e.materialId), keys[k], list.languageId(),
+                                            array[i][keys[k]].toVariant().toString(), values[k].toString())));
+            }
+            QVERIFY(array[143]["isAir"] == true && array[143]["builtIn"] == true);
+            QVERIFY(array[144]["name"] == "mine" && array[144]["builtIn"] == false);
+            if (language == 0)
+                QVERIFY(MaterialListExport::toText(list).contains(
+                    "493  Solid clay brick masonry 1800 kg/m3  (built-in)"));
+        }
+    }
+};
 
 QTEST_MAIN(tst_MaterialList)
 #include "tst_MaterialList.moc"

@@ -41,117 +41,84 @@ QString readInputData(const QString &inner, InputData &data) {
 
 class tst_ProjectFileElements : public QObject {
     Q_OBJECT
+
 private slots:
-    void initTestCase();
-    void reading_data();
-    void reading();
-    void climateTypeFromValues();
-    void textsThatXmlCannotCarry();
+    void initTestCase() {
+        // A German default locale would read "0,1" if a conversion used it.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+
+    void reading_data() {
+        // Layers alone are read with the DIN 4108-3 2014 climate. The outcome is the reader's error,
+        // or the error state followed by the name and width of each layer.
+        QTest::addColumn<QString>("inner");
+        QTest::addColumn<QString>("outcome");
+        const auto row = [](const char *name, const QString &inner, const QString &outcome) {
+            QTest::newRow(name) << inner << outcome;
+        };
+        const QString bad = "Invalid value for attribute '%1'.";
+        row("index order 2,0,1", named(2, "C") + named(0, "A") + named(1, "B"), "0: A 0.1, B 0.1, C 0.1");
+        row("duplicate key keeps the first", named(0, "A", "0.2") + named(0, "A", "0.3") + named(1, "B"),
+            "0: A 0.2, B 0.1");
+        row("same index sorted by name, code units", named(0, "a") + named(0, "Z") + named(0, "Ä"),
+            "0: Z 0.1, a 0.1, Ä 0.1");
+        row("missing index counts as 0", named(1, "B") + named(0, "A").remove("index=\"0\" "),
+            "0: A 0.1, B 0.1");
+        row("unknown children skipped", named(0, "A") + "<Note><Layer index=\"0\" d=\"1\"/></Note>",
+            "0: A 0.1");
+        row("empty name reads as Unknown", named(0, ""), "0: Unknown 0.1");
+        // The width in the file wins over sd / mu, so a saved project reads back unchanged.
+        row("foil keeps its width",
+            named(0, "F", "0.000333333").replace("mu=\"15\"", "sd_value=\"1\" mu=\"3000\""),
+            "0: F 0.000333333");
+        row("layer without d", layer(" d=\"0.1\"", ""), "1: Kalkputz 0");
+        row("cat 13", layer("cat=\"1\"", "cat=\"13\""), "2: Kalkputz 0.1");
+        row("without cat", layer("cat=\"1\" ", ""), "2: Kalkputz 0.1");
+        row("alpha_i 0", "<Climate><Interior T_i=\"20\" rh_i=\"50\" alpha_i=\"0\"/></Climate>", "3: ");
+        row("tT 0", "<Options tT=\"0\" tT_summer=\"90\"/>", "3: ");
+        row("d nan", named(0, "A", "nan"), bad.arg("d"));
+        row("d 1e999", named(0, "A", "1e999"), bad.arg("d"));
+        row("d decimal comma", named(0, "A", "0,1"), bad.arg("d"));
+        row("lambda -inf", layer("lambda=\"1\"", "lambda=\"-inf\""), bad.arg("lambda"));
+        row("rho empty", layer("1800", ""), bad.arg("rho"));
+        row("index not an integer", layer("index=\"0\"", "index=\"1.5\""), bad.arg("index"));
+        row("isFoil text", layer("/>", " isFoil=\"yes\"/>"), bad.arg("isFoil"));
+        row("alpha_e nan", "<Climate><Exterior alpha_e=\"NaN\"/></Climate>", bad.arg("alpha_e"));
+        for (const char *c : {"10 20", "10  20 30", "10 x 30", "256 0 0", "0 -1 0"})
+            row(c, layer("10 20 30", c), QString("Invalid encoding '%1' of material color.").arg(c));
+    }
+
+    void reading() {
+        QFETCH(QString, inner);
+        if (inner.startsWith("<Layer"))
+            inner = "<Construction>" + inner + "</Construction>" + Din2014Climate;
+        InputData data;
+        const QString error = readInputData(inner, data);
+        QStringList layers;
+        for (const MaterialLayer &l : data.layers()) {
+            QVERIFY(std::isfinite(l.width()));
+            layers << l.name + " " + QString::number(l.width());
+        }
+        QTEST(error.isEmpty() ? QString("%1: %2").arg(data.errorState()).arg(layers.join(", ")) : error,
+              "outcome");
+    }
+
+    void textsThatXmlCannotCarry() {
+        // Control characters and non-characters would make the file unreadable: the writer drops them.
+        ProjectInformation info;
+        info.Description = QString("A") + QChar(0x01) + "B" + QChar(0xFFFF) + "C\n";
+        info.DisclaimerText = QString::fromUtf8("Grüße \xF0\x9F\x8F\xA0");
+        QString text;
+        QXmlStreamWriter writer(&text);
+        info.writeXML(writer);
+        QXmlStreamReader reader(text);
+        reader.readNextStartElement();
+        ProjectInformation back;
+        QVERIFY2(back.readXML(reader), qPrintable(reader.errorString()));
+        QCOMPARE(back.Description, QString("ABC\n"));
+        QCOMPARE(back.DisclaimerText, info.DisclaimerText);
+    }
 };
-
-void tst_ProjectFileElements::initTestCase() {
-    // A German default locale would read "0,1" if a conversion used it.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-}
-
-void tst_ProjectFileElements::reading_data() {
-    QTest::addColumn<QString>("inner"); // layers alone are read with the DIN 4108-3 2014 climate
-    QTest::addColumn<QString>("error");
-    QTest::addColumn<int>("errorState");
-    QTest::addColumn<QString>("names"); // layer names in order
-    QTest::addColumn<double>("firstWidth");
-    const auto row = [](const char *name, const QString &inner, const QString &error, int state = 0,
-                        const QString &names = QString(), double width = 0.1) {
-        QTest::newRow(name) << inner << error << state << names << width;
-    };
-    const QString ok, bad = "Invalid value for attribute '%1'.";
-    row("index order 2,0,1", named(2, "C") + named(0, "A") + named(1, "B"), ok, 0, "A,B,C");
-    row("duplicate key keeps the first", named(0, "A", "0.2") + named(0, "A", "0.3") + named(1, "B"), ok, 0,
-        "A,B", 0.2);
-    row("same index sorted by name, code units", named(0, "a") + named(0, "Z") + named(0, "Ä"), ok, 0,
-        "Z,a,Ä");
-    row("missing index counts as 0", named(1, "B") + named(0, "A").remove("index=\"0\" "), ok, 0, "A,B");
-    row("unknown children skipped", named(0, "A") + "<Note><Layer index=\"0\" d=\"1\"/></Note>", ok, 0, "A");
-    row("empty name reads as Unknown", named(0, ""), ok, 0, "Unknown");
-    // The width in the file wins over sd / mu, so a saved project reads back unchanged.
-    row("foil keeps its width",
-        named(0, "F", "0.000333333").replace("mu=\"15\"", "sd_value=\"1\" mu=\"3000\""), ok, 0, "F",
-        0.000333333);
-    row("layer without d", layer(" d=\"0.1\"", ""), ok, 1);
-    row("cat 13", layer("cat=\"1\"", "cat=\"13\""), ok, 2);
-    row("without cat", layer("cat=\"1\" ", ""), ok, 2);
-    row("alpha_i 0", "<Climate><Interior T_i=\"20\" rh_i=\"50\" alpha_i=\"0\"/></Climate>", ok, 3);
-    row("tT 0", "<Options tT=\"0\" tT_summer=\"90\"/>", ok, 3);
-    row("d nan", named(0, "A", "nan"), bad.arg("d"));
-    row("d 1e999", named(0, "A", "1e999"), bad.arg("d"));
-    row("d decimal comma", named(0, "A", "0,1"), bad.arg("d"));
-    row("lambda -inf", layer("lambda=\"1\"", "lambda=\"-inf\""), bad.arg("lambda"));
-    row("rho empty", layer("1800", ""), bad.arg("rho"));
-    row("index not an integer", layer("index=\"0\"", "index=\"1.5\""), bad.arg("index"));
-    row("isFoil text", layer("/>", " isFoil=\"yes\"/>"), bad.arg("isFoil"));
-    row("alpha_e nan", "<Climate><Exterior alpha_e=\"NaN\"/></Climate>", bad.arg("alpha_e"));
-    for (const char *c : {"10 20", "10  20 30", "10 x 30", "256 0 0", "0 -1 0"})
-        row(c, layer("10 20 30", c), QString("Invalid encoding '%1' of material color.").arg(c));
-}
-
-void tst_ProjectFileElements::reading() {
-    QFETCH(QString, inner);
-    QFETCH(QString, error);
-    QFETCH(int, errorState);
-    QFETCH(QString, names);
-    QFETCH(double, firstWidth);
-    if (inner.startsWith("<Layer"))
-        inner = "<Construction>" + inner + "</Construction>" + Din2014Climate;
-    InputData data;
-    QCOMPARE(readInputData(inner, data), error);
-    QStringList read;
-    for (const MaterialLayer &l : data.layers()) {
-        QVERIFY(std::isfinite(l.width()));
-        read << l.name;
-    }
-    if (error.isEmpty())
-        QCOMPARE(data.errorState(), errorState);
-    if (!names.isEmpty()) {
-        QCOMPARE(read.join(','), names);
-        const double width = data.layers().first().width();
-        QVERIFY2(qAbs(width - firstWidth) < 1e-12,
-                 qPrintable(QString("width %1, expected %2").arg(width).arg(firstWidth)));
-    }
-}
-
-void tst_ProjectFileElements::climateTypeFromValues() {
-    // Values of DIN 4108-3 2014 read back as that type; the summer surface resistances are not in
-    // the file and keep those of new input data.
-    InputData data;
-    QCOMPARE(readInputData(Din2014Climate, data), QString());
-    QCOMPARE(data.assessmentConditions().assessmentType(), 2);
-    QCOMPARE(data.assessmentConditions().interiorSummerClimate().surfaceResistance(), 0.25);
-    // A climate written under DIN 4108-3 2001 (Rsi 0.13) reads back as custom.
-    AssessmentConditions din2001(AssessmentConditions::DIN4108_2001);
-    QString text;
-    QXmlStreamWriter writer(&text);
-    din2001.writeClimateXML(writer);
-    din2001.writeOptionsXML(writer);
-    QCOMPARE(readInputData(text, data), QString());
-    QCOMPARE(data.assessmentConditions().assessmentType(), 0);
-    QVERIFY(data.assessmentConditions() == din2001);
-}
-
-void tst_ProjectFileElements::textsThatXmlCannotCarry() {
-    // Control characters and non-characters would make the file unreadable: the writer drops them.
-    ProjectInformation info;
-    info.Description = QString("A") + QChar(0x01) + "B" + QChar(0xFFFF) + "C\n";
-    info.DisclaimerText = QString::fromUtf8("Grüße \xF0\x9F\x8F\xA0");
-    QString text;
-    QXmlStreamWriter writer(&text);
-    info.writeXML(writer);
-    QXmlStreamReader reader(text);
-    reader.readNextStartElement();
-    ProjectInformation back;
-    QVERIFY2(back.readXML(reader), qPrintable(reader.errorString()));
-    QCOMPARE(back.Description, QString("ABC\n"));
-    QCOMPARE(back.DisclaimerText, info.DisclaimerText);
-}
 
 QTEST_GUILESS_MAIN(tst_ProjectFileElements)
 #include "tst_ProjectFileElements.moc"
