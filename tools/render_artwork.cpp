@@ -15,6 +15,11 @@ int main(int argc, char **argv) {
         return 1;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen"); // a build machine has no display
+    // Build machines often have no runtime directory; Qt's note about it is noise here.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (!text.startsWith(QLatin1String("QStandardPaths:")))
+            std::fprintf(stderr, "%s%s\n", type == QtWarningMsg ? "warning: " : "", qPrintable(text));
+    });
     QGuiApplication app(argc, argv);
 
     const QString in = QString::fromLocal8Bit(argv[1]);
