@@ -4,7 +4,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 
 #include "Blowfish.h"
 #include "IoTestHelpers.h"
@@ -66,7 +65,8 @@ class tst_MaterialList : public QObject {
 private:
     QString userDir() const { return m_dir.filePath(QString("user%1").arg(m_case)); }
     QString write(const QByteArray &bytes, const QString &name = "f.t2m") {
-        return writeBytes(userDir() + "/" + name, bytes) ? userDir() + "/" + name : QString();
+        const QString path = userDir() + "/" + name;
+        return QDir().mkpath(QFileInfo(path).path()) && writeBytes(path, bytes) ? path : QString();
     }
     MaterialList *newList(const QString &builtInDir = "none") {
         m_list.reset(); // the old list writes its user file as it goes
@@ -88,7 +88,6 @@ private slots:
     void init() {
         m_list.reset();
         ++m_case;
-        QDir().mkpath(userDir());
     }
 
     void blowfishKnownAnswer() {
@@ -97,8 +96,7 @@ private slots:
         QVERIFY(Blowfish(QByteArray::fromHex("0000000000000000")).encrypt(block));
         QCOMPARE(block.toHex(), QByteArray("4ef997456198dd78"));
         QByteArray odd(12, 'x');
-        QVERIFY(!Blowfish(MaterialFile::key()).encrypt(odd));
-        QCOMPARE(odd, QByteArray(12, 'x'));
+        QVERIFY(!Blowfish(MaterialFile::key()).encrypt(odd) && odd == QByteArray(12, 'x'));
     }
 
     void rejectedBuiltInFiles_data() {
@@ -113,16 +111,15 @@ private slots:
         const QVector<MaterialFile::Record> two = {fileRecord(1, {"A"}), fileRecord(2, {"B"})};
         const QByteArray plain = MaterialFile::encodePayload(Tavo2, 1, two);
         const QString ecr = "Material data not valid (ECR 1)";
-        row("version code 36", MaterialFile::encodeFile(4, {"en"}, Tavo2, plain),
-            "Material file version too old.");
-        row("version code 39", MaterialFile::encodeFile(7, {"en"}, Tavo2, plain),
-            "Material file version not valid.");
-        row("version code 31", MaterialFile::encodeFile(-1, {"en"}, Tavo2, plain),
-            "Material file version not valid.");
-        row("wrong identifier", MaterialFile::encodeFile(6, {"en"}, "TAVO1", plain),
-            "Material file not valid for this software. Material file version is: 'TAVO1'. Program version "
-            "is: "
-            "'TAVO2'.");
+        const auto file = [&](int version, const QString &identifier) {
+            return MaterialFile::encodeFile(version, {"en"}, identifier, plain);
+        };
+        row("version code 36", file(4, Tavo2), "Material file version too old.");
+        row("version code 39", file(7, Tavo2), "Material file version not valid.");
+        row("version code 31", file(-1, Tavo2), "Material file version not valid.");
+        row("wrong identifier", file(6, "TAVO1"),
+            "Material file not valid for this software. Material file version is: 'TAVO1'. "
+            "Program version is: 'TAVO2'.");
         row("payload length 0", t2mWithPayload(0, QByteArray()), ecr);
         row("payload length 12", t2mWithPayload(12, QByteArray(12, 'x')), ecr);
         row("payload length beyond the file", t2mWithPayload(0x7FFFFFF8, QByteArray(16, 'x')), ecr);
@@ -133,7 +130,7 @@ private slots:
         QDataStream(&languages, QIODevice::WriteOnly) << qint32(38) << qint32(0x7FFFFFFF) << QString("en");
         row("language count beyond the file", languages, "Material file language list not valid.");
         // A damaged record: the records before it are kept.
-        row("damaged record", MaterialFile::encodeFile(6, {"en"}, Tavo2, plain.left(plain.size() - 30)),
+        row("damaged record", MaterialFile::encodeFile(6, {"en"}, Tavo2, plain.chopped(30)),
             "Material record 2 is damaged", ZMT::MSG_WARNING, 1);
         const QByteArray whole = t2m(two);
         for (int cut : {0, 3, 7, 14, 30, 40, 41, 48, whole.size() / 2, whole.size() - 8, whole.size() - 1})
@@ -221,8 +218,7 @@ private slots:
         write("older backup", "UserData.tmat.backup");
         CapturingHandler log;
         MaterialList *list = newList();
-        QVERIFY(list->userCount() == 2 && !list->userFileReadCompletely());
-        QVERIFY(list->writeUserData());
+        QVERIFY(list->userCount() == 2 && !list->userFileReadCompletely() && list->writeUserData());
         QCOMPARE(readBytes(path + ".backup"), damaged);
         QVERIFY2(log.has(ZMT::MSG_WARNING, "could not be read completely") &&
                      log.has(ZMT::MSG_WARNING, "a copy is kept as"),
@@ -231,37 +227,32 @@ private slots:
         QVERIFY(MaterialList::readUserFile(path, &complete).size() == 2 && complete);
         // Once written, the file is whole: a later write leaves the backup alone.
         list->addUserMaterial(userMaterial("d", 4));
-        QVERIFY(list->writeUserData());
-        QCOMPARE(readBytes(path + ".backup"), damaged);
+        QVERIFY(list->writeUserData() && readBytes(path + ".backup") == damaged);
         // An empty user list removes the file and keeps its last state as the backup.
         const QByteArray last = readBytes(path);
         while (list->userCount() > 0)
             QVERIFY(list->removeUserMaterial(list->userMaterials().first().materialId));
         m_list.reset();
-        QVERIFY(!QFile::exists(path));
-        QCOMPARE(readBytes(path + ".backup"), last);
+        QVERIFY(!QFile::exists(path) && readBytes(path + ".backup") == last);
     }
 
     void writeFailureIsLogged() {
         write("a file, not a directory", "blocker");
         QDir().mkpath(userDir() + "/taken/UserData.tmat");
-        const QStringList dirs = {"blocker/sub", "taken"};
-        const QStringList messages = {"Cannot create user material directory",
-                                      "Cannot write user material file"};
-        for (int i = 0; i < 2; ++i) {
+        for (const QString dir : {"blocker/sub: Cannot create user material directory",
+                                  "taken: Cannot write user material file"}) {
             CapturingHandler log;
-            MaterialList list("en", m_dir.filePath("none"), userDir() + "/" + dirs[i]);
+            MaterialList list("en", m_dir.filePath("none"), userDir() + "/" + dir.section(": ", 0, 0));
             list.setWriteOnDestruction(false);
             list.addUserMaterial(userMaterial("x", 1));
-            QVERIFY(!list.writeUserData());
-            QVERIFY2(log.has(ZMT::MSG_ERROR, messages[i]), qPrintable(log.all()));
+            QVERIFY2(!list.writeUserData() && log.has(ZMT::MSG_ERROR, dir.section(": ", 1)),
+                     qPrintable(log.all()));
         }
     }
 
     void builtInFilesAndEditing() {
         // A damaged file among the built-in ones adds nothing, the others are read, and the air
         // material comes last. Built-in materials can be neither replaced nor removed.
-        QDir().mkpath(userDir() + "/db");
         write(t2m({fileRecord(11, {"A1"}), fileRecord(12, {"A2"})}), "db/a.t2m");
         write(t2m({fileRecord(21, {"B"})}).left(30), "db/b.t2m");
         write(t2m({fileRecord(31, {"C"})}), "db/c.t2m");

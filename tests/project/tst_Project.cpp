@@ -24,15 +24,15 @@ bool writeFile(const QString &path, const QByteArray &bytes) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-QByteArray project(const QString &root, const QString &version = "2.0",
-                   const QString &information = QString()) {
-    return QString(
-               "<?xml version=\"1.0\"?>\n<%1%2><InputData><Construction><Layer index=\"0\" d=\"0.2\">"
-               "<Material name=\"Ziegel\" cat=\"2\" rho=\"1800\" lambda=\"0.81\" mu=\"10\" w_80=\"0.006\" "
-               "w_sat=\"0.24\" m_Aw=\"0.2\" color=\"190 95 "
-               "60\"/></Layer></Construction></InputData>%3</%1>\n")
-        .arg(root, version.isNull() ? QString() : " version=\"" + version + "\"", information)
-        .toUtf8();
+// A project of one layer under the root element \a root with \a version (null: none) and heat flow
+// direction \a direction.
+const QString OneLayer =
+    "<?xml version=\"1.0\"?>\n<%1%2><InputData><Construction><Layer index=\"0\" d=\"0.2\"><Material "
+    "name=\"Ziegel\" cat=\"2\" rho=\"1800\" lambda=\"0.81\" mu=\"10\" w_80=\"0.006\" w_sat=\"0.24\" "
+    "m_Aw=\"0.2\" color=\"190 95 60\"/></Layer></Construction></InputData><ProjectInformation>"
+    "<HeatFlowDirection>%3</HeatFlowDirection></ProjectInformation></%1>\n";
+QByteArray project(const QString &root, const QString &version = "2.0", const QString &direction = "2") {
+    return OneLayer.arg(root, version.isNull() ? "" : " version=\"" + version + "\"", direction).toUtf8();
 }
 
 const QByteArray NoLayers =
@@ -49,7 +49,10 @@ struct FileSizeLimit {
         const rlimit limit{bytes, previous.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous), std::signal(SIGXFSZ, SIG_DFL); }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
 };
 
 } // namespace
@@ -131,25 +134,22 @@ private slots:
     void read_data() {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QString>(
-            "outcome"); // layers and heat flow, or the message; ending in "*": its start
+        // The outcome: layers and heat flow, or the message; one ending in "*" gives its start.
+        QTest::addColumn<QString>("outcome");
         const QByteArray wall = fileContents(ExamplesDir + "brick-wall-etics.t2p"),
                          legacy = fileContents(TAVO_TEST_DATA_DIR "/legacy/wall.tpj");
-        const QString
-            notTavo2 = "File is not a Tavo 2.0 project file.",
-            legacyFailure = LegacyPrefix + "*",
-            direction = "<ProjectInformation><HeatFlowDirection>%1</HeatFlowDirection></ProjectInformation>",
-            badDirection = "Invalid value for element 'HeatFlowDirection'.";
+        const QString legacyFailure = LegacyPrefix + "*";
         const auto row = [](const char *name, const QString &file, const QByteArray &contents,
                             const QString &outcome) { QTest::newRow(name) << file << contents << outcome; };
+        row("missing file", "missing.t2p", QByteArray(),
+            "Cannot open file '%1' for reading (maybe missing permissions).");
         row("t2p example", "wall.t2p", wall, "6 layers, heat flow 2");
         row("ZorbexProject 1.0", "z.t2p", project("ZorbexProject", "1.0"), "1 layers, heat flow 2");
-        row("TavoProject 2.1", "v21.t2p", project("TavoProject", "2.1"), notTavo2);
-        row("other root", "other.t2p", project("Project"), notTavo2);
-        row("heat flow downwards", "down.t2p", project("TavoProject", "2.0", direction.arg(1)),
-            "1 layers, heat flow 1");
-        row("heat flow 3", "hf3.t2p", project("TavoProject", "2.0", direction.arg(3)), badDirection);
-        row("heat flow text", "hfup.t2p", project("TavoProject", "2.0", direction.arg("up")), badDirection);
+        row("TavoProject 2.1", "v21.t2p", project("TavoProject", "2.1"),
+            "File is not a Tavo 2.0 project file.");
+        row("heat flow downwards", "down.t2p", project("TavoProject", "2.0", "1"), "1 layers, heat flow 1");
+        row("heat flow 3", "hf3.t2p", project("TavoProject", "2.0", "3"),
+            "Invalid value for element 'HeatFlowDirection'.");
         row("no layers", "empty.t2p", NoLayers,
             "Project doesn't contain any layers. Please create a new project!");
         row("t2p broken XML does not try the legacy reader", "broken.t2p", BrokenXml,
@@ -168,11 +168,15 @@ private slots:
         QFETCH(QByteArray, contents);
         QFETCH(QString, outcome);
         const QString path = m_dir.filePath(fileName);
-        QVERIFY(writeFile(path, contents));
+        QVERIFY(contents.isNull() || writeFile(path, contents));
         Project &p = Project::instance();
         QString error;
-        const QString result = !p.read(path, error)
-                                   ? error
+        QVERIFY(p.read(ExamplesDir + "timber-frame-wall-vapour-retarder.t2p", error));
+        const InputData before = p.document()->inputData();
+        const bool ok = p.read(path, error);
+        // A failed read keeps the document there was.
+        QVERIFY(ok || (p.hasDocument() && p.document()->inputData() == before));
+        const QString result = !ok ? error
                                    : QString("%1 layers, heat flow %2")
                                          .arg(p.document()->inputData().layers().size())
                                          .arg(p.document()->projectInformation().HeatFlowDirection);
@@ -181,19 +185,6 @@ private slots:
                      qPrintable(result));
         else
             QCOMPARE(result, outcome.contains("%1") ? outcome.arg(path) : outcome);
-    }
-
-    void failedReadKeepsTheDocument() {
-        Project &p = Project::instance();
-        QString error;
-        QVERIFY(!p.read(m_dir.filePath("missing.t2p"), error));
-        QCOMPARE(error, QString("Cannot open file '%1' for reading (maybe missing permissions).")
-                            .arg(m_dir.filePath("missing.t2p")));
-        QVERIFY(p.read(ExamplesDir + "timber-frame-wall-vapour-retarder.t2p", error));
-        const InputData before = p.document()->inputData();
-        QVERIFY(writeFile(m_dir.filePath("broken-keep.t2p"), BrokenXml));
-        QVERIFY(!p.read(m_dir.filePath("broken-keep.t2p"), error));
-        QVERIFY(p.hasDocument() && p.document()->inputData() == before);
     }
 
     void setModified_data() {
@@ -214,9 +205,7 @@ private slots:
         p.document()->inputData().setErrorState(InputData::InvalidClimate);
         QSignalSpy spy(&p, &Project::modified);
         p.setModified(modType);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.first().first().toInt(), modType);
-        QVERIFY(p.isModified());
+        QVERIFY(spy.count() == 1 && spy.first().first().toInt() == modType && p.isModified());
         QCOMPARE(p.document()->inputData().errorState(), recalculates ? 0 : 3);
         QCOMPARE(int(p.document()->results().T.size()),
                  recalculates ? p.document()->inputData().layers().size() + 1 : 0);
@@ -237,7 +226,6 @@ private slots:
         QTest::newRow("read-only directory") << "readonly";
         QTest::newRow("missing directory") << "missing";
         QTest::newRow("write fails half way (file size limit)") << "sizelimit";
-        QTest::newRow("device full") << "full";
     }
 
     void saveFailureKeepsExistingFile() {
@@ -248,19 +236,15 @@ private slots:
         const QString dir = m_dir.filePath("save-" + how), file = dir + "/project.t2p";
         const QByteArray previous = how == "missing" ? QByteArray() : "previous contents\n";
         QVERIFY(QDir().mkpath(dir) && (previous.isEmpty() || writeFile(file, previous)));
-        if (how == "full") {
-            QFile full("/dev/full");
-            if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-                QSKIP("/dev/full is not available");
-            QVERIFY(!p.write(full));
-        } else if (how == "readonly") {
+        if (how == "readonly") {
             if (geteuid() == 0)
                 QSKIP("permissions do not bind root");
             QVERIFY(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
             QVERIFY(!p.write(file));
             QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         } else {
-            const FileSizeLimit limit(how == "sizelimit" ? 1000 : RLIM_INFINITY);
+            const FileSizeLimit limit(how == "sizelimit" ? 1000
+                                                         : RLIM_INFINITY); // a limit only for "sizelimit"
             QVERIFY(!p.write(how == "missing" ? dir + "/no/such/dir/project.t2p" : file));
         }
         // The previous file is untouched and no temporary file is left behind.
