@@ -232,6 +232,23 @@ private slots:
         QCOMPARE(runCalc({"-o", project, project}).exitCode, 1);
         QCOMPARE(QFileInfo(project).size(), size);
     }
+
+    // The listing runs through the real program: built-in materials, then the air material.
+    void materialsJson() {
+        const Run run = runCalc({"--materials", "--format", "json"});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonArray list = parseArray(run.out);
+        QVERIFY2(list.size() >= 144, qPrintable(run.err));
+        QJsonObject brick;
+        for (const QJsonValue &m : list)
+            if (m["materialId"].toInt() == 493)
+                brick = m.toObject();
+        QCOMPARE(brick["name"].toString(), QString("Solid clay brick masonry 1800 kg/m3"));
+        QCOMPARE(brick["rho"].toDouble(), 1800.0);
+        QCOMPARE(brick["lambda"].toDouble(), 0.81);
+        QCOMPARE(brick["builtIn"].toBool(), true);
+        QCOMPARE(list.at(143)["isAir"].toBool(), true);
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_BatchProgram)
