@@ -285,6 +285,14 @@ Anforderung ist nicht erfüllt (nur mit --strict).
         <source>Invalid surface resistance inside)</source>
         <translation>Ungültiger Wärmeübergangswiderstand innen</translation>
     </message>
+    <message>
+        <source>Invalid material data in &lt;a href=&quot;layer-%1&quot;&gt;layer #%1&lt;/a&gt;.</source>
+        <translation>Ungültige Materialdaten in &lt;a href=&quot;layer-%1&quot;&gt;Schicht Nr. %1&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Invalid climate data or period lengths.</source>
+        <translation>Ungültige Klimadaten oder Periodenlängen.</translation>
+    </message>
 </context>
 <context>
     <name>ClimatePresetTable</name>

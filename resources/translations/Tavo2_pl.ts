@@ -286,6 +286,14 @@ spełnione (tylko z --strict).
         <source>Could not find valid combination of k-planes! Algorithm error!</source>
         <translation>Nie znaleziono prawidłowej kombinacji płaszczyzn kondensacji! Błąd algorytmu!</translation>
     </message>
+    <message>
+        <source>Invalid material data in &lt;a href=&quot;layer-%1&quot;&gt;layer #%1&lt;/a&gt;.</source>
+        <translation>Nieprawidłowe dane materiałowe w &lt;a href=&quot;layer-%1&quot;&gt;warstwie nr %1&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Invalid climate data or period lengths.</source>
+        <translation>Nieprawidłowe dane klimatyczne lub długości okresów.</translation>
+    </message>
 </context>
 <context>
     <name>ClimatePresetTable</name>

@@ -113,10 +113,20 @@ void Calculation::run(const InputData &inputData, int heatFlowDirection) {
         std::fill(m_results.R_layers.begin(), m_results.R_layers.end(), 0.0);
     }
 
-    // 6.
-    if (inputData.errorState() == InputData::InvalidMaterial ||
-        inputData.errorState() == InputData::InvalidClimate)
-        return; // calcState keeps its reset value 1
+    // 6. The results view shows these messages, so the user learns which input is wrong
+    // (the dry thermal values of step 5 stay in the record).
+    if (inputData.errorState() == InputData::InvalidMaterial) {
+        for (int i = 0; i < n; ++i)
+            if (!layers[i].isValid())
+                m_messages << tr("Invalid material data in <a href=\"layer-%1\">layer #%1</a>.").arg(i + 1);
+        fail(CalculationResults::CS_InvalidInput);
+        return;
+    }
+    if (inputData.errorState() == InputData::InvalidClimate) {
+        m_messages << tr("Invalid climate data or period lengths.");
+        fail(CalculationResults::CS_InvalidInput);
+        return;
+    }
 
     // 7.
     const GlaserStandardProcedure::Status status =

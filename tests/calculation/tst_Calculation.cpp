@@ -140,6 +140,15 @@ void tst_Calculation::failures_data() {
     row("width 0, unchecked", layers(zeroWidth), false, invalid, {width});
     row("mu 0 in layer 2", layers({{0.0125, 0.25, 8}, {0.16, 0.04, 0}, {0.015, 0.13, 200}}), false, invalid,
         {"Invalid mu 0 of material in <a href=\"layer-2\">layer #2</a>.", glaser});
+    row("mu 0 in layer 2, flagged by the input check",
+        layers({{0.0125, 0.25, 8}, {0.16, 0.04, 0}, {0.015, 0.13, 200}}), true, invalid,
+        {"Invalid material data in <a href=\"layer-2\">layer #2</a>."});
+    row("relative humidity 150 %, flagged by the input check",
+        [](InputData &in) {
+            setClimate(in, AssessmentConditions::RelativeHumidity, 0, true, 150);
+            in.check();
+        },
+        true, invalid, {"Invalid climate data or period lengths."});
     row("lambda 0 in layer 3", layers({{0.0125, 0.25, 8}, {0.16, 0.04, 1}, {0.015, 0, 10}}), false, invalid,
         {"Invalid thermal conductivity 0 of material in <a href=\"layer-3\">layer #3</a>.", glaser});
     row("outside surface resistance 0", climate(AssessmentConditions::SurfaceResistance, 0, false, 0), false,
