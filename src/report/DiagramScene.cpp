@@ -393,24 +393,8 @@ void DiagramScene::drawTemperature() {
     }
     auto y = [&](double theta) { return yWarm + (thetaI - theta) * pixelsPerKelvin; };
 
-    const QPen &curvePen = m_pens.pen(DiagramPens::TemperatureCurve);
-    const double x0 = m_xpos.front();
-    const double xn = m_xpos.back();
-    const size_t n = m_xpos.size() - 1;
-
     // Air zones: flat in the air, bending into the surface value.
-    QPainterPath warm(QPointF(m_warmEnd, y(thetaI)));
-    const double dyWarm = y(T[0]) - y(thetaI);
-    const double cxWarm = m_warmEnd + 0.8 * (x0 - m_warmEnd);
-    warm.cubicTo(cxWarm, y(thetaI) + 0.01 * dyWarm, cxWarm, y(thetaI) + 0.02 * dyWarm, x0, y(T[0]));
-    addPath(warm, curvePen)->setData(TagKey, TagTemperatureCurve);
-    for (size_t k = 0; k < n; ++k)
-        addLineItem(m_xpos[k], y(T[k]), m_xpos[k + 1], y(T[k + 1]), curvePen, TagTemperatureCurve, int(k));
-    QPainterPath cold(QPointF(m_coldEnd, y(thetaE)));
-    const double dyCold = y(T[n]) - y(thetaE);
-    const double cxCold = m_coldEnd + 0.8 * (xn - m_coldEnd);
-    cold.cubicTo(cxCold, y(thetaE) + 0.01 * dyCold, cxCold, y(thetaE) + 0.02 * dyCold, xn, y(T[n]));
-    addPath(cold, curvePen)->setData(TagKey, TagTemperatureCurve);
+    addProfileCurve(T, thetaI, thetaE, y, m_pens.pen(DiagramPens::TemperatureCurve), TagTemperatureCurve);
 
     const QPen &axisPen = m_pens.pen(DiagramPens::TemperatureAxis);
     const double x = m_warmEnd - std::max(3.0, 3 * r);
@@ -436,6 +420,25 @@ void DiagramScene::drawTemperature() {
             tick(value);
     }
     showVerticalTitle(m_temperatureTitle, m_frameRect.left());
+}
+
+void DiagramScene::addProfileCurve(const std::vector<double> &values, double airWarm, double airCold,
+                                   const std::function<double(double)> &y, const QPen &pen, int tag) {
+    const size_t n = m_xpos.size() - 1;
+    const double x0 = m_xpos.front();
+    const double xn = m_xpos.back();
+    QPainterPath warm(QPointF(m_warmEnd, y(airWarm)));
+    const double dyWarm = y(values[0]) - y(airWarm);
+    const double cxWarm = m_warmEnd + 0.8 * (x0 - m_warmEnd);
+    warm.cubicTo(cxWarm, y(airWarm) + 0.01 * dyWarm, cxWarm, y(airWarm) + 0.02 * dyWarm, x0, y(values[0]));
+    addPath(warm, pen)->setData(TagKey, tag);
+    for (size_t k = 0; k < n; ++k)
+        addLineItem(m_xpos[k], y(values[k]), m_xpos[k + 1], y(values[k + 1]), pen, tag, int(k));
+    QPainterPath cold(QPointF(m_coldEnd, y(airCold)));
+    const double dyCold = y(values[n]) - y(airCold);
+    const double cxCold = m_coldEnd + 0.8 * (xn - m_coldEnd);
+    cold.cubicTo(cxCold, y(airCold) + 0.01 * dyCold, cxCold, y(airCold) + 0.02 * dyCold, xn, y(values[n]));
+    addPath(cold, pen)->setData(TagKey, tag);
 }
 
 void DiagramScene::drawVapourPressure() {
@@ -469,18 +472,7 @@ void DiagramScene::drawVapourPressure() {
 
     // Saturation curve, with the same air-zone shape as the temperature curve.
     const QPen &satPen = m_pens.pen(DiagramPens::SaturationPressure);
-    QPainterPath warm(QPointF(m_warmEnd, y(psi)));
-    const double dyWarm = y(S[0]) - y(psi);
-    const double cxWarm = m_warmEnd + 0.8 * (x0 - m_warmEnd);
-    warm.cubicTo(cxWarm, y(psi) + 0.01 * dyWarm, cxWarm, y(psi) + 0.02 * dyWarm, x0, y(S[0]));
-    addPath(warm, satPen)->setData(TagKey, TagSaturationCurve);
-    for (size_t k = 0; k < n; ++k)
-        addLineItem(m_xpos[k], y(S[k]), m_xpos[k + 1], y(S[k + 1]), satPen, TagSaturationCurve, int(k));
-    QPainterPath cold(QPointF(m_coldEnd, y(pse)));
-    const double dyCold = y(S[n]) - y(pse);
-    const double cxCold = m_coldEnd + 0.8 * (xn - m_coldEnd);
-    cold.cubicTo(cxCold, y(pse) + 0.01 * dyCold, cxCold, y(pse) + 0.02 * dyCold, xn, y(S[n]));
-    addPath(cold, satPen)->setData(TagKey, TagSaturationCurve);
+    addProfileCurve(S, psi, pse, y, satPen, TagSaturationCurve);
 
     // Real vapour pressure: the calculated straight line, but never above saturation.
     const QPen &realPen = m_pens.pen(DiagramPens::RealPressure);

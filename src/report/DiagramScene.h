@@ -6,6 +6,7 @@
 #include <QGraphicsScene>
 #include <QRectF>
 
+#include <functional>
 #include <vector>
 
 #include "CalculationResults.h"
@@ -139,6 +140,10 @@ private:
     void createTitleItems();
     QGraphicsTextItem *addTextItem(const QString &text, const QFont &font, bool html = false);
     QSizeF textSize(const QString &text, const QFont &font, bool html, double width) const;
+    /*! A profile across the layers (one value per interface) whose air zones bend from the air
+        values at both ends into the surface values. */
+    void addProfileCurve(const std::vector<double> &values, double airWarm, double airCold,
+                         const std::function<double(double)> &y, const QPen &pen, int tag);
     QGraphicsItem *addLineItem(double x1, double y1, double x2, double y2, const QPen &pen, int tag,
                                int index = -1);
     /*! Vertical axis from the diagram top to its bottom with an arrow head at the top. */
