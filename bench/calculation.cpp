@@ -120,7 +120,7 @@ InputData inputData(int layers) {
     return input;
 }
 
-constexpr int HeatFlow = Material::HeatFlowHorizontal;
+constexpr HeatFlowDirection HeatFlow = HeatFlowDirection::Horizontal;
 
 struct SizeInfo {
     std::uint64_t calculateTrials = 0; // trials of one whole calculation (all passes)

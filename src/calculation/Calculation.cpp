@@ -7,41 +7,10 @@
 #include "ExtendedCalculation.h"
 #include "GlaserStandardProcedure.h"
 #include "InputData.h"
+#include "SteadyStateProfile.h"
 #include "ZMT_Exception.h"
 
-void Calculation::temperatureProfile(const std::vector<double> &R, double Rsi, double Rse, double Ti,
-                                     double Te, std::vector<double> &T) {
-    double sumR = 0;
-    for (double Ri : R)
-        sumR += Ri;
-    const double q = (Ti - Te) / (Rsi + sumR + Rse);
-    T.resize(R.size() + 1);
-    double behind = Rsi; // resistance between the warm air and the current interface
-    for (std::size_t k = 0; k < R.size(); ++k) {
-        T[k] = Ti - q * behind;
-        behind += R[k];
-    }
-    T[R.size()] = Ti - q * (Rsi + sumR);
-}
-
-void Calculation::vapourField(const std::vector<double> &Z, double pv_in, double pv_out,
-                              std::vector<double> &pv) {
-    double sumZ = 0;
-    for (double Zi : Z)
-        sumZ += Zi;
-    if (!(sumZ > 0) || !std::isfinite(sumZ))
-        throw ZMT::Exception("[vapor_field]  Error: R_vap == 0!", "[Calculation::vapor_field]");
-    const double g = (pv_in - pv_out) / sumZ;
-    pv.resize(Z.size() + 1);
-    double behind = 0;
-    for (std::size_t k = 0; k < Z.size(); ++k) {
-        pv[k] = pv_in - g * behind;
-        behind += Z[k];
-    }
-    pv[Z.size()] = pv_out;
-}
-
-void Calculation::calculate(const InputData &inputData, int heatFlowDirection) {
+void Calculation::calculate(const InputData &inputData, HeatFlowDirection heatFlowDirection) {
     try {
         run(inputData, heatFlowDirection);
     } catch (const ZMT::Exception &e) {
@@ -57,7 +26,7 @@ void Calculation::calculate(const InputData &inputData, int heatFlowDirection) {
     rejectNonFiniteResults();
 }
 
-void Calculation::run(const InputData &inputData, int heatFlowDirection) {
+void Calculation::run(const InputData &inputData, HeatFlowDirection heatFlowDirection) {
     // 1. A fresh record; d_total starts at 0 as well, so nothing accumulates over runs.
     m_messages.clear();
     m_results.reset();
@@ -108,7 +77,7 @@ void Calculation::run(const InputData &inputData, int heatFlowDirection) {
         // An unusable climate gets no profile here; step 6 or 7 reports it.
         if (m_results.R_total_dry > 0 && std::isfinite(m_results.R_total_dry) && std::isfinite(Ti) &&
             std::isfinite(Te))
-            temperatureProfile(m_results.R_layers, Rsi, Rse, Ti, Te, m_results.T);
+            SteadyStateProfile::temperatureProfile(m_results.R_layers, Rsi, Rse, Ti, Te, m_results.T);
     } else {
         std::fill(m_results.R_layers.begin(), m_results.R_layers.end(), 0.0);
     }

@@ -1,12 +1,11 @@
 #ifndef CALCULATION_H
 #define CALCULATION_H
 
-#include <vector>
-
 #include <QCoreApplication>
 #include <QStringList>
 
 #include "CalculationResults.h"
+#include "HeatFlowDirection.h"
 
 class InputData;
 
@@ -38,7 +37,7 @@ public:
 
     /*! Runs the whole calculation for \a inputData. \a heatFlowDirection selects the air-layer
         resistances (0 upwards, 1 downwards, 2 horizontal). Never throws. */
-    void calculate(const InputData &inputData, int heatFlowDirection);
+    void calculate(const InputData &inputData, HeatFlowDirection heatFlowDirection);
 
     /*! The record of the last run. */
     const CalculationResults &results() const { return m_results; }
@@ -46,22 +45,9 @@ public:
     /*! The messages of the last run (also those of a run that did not fail). */
     const QStringList &messages() const { return m_messages; }
 
-    /*! Steady-state interface temperatures in °C for the layer resistances \a R (m²K/W), the
-        surface resistances \a Rsi and \a Rse and the air temperatures \a Ti (warm side) and
-        \a Te (cold side). \a T receives R.size() + 1 values from the inner to the outer surface. */
-    static void temperatureProfile(const std::vector<double> &R, double Rsi, double Rse, double Ti, double Te,
-                                   std::vector<double> &T);
-
-    /*! Vapour pressures in Pa at the interfaces without condensation: a straight line over the
-        summed diffusion resistances \a Z from \a pv_in on the warm side to \a pv_out on the cold
-        side (the surfaces take the pressure of the adjacent air). \a pv receives Z.size() + 1
-        values. Throws ZMT::Exception when the total resistance is 0. */
-    static void vapourField(const std::vector<double> &Z, double pv_in, double pv_out,
-                            std::vector<double> &pv);
-
 private:
     /*! Steps 1 to 8; may throw, calculate() catches. */
-    void run(const InputData &inputData, int heatFlowDirection);
+    void run(const InputData &inputData, HeatFlowDirection heatFlowDirection);
     /*! Ends a run as failed: copies the messages into the record and sets calcState. */
     void fail(int calcState);
     /*! Replaces every non-finite number of the record by 0 and, if there was one, turns the run

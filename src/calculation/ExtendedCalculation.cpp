@@ -7,7 +7,7 @@
 
 #include <QCoreApplication>
 
-#include "Calculation.h"
+#include "SteadyStateProfile.h"
 #include "CalculationResults.h"
 #include "InputData.h"
 #include "SaturationPressure.h"
@@ -42,8 +42,8 @@ double ExtendedCalculation::wetThroughoutMass(double d, double excessLeft, doubl
            sum;
 }
 
-void ExtendedCalculation::run(const InputData &inputData, int heatFlowDirection, CalculationResults &results,
-                              QStringList &messages) {
+void ExtendedCalculation::run(const InputData &inputData, HeatFlowDirection heatFlowDirection,
+                              CalculationResults &results, QStringList &messages) {
     try {
         runPasses(inputData, heatFlowDirection, results, messages);
     } catch (const ZMT::Exception &e) {
@@ -61,7 +61,7 @@ void ExtendedCalculation::fail(int calcState, CalculationResults &results,
     results.messages = messages;
 }
 
-void ExtendedCalculation::runPasses(const InputData &inputData, int heatFlowDirection,
+void ExtendedCalculation::runPasses(const InputData &inputData, HeatFlowDirection heatFlowDirection,
                                     CalculationResults &results, QStringList &messages) {
     m_search.resetStatistics();
     if (!prepare(inputData, heatFlowDirection, results, messages))
@@ -83,7 +83,7 @@ void ExtendedCalculation::runPasses(const InputData &inputData, int heatFlowDire
         results.calcState = CalculationResults::CS_OneZone;
 }
 
-bool ExtendedCalculation::prepare(const InputData &inputData, int heatFlowDirection,
+bool ExtendedCalculation::prepare(const InputData &inputData, HeatFlowDirection heatFlowDirection,
                                   CalculationResults &results, QStringList &messages) {
     const QVector<MaterialLayer> &layers = inputData.layers();
     const int n = layers.size();
@@ -112,7 +112,7 @@ bool ExtendedCalculation::prepare(const InputData &inputData, int heatFlowDirect
     // Moisture content at 95 % RH, linear through the 80 % point; the pores above it must have
     // room for liquid water.
     for (int i = 0; i < n; ++i) {
-        m_w95[i] = layers[i].w_80 * 95 / 80;
+        m_w95[i] = layers[i].w95();
         if (layers[i].w_sat - m_w95[i] <= 0) {
             messages
                 << tr("Invalid moisture storage values for <a href=\"layer-%1\">layer #%1</a>.").arg(i + 1)
@@ -200,11 +200,11 @@ ExtendedCalculation::PassResult ExtendedCalculation::pass(int passNumber, const 
         results.R += Ri;
     results.R_total = m_Rsi + results.R + m_Rse;
     results.U = 1 / results.R_total;
-    Calculation::temperatureProfile(results.R_layers, m_Rsi, m_Rse, ac.interiorClimate().temperature(),
-                                    ac.exteriorClimate().temperature(), results.T);
+    SteadyStateProfile::temperatureProfile(results.R_layers, m_Rsi, m_Rse, ac.interiorClimate().temperature(),
+                                           ac.exteriorClimate().temperature(), results.T);
     for (int k = 0; k <= n; ++k)
         results.psat[k] = saturationPressurePower(results.T[k]);
-    Calculation::vapourField(results.Z_layers, m_pvIn, m_pvOut, results.pv);
+    SteadyStateProfile::vapourField(results.Z_layers, m_pvIn, m_pvOut, results.pv);
 
     auto finish = [&](int calcState) {
         if (passNumber > 1)
@@ -420,8 +420,8 @@ void ExtendedCalculation::drying(const InputData &inputData, CalculationResults 
     const ClimateCondition &outS = ac.exteriorSummerClimate();
     const int a = results.zones.front().first;
     std::vector<double> &Ts = m_Tsummer;
-    Calculation::temperatureProfile(results.R_layers, m_Rsi, m_Rse, inS.temperature(), outS.temperature(),
-                                    Ts);
+    SteadyStateProfile::temperatureProfile(results.R_layers, m_Rsi, m_Rse, inS.temperature(),
+                                           outS.temperature(), Ts);
     const double ps = saturationPressurePower(Ts[a + 1]);
     const double pvInS = saturationPressurePower(inS.temperature()) * inS.relativeHumidity() / 100;
     const double pvOutS = saturationPressurePower(outS.temperature()) * outS.relativeHumidity() / 100;

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "HeatFlowDirection.h"
 #include "PlaneSearch.h"
 
 class CalculationResults;
@@ -37,7 +38,7 @@ public:
 
     /*! Runs the calculation for \a inputData with the heat flow direction \a heatFlowDirection
         (air layers) into \a results, adding to \a messages. */
-    void run(const InputData &inputData, int heatFlowDirection, CalculationResults &results,
+    void run(const InputData &inputData, HeatFlowDirection heatFlowDirection, CalculationResults &results,
              QStringList &messages);
 
     /*! Condensate mass in kg/m² of a layer of thickness \a d (m) that is wet throughout, with the
@@ -52,9 +53,9 @@ public:
 private:
     enum PassResult { NextPass, Finished };
 
-    void runPasses(const InputData &inputData, int heatFlowDirection, CalculationResults &results,
-                   QStringList &messages);
-    bool prepare(const InputData &inputData, int heatFlowDirection, CalculationResults &results,
+    void runPasses(const InputData &inputData, HeatFlowDirection heatFlowDirection,
+                   CalculationResults &results, QStringList &messages);
+    bool prepare(const InputData &inputData, HeatFlowDirection heatFlowDirection, CalculationResults &results,
                  QStringList &messages);
     PassResult pass(int passNumber, const InputData &inputData, CalculationResults &results,
                     QStringList &messages);

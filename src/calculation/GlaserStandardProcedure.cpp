@@ -6,7 +6,7 @@
 
 #include <QCoreApplication>
 
-#include "Calculation.h"
+#include "SteadyStateProfile.h"
 #include "CalculationResults.h"
 #include "InputData.h"
 #include "SaturationPressure.h"
@@ -117,8 +117,8 @@ std::vector<int> GlaserStandardProcedure::condensationInterfaces(const std::vect
 }
 
 GlaserStandardProcedure::Status GlaserStandardProcedure::run(const InputData &inputData,
-                                                             int heatFlowDirection, CalculationResults &r,
-                                                             QStringList &messages) {
+                                                             HeatFlowDirection heatFlowDirection,
+                                                             CalculationResults &r, QStringList &messages) {
     r.glaserCase = CalculationResults::GC_InvalidInput;
     const QVector<MaterialLayer> &layers = inputData.layers();
     const int n = layers.size();
@@ -173,12 +173,12 @@ GlaserStandardProcedure::Status GlaserStandardProcedure::run(const InputData &in
     r.R_total_dry = r.R_dry + Rse + Rsi;
     const double Ti = ac.interiorClimate().temperature();
     const double Te = ac.exteriorClimate().temperature();
-    Calculation::temperatureProfile(r.R_Glaser, Rsi, Rse, Ti, Te, r.T_Glaser);
+    SteadyStateProfile::temperatureProfile(r.R_Glaser, Rsi, Rse, Ti, Te, r.T_Glaser);
 
     // Condensation period.
     const double pv_in = saturationPressureExponential(Ti) * ac.interiorClimate().relativeHumidity() / 100;
     const double pv_out = saturationPressureExponential(Te) * ac.exteriorClimate().relativeHumidity() / 100;
-    Calculation::vapourField(r.Z_Glaser, pv_in, pv_out, r.pv_Glaser);
+    SteadyStateProfile::vapourField(r.Z_Glaser, pv_in, pv_out, r.pv_Glaser);
     r.psat_Glaser.resize(nn + 1);
     for (std::size_t k = 0; k <= nn; ++k)
         r.psat_Glaser[k] = saturationPressureExponential(r.T_Glaser[k]);

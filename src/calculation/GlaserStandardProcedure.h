@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include "HeatFlowDirection.h"
+
 class CalculationResults;
 class InputData;
 
@@ -33,8 +35,8 @@ public:
     /*! Runs the procedure on \a inputData with the air-layer rules for \a heatFlowDirection and
         writes the fields listed above into \a results; problems are appended to \a messages
         (translation context "Calculation"). Stops at the first unusable layer. */
-    static Status run(const InputData &inputData, int heatFlowDirection, CalculationResults &results,
-                      QStringList &messages);
+    static Status run(const InputData &inputData, HeatFlowDirection heatFlowDirection,
+                      CalculationResults &results, QStringList &messages);
 
     /*! The interior interfaces (1..n-1, ascending) where the vapour pressure string touches
         saturation: those whose points (sum of Z before k, psat[k]) lie on the lower convex hull

@@ -1,5 +1,7 @@
 #include "MoistStorageCheck.h"
 
+#include "Material.h"
+
 // Every test is written so that NaN fails it.
 
 MoistStorageCheck::Code MoistStorageCheck::check(double w_80, double w_sat) {
@@ -9,7 +11,7 @@ MoistStorageCheck::Code MoistStorageCheck::check(double w_80, double w_sat) {
         return WsatNotPositive;
     if (!(w_80 < w_sat))
         return W80NotBelowWsat;
-    if (!(w_80 * 0.95 / 0.8 < w_sat))
+    if (!(Material::w95(w_80) < w_sat))
         return W95NotBelowWsat;
     return Valid;
 }

@@ -19,7 +19,7 @@ public:
         W80NotPositive = 1,  ///< w_80 <= 0
         WsatNotPositive = 2, ///< w_sat <= 0
         W80NotBelowWsat = 3, ///< w_80 >= w_sat
-        W95NotBelowWsat = 4, ///< w_80 × 0.95 / 0.8 >= w_sat
+        W95NotBelowWsat = 4, ///< Material::w95(w_80) >= w_sat
         W80NotBelowOne = 5,  ///< w_80 >= 1 (single value only)
         WsatNotBelowOne = 6  ///< w_sat >= 1 (single value only)
     };

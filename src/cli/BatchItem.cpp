@@ -3,7 +3,7 @@
 #include <QFileInfo>
 
 #include "AssessmentChecks.h"
-#include "Project.h"
+#include "Document.h"
 
 bool BatchItem::load(const QString &fileName, const AssessmentSettings &settings, BatchItem &item,
                      QString &errorMessage) {
@@ -19,15 +19,10 @@ bool BatchItem::load(const QString &fileName, const AssessmentSettings &settings
         return false;
     }
 
-    Project &project = Project::instance();
-    project.newDocument();
-    if (!project.read(fileName, errorMessage)) {
-        project.closeDocument();
+    Document document;
+    if (!document.readFile(fileName, errorMessage))
         return false;
-    }
-    project.setModified(Project::InputDataModified); // input check and calculation, as on opening
-    project.setUnmodified();
-    const Document &document = *project.document();
+    document.recalculate(); // the window program does the same on opening
 
     BatchItem result;
     result.m_fileName = fileName;
@@ -38,7 +33,6 @@ bool BatchItem::load(const QString &fileName, const AssessmentSettings &settings
     result.m_checks = checks.rows();
     result.m_note = checks.note();
     result.m_allFulfilled = checks.allFulfilled();
-    project.closeDocument();
     item = std::move(result);
     return true;
 }

@@ -24,7 +24,7 @@ public:
 
     QString m_fileName; ///< as given on the command line
     InputData m_inputData;
-    int m_heatFlowDirection = 2;
+    HeatFlowDirection m_heatFlowDirection = HeatFlowDirection::Horizontal;
     CalculationResults m_results;
     QVector<CheckRow> m_checks;
     QString m_note;              ///< remark below the checks (rich text), may be empty

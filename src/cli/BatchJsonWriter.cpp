@@ -167,7 +167,7 @@ QByteArray BatchJsonWriter::object(const BatchItem &item) {
     o.add("file", string(item.m_fileName));
     o.add("inputErrorState", number(item.m_inputData.errorState()));
     o.add("assessmentType", number(item.m_inputData.assessmentConditions().assessmentType()));
-    o.add("heatFlowDirection", number(item.m_heatFlowDirection));
+    o.add("heatFlowDirection", number(int(item.m_heatFlowDirection)));
     o.add("results", results(item.m_results));
     o.add("criteria", criteria(item.m_checks));
     return o.finish();

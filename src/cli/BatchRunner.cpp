@@ -27,13 +27,6 @@ void writeStream(FILE *stream, const QByteArray &data) {
 
 } // namespace
 
-BatchRunner::~BatchRunner() {
-    if (m_translatorsInstalled) {
-        QCoreApplication::removeTranslator(&m_appTranslator);
-        QCoreApplication::removeTranslator(&m_qtTranslator);
-    }
-}
-
 void BatchRunner::printError(const QString &message) {
     writeStream(stderr, QByteArray(ProgramName) + ": " + message.toUtf8() + '\n');
     std::fflush(stderr);
@@ -50,14 +43,7 @@ bool BatchRunner::installLanguage(const QString &languageId) {
     if (languageId.isEmpty() || languageId == QLatin1String("en"))
         return true;
     // The same catalogues as the window program; both or neither, as there.
-    const QString dir = translationsDir();
-    if (!m_qtTranslator.load(QStringLiteral("qt_") + languageId, dir) ||
-        !m_appTranslator.load(QStringLiteral("Tavo2_") + languageId, dir))
-        return false;
-    QCoreApplication::installTranslator(&m_qtTranslator);
-    QCoreApplication::installTranslator(&m_appTranslator);
-    m_translatorsInstalled = true;
-    return true;
+    return m_translations.install(languageId, translationsDir());
 }
 
 void BatchRunner::setNumberLocale(const QString &languageId) {
@@ -158,7 +144,6 @@ int BatchRunner::listMaterials(const BatchOptions &options) {
     MaterialList list(language,
                       resourcesDir() + QLatin1Char('/') + QLatin1String(MaterialList::BuiltInDirName),
                       Settings::instance().userMaterialsDir());
-    list.setWriteOnDestruction(false); // listing never changes the user's file
     if (!list.read() || list.builtInCount() <= 1) {
         // Only the generated air material means the built-in files are missing.
         printError(

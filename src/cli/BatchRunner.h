@@ -5,7 +5,8 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
-#include <QTranslator>
+
+#include "TranslationCatalogues.h"
 
 class BatchOptions;
 
@@ -30,7 +31,6 @@ public:
     BatchRunner() = default;
     BatchRunner(const BatchRunner &) = delete;
     BatchRunner &operator=(const BatchRunner &) = delete;
-    ~BatchRunner();
 
     /*! Runs the program for \a args (args[0] is the program). Returns the exit code. */
     int run(const QStringList &args);
@@ -52,9 +52,7 @@ private:
     static void printError(const QString &message);
     static int usageError(const QString &message);
 
-    QTranslator m_qtTranslator;
-    QTranslator m_appTranslator;
-    bool m_translatorsInstalled = false;
+    TranslationCatalogues m_translations;
 };
 
 #endif // BATCHRUNNER_H

@@ -9,15 +9,12 @@ class BatchItem;
     the window program (thickness, dry thermal resistance, both U-values, the verdict line,
     condensate mass, drying time; or the input errors), then every assessment line with its
     verdict and the remark below them. Rich text is reduced to plain text and numbers are
-    written in the current default locale. The summary texts are those of the results panel, so
-    they share its translations. */
+    written in the current default locale. The summary rows are those of the results panel
+    (ResultsSummary). */
 class BatchTextWriter {
 public:
     /*! The block of one file, ending with a line feed. */
     static QString write(const BatchItem &item);
-
-    /*! The verdict line of the results summary for a calculation outcome (rich text). */
-    static QString summaryVerdict(int calcState, const BatchItem &item);
 
     BatchTextWriter() = delete;
 };

@@ -23,8 +23,13 @@ ConstructionTableWidget::ConstructionTableWidget(QWidget *parent)
     setWordWrap(false);
 }
 
-void ConstructionTableWidget::setLayerWidths(const QVector<double> &widths) {
-    m_layerWidths = widths;
+void ConstructionTableWidget::setConstruction(const QVector<MaterialLayer> &layers) {
+    m_delegate->setConstruction(layers);
+    updateSectionSizes();
+}
+
+void ConstructionTableWidget::clearConstruction() {
+    m_delegate->clearConstruction();
     updateSectionSizes();
 }
 
@@ -83,7 +88,11 @@ QVector<int> ConstructionTableWidget::columnWidths(const QVector<double> &layerW
 }
 
 void ConstructionTableWidget::updateSectionSizes() {
-    const QVector<int> widths = columnWidths(m_layerWidths, viewport()->width());
+    QVector<double> thicknesses;
+    if (const QVector<MaterialLayer> *layers = m_delegate->construction())
+        for (const MaterialLayer &layer : *layers)
+            thicknesses.append(layer.width());
+    const QVector<int> widths = columnWidths(thicknesses, viewport()->width());
     const int columns = columnCount();
     for (int c = 0; c < columns; ++c) {
         int w = MinimumLayerColumnWidth;

@@ -5,6 +5,8 @@
 #include <QTableWidget>
 #include <QVector>
 
+#include "MaterialLayer.h"
+
 class HatchedItemDelegate;
 
 /*! The construction sketch of the main window: a table of one row with the warm side in
@@ -23,8 +25,11 @@ public:
 
     HatchedItemDelegate *hatchedDelegate() const { return m_delegate; }
 
-    /*! Layer thicknesses in m, warm side first; decide the column widths. */
-    void setLayerWidths(const QVector<double> &widths);
+    /*! The construction to show, warm side first. Its delegate paints these layers and their
+        thicknesses decide the column widths. */
+    void setConstruction(const QVector<MaterialLayer> &layers);
+    /*! Nothing to show (no project open). */
+    void clearConstruction();
 
     /*! Column widths for the given layer thicknesses in a table \a totalWidth pixels wide:
         the two sides first and last. */
@@ -39,8 +44,7 @@ protected:
 private:
     void updateSectionSizes();
 
-    HatchedItemDelegate *m_delegate;
-    QVector<double> m_layerWidths;
+    HatchedItemDelegate *m_delegate; ///< holds the construction shown
 };
 
 #endif // CONSTRUCTIONTABLEWIDGET_H

@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QPainter>
 
-#include "Project.h"
-
 namespace {
 
 /*! Writes \a text bottom-up (rotated by -90 degrees), starting 5 pixels above the bottom of
@@ -25,22 +23,17 @@ void drawBottomUpText(QPainter *painter, const QRect &rect, const QString &text)
 HatchedItemDelegate::HatchedItemDelegate(QObject *parent) : QStyledItemDelegate(parent) {}
 
 void HatchedItemDelegate::setConstruction(const QVector<MaterialLayer> &layers) {
-    m_ownLayers = layers;
-    m_hasOwnLayers = true;
+    m_layers = layers;
+    m_hasConstruction = true;
 }
 
 void HatchedItemDelegate::clearConstruction() {
-    m_ownLayers.clear();
-    m_hasOwnLayers = false;
+    m_layers.clear();
+    m_hasConstruction = false;
 }
 
-const QVector<MaterialLayer> *HatchedItemDelegate::layers() const {
-    if (m_hasOwnLayers)
-        return &m_ownLayers;
-    const Project &project = Project::instance();
-    if (!project.hasDocument())
-        return nullptr;
-    return &project.document()->inputData().layers();
+const QVector<MaterialLayer> *HatchedItemDelegate::construction() const {
+    return m_hasConstruction ? &m_layers : nullptr;
 }
 
 QColor HatchedItemDelegate::textColorFor(const QColor &background) {
@@ -49,7 +42,7 @@ QColor HatchedItemDelegate::textColorFor(const QColor &background) {
 
 void HatchedItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                 const QModelIndex &index) const {
-    const QVector<MaterialLayer> *construction = layers();
+    const QVector<MaterialLayer> *construction = this->construction();
     if (construction == nullptr || !index.isValid())
         return;
     const int column = index.column();

@@ -10,17 +10,19 @@
     column 0, one column per layer in the layer's colour with its material name, and the cold
     (outer) side in the last column.
 
-    The layers come from the open project unless the delegate was given a construction of its
-    own; with neither nothing is painted. */
+    It paints the construction it was given by its owner; without one (no project open) nothing
+    is painted. */
 class HatchedItemDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     explicit HatchedItemDelegate(QObject *parent = nullptr);
 
-    /*! Paints \a layers instead of the project's construction. */
+    /*! Paints \a layers from now on. */
     void setConstruction(const QVector<MaterialLayer> &layers);
-    /*! Goes back to painting the project's construction. */
+    /*! Paints nothing from now on. */
     void clearConstruction();
+    /*! The construction painted, or nullptr when there is none. */
+    const QVector<MaterialLayer> *construction() const;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
@@ -29,15 +31,13 @@ public:
     static QColor textColorFor(const QColor &background);
 
 private:
-    /*! The layers to paint, or nullptr when there are none to paint. */
-    const QVector<MaterialLayer> *layers() const;
     void paintSide(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index,
                    bool warmSide) const;
     void paintLayer(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index,
                     const MaterialLayer &layer) const;
 
-    QVector<MaterialLayer> m_ownLayers;
-    bool m_hasOwnLayers = false;
+    QVector<MaterialLayer> m_layers;
+    bool m_hasConstruction = false;
 };
 
 #endif // HATCHEDITEMDELEGATE_H

@@ -27,7 +27,9 @@
 #include "CurrentLanguage.h"
 #include "DiagramView.h"
 #include "Directories.h"
-#include "Project.h"
+#include "Document.h"
+#include "EditorDocument.h"
+#include "MaterialList.h"
 #include "Settings.h"
 #include "StandardUserDialogs.h"
 #include "T2_ResultsWidget.h"
@@ -43,15 +45,12 @@ const char *const ProjectExtension = "t2p";
 const int MaterialEditorPage = 0;
 const int ClimateEditorPage = 1;
 
-// Diagram kinds shown by the moisture content toggle.
-const int VapourPressureDiagram = 2;
-const int MoistureContentDiagram = 3;
-
 } // namespace
 
-MainWindow::MainWindow(QSplashScreen *splashScreen, QWidget *parent, std::unique_ptr<UserDialogs> dialogs)
-    : QMainWindow(parent), m_ui(new Ui::MainWindow), m_dialogs(std::move(dialogs)),
-      m_splashScreen(splashScreen) {
+MainWindow::MainWindow(EditorDocument &document, QSplashScreen *splashScreen, QWidget *parent,
+                       std::unique_ptr<UserDialogs> dialogs)
+    : QMainWindow(parent), m_ui(new Ui::MainWindow), m_document(document), m_settings(Settings::instance()),
+      m_dialogs(std::move(dialogs)), m_splashScreen(splashScreen) {
     if (!m_dialogs)
         m_dialogs = std::make_unique<StandardUserDialogs>();
     m_ui->setupUi(this);
@@ -62,8 +61,7 @@ MainWindow::MainWindow(QSplashScreen *splashScreen, QWidget *parent, std::unique
     setupEditorPages();
     setupActions();
 
-    Project &project = Project::instance();
-    connect(&project, &Project::modified, this, &MainWindow::updateUi);
+    connect(&m_document, &EditorDocument::modified, this, &MainWindow::updateUi);
     connect(m_ui->tableWidgetConstruction, &QTableWidget::currentCellChanged, this,
             &MainWindow::constructionTableColumnChanged);
     connect(m_ui->tableWidgetConstruction, &QTableWidget::doubleClicked, this,
@@ -174,7 +172,7 @@ void MainWindow::setupActions() {
     m_ui->actionQtConfig->setVisible(false);
 
     // Undo and redo of the one undo history of the process.
-    QUndoStack *stack = undoStack();
+    QUndoStack *stack = m_document.undoStack();
     QAction *undo = stack->createUndoAction(this, tr("Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
@@ -198,12 +196,14 @@ void MainWindow::setupActions() {
 
     m_heatFlowActionGroup = new QActionGroup(this);
     m_heatFlowActionGroup->setExclusive(true);
-    m_ui->actionHeatFlowDown->setData(1);
-    m_ui->actionHorizontalHeatFlow->setData(2);
-    m_ui->actionHeatFlowUp->setData(0);
+    m_ui->actionHeatFlowDown->setData(int(HeatFlowDirection::Downwards));
+    m_ui->actionHorizontalHeatFlow->setData(int(HeatFlowDirection::Horizontal));
+    m_ui->actionHeatFlowUp->setData(int(HeatFlowDirection::Upwards));
     m_heatFlowActionGroup->addAction(m_ui->actionHeatFlowDown);
     m_heatFlowActionGroup->addAction(m_ui->actionHorizontalHeatFlow);
     m_heatFlowActionGroup->addAction(m_ui->actionHeatFlowUp);
+
+    setupUnavailableActions();
 
     m_recentProjectsMenu = new QMenu(this);
     m_recentProjectsMenu->setObjectName(QStringLiteral("menuRecentProjects"));
@@ -211,6 +211,37 @@ void MainWindow::setupActions() {
     addLanguageAction(QStringLiteral("en"), QStringLiteral("English"));
     addLanguageAction(QStringLiteral("de"), QStringLiteral("Deutsch"));
     addLanguageAction(QStringLiteral("pl"), QStringLiteral("Polski"));
+}
+
+void MainWindow::setupUnavailableActions() {
+    Ui::MainWindow &ui = *m_ui;
+    m_unavailableActions = {ui.actionPrint,
+                            ui.actionReport,
+                            ui.actionPreferences,
+                            ui.actionSelectMaterial,
+                            ui.actionEditMaterialDatabase,
+                            ui.actionAddMaterialToUserDatabase,
+                            ui.actionAddToConstructionDatabase,
+                            ui.actionAddLeft,
+                            ui.actionAddRight,
+                            ui.actionRemoveLayer,
+                            ui.actionMoveLeft,
+                            ui.actionMoveRight,
+                            ui.actionEditProjectInformation,
+                            ui.actionExportChart,
+                            ui.actionExportSketch,
+                            ui.actionHeatFlowUp,
+                            ui.actionHorizontalHeatFlow,
+                            ui.actionHeatFlowDown,
+                            ui.actionShow_Logfile};
+    for (QAction *action : qAsConst(m_unavailableActions))
+        action->setToolTip(tr("%1 (not available in this version yet)").arg(action->toolTip()));
+    disableUnavailableActions();
+}
+
+void MainWindow::disableUnavailableActions() {
+    for (QAction *action : qAsConst(m_unavailableActions))
+        action->setEnabled(false);
 }
 
 void MainWindow::addLanguageAction(const QString &languageId, const QString &languageName) {
@@ -227,19 +258,10 @@ void MainWindow::addLanguageAction(const QString &languageId, const QString &lan
     m_ui->menuApplicationLanguage->addAction(action);
 }
 
-QUndoStack *MainWindow::undoStack() const {
-    Settings &settings = Settings::instance();
-    // The program creates the stack at start; anything else that builds a window gets one too.
-    if (settings.undoStack() == nullptr)
-        settings.setUndoStack(new QUndoStack(&settings));
-    return settings.undoStack();
-}
-
 void MainWindow::startProject() {
-    const Settings &settings = Settings::instance();
-    if (!settings.m_initialProjectFile.isEmpty() && settings.m_defaultRestartMode == 1) {
+    if (!m_settings.m_initialProjectFile.isEmpty() && m_settings.m_defaultRestartMode == 1) {
         resetForNewProject();
-        loadProject(settings.m_initialProjectFile);
+        loadProject(m_settings.m_initialProjectFile);
     } else {
         updateTitleAndActions();
     }
@@ -255,22 +277,19 @@ QString MainWindow::projectFileName(const QString &name) {
 }
 
 void MainWindow::closeProject() {
-    Project::instance().closeDocument();
-    // Commands of the old project must never be undone on another one.
-    undoStack()->clear();
+    m_document.closeDocument();
     updateTitleAndActions();
 }
 
 bool MainWindow::askSaveBeforeClose() {
-    Project &project = Project::instance();
-    if (project.hasDocument() && project.isModified()) {
+    if (m_document.hasDocument() && m_document.isModified()) {
         const QMessageBox::StandardButton answer =
             m_dialogs->question(this, tr("Save project before closing"),
                                 tr("Would you like to save the project before closing it?"),
                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         if (answer == QMessageBox::Save) {
-            if (!project.fileName().isEmpty()) {
-                if (!saveProject(project.fileName()))
+            if (!m_document.fileName().isEmpty()) {
+                if (!saveProject(m_document.fileName()))
                     return false;
             } else if (saveProjectAs() != SaveSucceeded) {
                 return false;
@@ -284,49 +303,38 @@ bool MainWindow::askSaveBeforeClose() {
 }
 
 void MainWindow::resetForNewProject() {
-    Project &project = Project::instance();
-    project.newDocument();
-    undoStack()->clear();
-    project.setModified(Project::InputDataModified);
-    Settings::instance().m_lastProjectFile.clear();
+    m_document.newDocument();
+    m_settings.m_lastProjectFile.clear();
 }
 
 bool MainWindow::loadProject(const QString &fileName) {
-    Project &project = Project::instance();
     QString errorMessage;
-    if (!project.read(fileName, errorMessage)) {
+    if (!m_document.read(fileName, errorMessage)) {
         closeProject();
         m_dialogs->critical(this, tr("Error loading project file"), errorMessage);
         return false;
     }
-    project.setFileName(fileName);
-    project.setModified(Project::InputDataModified);
-    project.setUnmodified();
     addToRecentProjects(fileName);
     updateTitleAndActions();
     return true;
 }
 
 void MainWindow::addToRecentProjects(const QString &fileName) {
-    Settings &settings = Settings::instance();
-    settings.m_recentProjects.removeOne(fileName);
-    settings.m_recentProjects.prepend(fileName);
-    settings.m_lastProjectFile = fileName;
+    m_settings.m_recentProjects.removeOne(fileName);
+    m_settings.m_recentProjects.prepend(fileName);
+    m_settings.m_lastProjectFile = fileName;
     updateRecentProjectsMenu();
 }
 
 bool MainWindow::saveProject(const QString &fileName) {
     const QString name = projectFileName(fileName);
-    Project &project = Project::instance();
-    if (!project.write(name)) {
+    if (!m_document.save(name)) {
         m_dialogs->critical(this, tr("Error #3: Saving failed"), tr("Error while saving project file!"));
         return false;
     }
-    project.setFileName(name);
-    project.setUnmodified();
     addToRecentProjects(name);
     updateTitleAndActions();
-    Settings::instance().m_lastProjectFile = name;
+    m_settings.m_lastProjectFile = name;
     return true;
 }
 
@@ -340,7 +348,7 @@ MainWindow::SaveResult MainWindow::saveProjectAs() {
 }
 
 QString MainWindow::projectDialogDirectory() const {
-    const QString &last = Settings::instance().m_lastProjectFile;
+    const QString &last = m_settings.m_lastProjectFile;
     if (last.isEmpty())
         return QDir::toNativeSeparators(QDir::homePath());
     return QDir().filePath(last);
@@ -350,15 +358,12 @@ void MainWindow::on_actionNew_triggered() {
     if (!askSaveBeforeClose())
         return;
     updateTitleAndActions();
-    const Settings &settings = Settings::instance();
     Document document;
-    document.setProjectInformation(settings.m_defaultProjectInformation);
+    document.setProjectInformation(m_settings.m_defaultProjectInformation);
     if (!m_dialogs->newProjectWizard(this, document))
         return;
     resetForNewProject();
-    Project &project = Project::instance();
-    project.setDocument(document);
-    project.setModified(Project::InputDataModified);
+    m_document.setDocument(document);
 }
 
 void MainWindow::on_actionOpen_triggered() {
@@ -382,7 +387,7 @@ void MainWindow::on_actionOpen_triggered() {
 }
 
 void MainWindow::on_actionSave_triggered() {
-    const QString &fileName = Project::instance().fileName();
+    const QString &fileName = m_document.fileName();
     if (fileName.isEmpty())
         saveProjectAs();
     else
@@ -415,14 +420,14 @@ void MainWindow::actionOpenRecentFile() {
                                 .arg(fileName, tr("Remove this file from list?")),
                             QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes)
-        Settings::instance().m_recentProjects.removeOne(fileName);
+        m_settings.m_recentProjects.removeOne(fileName);
     updateRecentProjectsMenu();
 }
 
 void MainWindow::updateRecentProjectsMenu() {
     qDeleteAll(m_recentFileActions);
     m_recentFileActions.clear();
-    const QStringList &recent = Settings::instance().m_recentProjects;
+    const QStringList &recent = m_settings.m_recentProjects;
     QAction *recentAction = m_ui->actionRecentProjects;
     if (recent.isEmpty()) {
         recentAction->setEnabled(false);
@@ -441,42 +446,39 @@ void MainWindow::updateRecentProjectsMenu() {
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
-    Settings &settings = Settings::instance();
-    const Project &project = Project::instance();
-    settings.m_lastProjectFile = project.hasDocument() ? project.fileName() : QString();
-    settings.write();
+    m_settings.m_lastProjectFile = m_document.hasDocument() ? m_document.fileName() : QString();
+    m_settings.write();
     if (!askSaveBeforeClose()) {
         event->ignore();
         return;
     }
     // Saving on the way out may have changed the recent list and the last project file.
-    settings.write();
+    m_settings.write();
+    // The user's own materials are kept in their file, like the preferences.
+    if (MaterialList::hasInstance())
+        MaterialList::instance().writeUserData();
     event->accept();
 }
 
 // --- refresh ------------------------------------------------------------------------------
 
-void MainWindow::updateUi(int modType) {
-    const Project &project = Project::instance();
-    if (project.hasDocument() &&
-        (modType == Project::InputDataModified || modType == Project::DisplayModified))
-        m_ui->diagramView->setData(project.document()->inputData(), project.document()->results(), 1.0);
+void MainWindow::updateUi(Project::ModificationType modType) {
+    const Document *document = m_document.document();
+    if (document != nullptr &&
+        (modType == Project::ModificationType::InputData || modType == Project::ModificationType::Display))
+        m_ui->diagramView->setData(document->inputData(), document->results(), 1.0);
     rebuildConstructionTable();
-    if (project.hasDocument())
-        m_ui->widgetResults->setResults(project.document()->inputData(), project.document()->results());
+    if (document != nullptr)
+        m_ui->widgetResults->setResults(document->inputData(), document->results());
     updateTitleAndActions();
     m_ui->tableWidgetConstruction->viewport()->update();
 }
 
 void MainWindow::rebuildConstructionTable() {
     ConstructionTableWidget *table = m_ui->tableWidgetConstruction;
-    const Project &project = Project::instance();
-    QVector<double> widths;
-    if (project.hasDocument()) {
-        for (const MaterialLayer &layer : project.document()->inputData().layers())
-            widths.append(layer.width());
-    }
-    const int columns = qMax(3, widths.size() + 2);
+    const Document *document = m_document.document();
+    const int layerCount = document != nullptr ? document->inputData().layers().size() : 0;
+    const int columns = qMax(3, layerCount + 2);
     int current = table->currentColumn();
     if (current < 0)
         current = 1;
@@ -494,7 +496,10 @@ void MainWindow::rebuildConstructionTable() {
         }
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     }
-    table->setLayerWidths(widths);
+    if (document != nullptr)
+        table->setConstruction(document->inputData().layers());
+    else
+        table->clearConstruction();
     table->setCurrentCell(0, current);
     constructionTableColumnChanged(0, current, -1, -1);
     connect(table, &QTableWidget::currentCellChanged, this, &MainWindow::constructionTableColumnChanged);
@@ -502,8 +507,7 @@ void MainWindow::rebuildConstructionTable() {
 }
 
 void MainWindow::updateTitleAndActions() {
-    const Project &project = Project::instance();
-    const bool hasLayers = project.hasDocument() && !project.document()->inputData().layers().isEmpty();
+    const bool hasLayers = m_document.hasLayers();
     Ui::MainWindow &ui = *m_ui;
 
     for (QAction *action :
@@ -513,7 +517,7 @@ void MainWindow::updateTitleAndActions() {
         action->setEnabled(hasLayers);
     ui.actionOpen->setEnabled(true);
     ui.actionUseHashes->setVisible(false);
-    ui.actionToggleGlaser->setChecked(ui.diagramView->diagramType() == MoistureContentDiagram);
+    ui.actionToggleGlaser->setChecked(ui.diagramView->diagramType() == DiagramKind::WaterContent);
 
     ui.tableWidgetConstruction->setVisible(hasLayers);
     ui.diagramView->setVisible(hasLayers);
@@ -522,17 +526,17 @@ void MainWindow::updateTitleAndActions() {
 
     const QString program = QString::fromLatin1(ProgramName);
     if (hasLayers) {
-        QString name = project.fileName().isEmpty()
+        QString name = m_document.fileName().isEmpty()
                            ? QStringLiteral("unnamed.%1").arg(QString::fromLatin1(ProjectExtension))
-                           : QFileInfo(project.fileName()).fileName();
-        if (project.isModified())
+                           : QFileInfo(m_document.fileName()).fileName();
+        if (m_document.isModified())
             name += QLatin1Char('*');
         setWindowTitle(QStringLiteral("%1 - %2").arg(program, name));
-        const Document &document = *project.document();
+        const Document &document = *m_document.document();
         const bool hasAir = document.inputData().hasAirLayer();
         ui.toolBarHeatFlowDirection->setVisible(hasAir);
         if (hasAir) {
-            const int direction = document.projectInformation().HeatFlowDirection;
+            const int direction = int(document.projectInformation().HeatFlowDirection);
             for (QAction *action : m_heatFlowActionGroup->actions())
                 action->setChecked(action->data().toInt() == direction);
         }
@@ -544,6 +548,7 @@ void MainWindow::updateTitleAndActions() {
         setWindowTitle(program);
         ui.toolBarHeatFlowDirection->setVisible(false);
     }
+    disableUnavailableActions();
 }
 
 void MainWindow::constructionTableColumnChanged(int currentRow, int currentColumn, int previousRow,
@@ -557,9 +562,9 @@ void MainWindow::constructionTableColumnChanged(int currentRow, int currentColum
     if (layerColumn) {
         ui.stackedWidgetClimateMaterial->setCurrentIndex(MaterialEditorPage);
         const int layerIndex = currentColumn - 1;
-        const Project &project = Project::instance();
-        if (project.hasDocument() && layerIndex < project.document()->inputData().layers().size()) {
-            const MaterialLayer &layer = project.document()->inputData().layers().at(layerIndex);
+        const Document *document = m_document.document();
+        if (document != nullptr && layerIndex < document->inputData().layers().size()) {
+            const MaterialLayer &layer = document->inputData().layers().at(layerIndex);
             m_materialEditor->setText(
                 tr("Layer %1: %2, %L3 m").arg(layerIndex + 1).arg(layer.name).arg(layer.width()));
         }
@@ -577,6 +582,7 @@ void MainWindow::constructionTableColumnChanged(int currentRow, int currentColum
               ui.actionMoveLeft, ui.actionMoveRight, ui.actionAddMaterialToUserDatabase})
             action->setEnabled(false);
     }
+    disableUnavailableActions();
 }
 
 void MainWindow::tableViewDoubleClicked(const QModelIndex &index) {
@@ -659,7 +665,7 @@ void MainWindow::showHelp(int topic) {
 }
 
 void MainWindow::on_actionToggleGlaser_toggled(bool checked) {
-    m_ui->diagramView->setDiagramType(checked ? MoistureContentDiagram : VapourPressureDiagram);
+    m_ui->diagramView->setDiagramType(checked ? DiagramKind::WaterContent : DiagramKind::VapourPressure);
 }
 
 void MainWindow::on_actionCopyChart_triggered() {
@@ -676,7 +682,7 @@ void MainWindow::actionLanguange_triggered() {
     const QAction *action = qobject_cast<const QAction *>(sender());
     if (action == nullptr)
         return;
-    Settings::instance().m_languageId = action->data().toString();
+    m_settings.m_languageId = action->data().toString();
     m_dialogs->information(this, tr("Languange changed"),
                            tr("Please restart the software to activate the new language!"));
 }

@@ -8,14 +8,16 @@
 
 #include <memory>
 
+#include "Project.h"
 #include "UserDialogs.h"
 
+class EditorDocument;
+class Settings;
 class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
 class QSplashScreen;
-class QUndoStack;
 
 namespace Ui {
 class MainWindow;
@@ -23,9 +25,9 @@ class MainWindow;
 
 /*! The program's only top-level window: the construction table with the climate sides at
     both ends, the profile diagram, the editor of the selected layer or side and the results
-    summary. It carries the open project (the Project singleton) through new, open, save,
-    save as, close and quit, keeps the recent-projects list and refreshes every view after
-    each change of the project.
+    summary. It carries the project document it is handed through new, open, save, save as,
+    close and quit, keeps the recent-projects list and refreshes every view after each change
+    of the project.
 
     All questions and file dialogs go through a UserDialogs object, the real ones unless
     another is handed to the constructor. */
@@ -35,11 +37,11 @@ public:
     /*! How a save through the Save-as dialog ended. */
     enum SaveResult { SaveSucceeded, SaveFailed, SaveCancelled };
 
-    /*! Opens the start project at the end: the settings' initial project file in restart mode
-        1, otherwise no project. \a splashScreen (may be null) gets the tagline painted on and
-        is deleted with the window if still alive. */
-    explicit MainWindow(QSplashScreen *splashScreen, QWidget *parent = nullptr,
-                        std::unique_ptr<UserDialogs> dialogs = nullptr);
+    /*! Edits \a document, which must outlive the window. Opens the start project at the end: the
+        settings' initial project file in restart mode 1, otherwise no project. \a splashScreen
+        (may be null) gets the tagline painted on and is deleted with the window if still alive. */
+    MainWindow(EditorDocument &document, QSplashScreen *splashScreen, QWidget *parent = nullptr,
+               std::unique_ptr<UserDialogs> dialogs = nullptr);
     ~MainWindow() override;
 
     /*! \a name with the project file extension appended unless it already ends in ".t2p"
@@ -58,7 +60,7 @@ public:
 
 public slots:
     /*! Refresh after every change of the project: diagram, table, results, title, actions. */
-    void updateUi(int modType);
+    void updateUi(Project::ModificationType modType);
     /*! Shows the editor of the selected layer or side and enables the layer actions. */
     void constructionTableColumnChanged(int currentRow, int currentColumn, int previousRow,
                                         int previousColumn);
@@ -98,6 +100,9 @@ private:
     void setupActions();
     void setupEditorPages();
     void addLanguageAction(const QString &languageId, const QString &languageName);
+    /*! Actions of features the program does not have yet stay disabled and say so. */
+    void setupUnavailableActions();
+    void disableUnavailableActions();
     void startProject();
     /*! Replaces any project by an empty new one and recalculates. */
     void resetForNewProject();
@@ -111,9 +116,10 @@ private:
     void showHelp(int topic);
     /*! Start directory of the project file dialogs. */
     QString projectDialogDirectory() const;
-    QUndoStack *undoStack() const;
 
     Ui::MainWindow *m_ui;
+    EditorDocument &m_document;
+    Settings &m_settings; ///< the user's preferences; read at start, written on close
     std::unique_ptr<UserDialogs> m_dialogs;
     // Stand-ins of the material and climate editors until these exist.
     QLabel *m_materialEditor = nullptr;
@@ -121,6 +127,7 @@ private:
     QMenu *m_recentProjectsMenu = nullptr;
     QList<QAction *> m_recentFileActions;
     QActionGroup *m_heatFlowActionGroup = nullptr;
+    QList<QAction *> m_unavailableActions;
     QPointer<QSplashScreen> m_splashScreen;
 };
 

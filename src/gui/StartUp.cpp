@@ -1,9 +1,7 @@
 #include "StartUp.h"
 
-#include <QCoreApplication>
-#include <QTranslator>
-
 #include "Settings.h"
+#include "TranslationCatalogues.h"
 #include "ZMT_MessageStream.h"
 
 namespace StartUp {
@@ -48,27 +46,14 @@ QString decideLanguage(const Settings &settings, const QString &systemLocaleName
     return id;
 }
 
-bool installTranslations(const QString &languageId, const QString &dir, QTranslator &qtTranslator,
-                         QTranslator &appTranslator, ZMT::MessageStream &log) {
+bool installTranslations(const QString &languageId, const QString &dir, TranslationCatalogues &catalogues,
+                         ZMT::MessageStream &log) {
     if (languageId == QLatin1String("en")) {
         log << "No Translation required for locale: en" << ZMT::endl;
         return false;
     }
     log << "Translation required for locale: " << languageId.toStdString() << ZMT::endl;
-
-    const QString qtFile = QStringLiteral("qt_") + languageId;
-    const bool qtLoaded = qtTranslator.load(qtFile, dir);
-    log << qtFile.toStdString() << (qtLoaded ? " loaded" : " not found") << ZMT::endl;
-
-    const QString appFile = QStringLiteral("%1_%2").arg(QStringLiteral("Tavo2"), languageId);
-    const bool appLoaded = appTranslator.load(appFile, dir);
-    log << appFile.toStdString() << (appLoaded ? " loaded" : " not found") << ZMT::endl;
-
-    if (!qtLoaded || !appLoaded)
-        return false;
-    QCoreApplication::installTranslator(&qtTranslator);
-    QCoreApplication::installTranslator(&appTranslator);
-    return true;
+    return catalogues.install(languageId, dir, &log);
 }
 
 } // namespace StartUp

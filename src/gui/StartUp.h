@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-class QTranslator;
 class Settings;
+class TranslationCatalogues;
 
 namespace ZMT {
 class MessageStream;
@@ -28,9 +28,9 @@ QString decideLanguage(const Settings &settings, const QString &systemLocaleName
 
 /*! Loads the Qt and the program catalogue for \a languageId (already lower case) from
     \a dir, logging each attempt, and installs both only when both loaded. Returns true
-    when the translators were installed; "en" needs none and returns false. */
-bool installTranslations(const QString &languageId, const QString &dir, QTranslator &qtTranslator,
-                         QTranslator &appTranslator, ZMT::MessageStream &log);
+    when the catalogues were installed; "en" needs none and returns false. */
+bool installTranslations(const QString &languageId, const QString &dir, TranslationCatalogues &catalogues,
+                         ZMT::MessageStream &log);
 
 } // namespace StartUp
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTextDocument>
 
+#include "ResultsSummary.h"
 #include "VaDar_Table.h"
 #include "VaDar_TextFrame.h"
 
@@ -12,18 +13,6 @@ namespace {
 
 // Everything is drawn this far from the left edge.
 const int LeftOffset = 10;
-
-QString red(const QString &text) {
-    return QStringLiteral("<font color=\"#FF0000\">%1</font>").arg(text);
-}
-
-QString blue(const QString &text) {
-    return QStringLiteral("<font color=\"#0000FF\">%1</font>").arg(text);
-}
-
-QString number(double value, int decimals) {
-    return QStringLiteral("%L1").arg(value, 0, 'f', decimals);
-}
 
 } // namespace
 
@@ -47,101 +36,39 @@ void T2_ResultsWidget::setResults(const InputData &inputData, const CalculationR
 }
 
 bool T2_ResultsWidget::showsInputErrors() const {
-    return m_results.calcState == CalculationResults::CS_InvalidInput;
+    return ResultsSummary(m_inputData, m_results).showsInputErrors();
 }
 
 QString T2_ResultsWidget::inputErrorText() const {
-    QString text = red(tr("Invalid input!"));
-    for (const QString &line : m_results.messages)
-        text += QStringLiteral("<br/>%1").arg(line);
-    return text;
-}
-
-QString T2_ResultsWidget::verdictText(const CalculationResults &results) {
-    const std::vector<CalculationResults::IndexRange> &zones = results.zones;
-    switch (results.calcState) {
-    case CalculationResults::CS_NoLayers:
-        return red(tr("No input!"));
-    case CalculationResults::CS_AlgorithmFailure: {
-        QStringList lines;
-        for (const QString &line : results.messages)
-            lines << red(line);
-        return lines.join(QStringLiteral("<br/>"));
-    }
-    case CalculationResults::CS_CondensationInnerSurface:
-        return red(tr("Condensation on the surface (warm side). No calculation possible."));
-    case CalculationResults::CS_CondensationOuterSurface:
-        return red(tr("Condensation on the surface (cold side). No calculation possible."));
-    case CalculationResults::CS_SingleLayer:
-        return blue(tr("Only one layer. No condensate possible!"));
-    case CalculationResults::CS_NoCondensation:
-        return blue(tr("No condensate emerges!"));
-    case CalculationResults::CS_OnePlane:
-    case CalculationResults::CS_OneZone:
-        // A zone state without a zone would be a calculation fault: shown as unknown.
-        if (zones.empty())
-            break;
-        return blue(tr("Condensation between layer %1 and %2!")
-                        .arg(zones.front().first + 1)
-                        .arg(zones.front().second + 1));
-    case CalculationResults::CS_SeveralZones: {
-        if (zones.empty())
-            break;
-        // Layer numbers are 1-based for the user.
-        QString text = tr("Condensation between layer ");
-        for (size_t i = 0; i + 1 < zones.size(); ++i)
-            text += tr("%1 and %2, ").arg(zones[i].first + 1).arg(zones[i].second + 1);
-        text += tr("%1 and %2.").arg(zones.back().first + 1).arg(zones.back().second + 1);
-        return blue(text);
-    }
-    default:
-        break;
-    }
-    return red(tr("Unknown result!"));
+    return ResultsSummary(m_inputData, m_results).inputErrorText();
 }
 
 void T2_ResultsWidget::setupTable(VaDar::Table &table, int width) const {
-    table.setTableSize(3, RowCount);
+    const QVector<ResultsSummary::Line> rows = ResultsSummary(m_inputData, m_results).rows();
+    const unsigned int rowCount = unsigned(rows.size());
+    table.setTableSize(3, rowCount);
     table.setOuterFrameWidth(0);
     table.setInnerFrameWidth(0);
     table.setMargin(0);
     table.setSpacing(0);
     table.setTableWidth(width);
     table.setDefaultFont(font());
-    for (unsigned int row = 0; row < RowCount; ++row) {
+    for (unsigned int row = 0; row < rowCount; ++row) {
         table.setRowMargins(row, 3, 3);
         table.setCellMargins(0, row, 10, -1, -1, -1);
         // Numbers line up on the right, each followed by its unit after a small gap.
         table.setCellAlignment(1, row, Qt::AlignRight | Qt::AlignVCenter);
         table.setCellAlignment(2, row, Qt::AlignLeft | Qt::AlignVCenter);
         table.setCellMargins(2, row, 5, -1, -1, -1);
+        const ResultsSummary::Line &line = rows.at(int(row));
+        table.setCellText(0, row, line.label);
+        if (line.spansRow()) {
+            table.mergeCells(0, row, 3, 1);
+            continue;
+        }
+        table.setCellText(1, row, line.value);
+        table.setCellText(2, row, line.unit);
     }
-
-    double thickness = 0;
-    for (const MaterialLayer &layer : m_inputData.layers())
-        thickness += layer.width();
-    const QString perSquareMetreKelvin = QStringLiteral("W/(m<sup>2</sup>K)");
-
-    auto setRow = [&table](Row row, const QString &label, const QString &value, const QString &unit) {
-        table.setCellText(0, row, label);
-        table.setCellText(1, row, value);
-        table.setCellText(2, row, unit);
-    };
-    setRow(RowThickness, tr("Construction thickness"), number(thickness, 3), QStringLiteral("m"));
-    setRow(RowResistance, tr("Thermal transfer resistance of the construction (dry)"),
-           number(m_results.R_dry, 3), QStringLiteral("m<sup>2</sup>K/W"));
-    table.setCellText(0, RowTransmissionHeading, tr("Thermal transmission coefficient of the construction"));
-    table.mergeCells(0, RowTransmissionHeading, 3, 1);
-    // Always with the standard surface resistances, whatever the climate says.
-    setRow(RowUValueISO, tr("U-value (ISO 6946)"), number(1 / (m_results.R_dry + 0.04 + 0.13), 3),
-           perSquareMetreKelvin);
-    setRow(RowUValueMoisture, tr("U-value (moisture dependend)"), number(m_results.U, 3),
-           perSquareMetreKelvin);
-    table.setCellText(0, RowVerdict, verdictText(m_results));
-    table.mergeCells(0, RowVerdict, 3, 1);
-    setRow(RowCondensateMass, tr("Condensation mass after condensation period"), number(m_results.mc, 3),
-           QStringLiteral("kg/m<sup>2</sup>"));
-    setRow(RowDryingTime, tr("Drying time"), number(m_results.t_dry / 3600 / 24, 2), tr("d"));
 }
 
 void T2_ResultsWidget::paintEvent(QPaintEvent * /*event*/) {

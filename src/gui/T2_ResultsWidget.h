@@ -11,28 +11,15 @@ class Table;
 class TextFrame;
 } // namespace VaDar
 
-/*! The compact results panel of the main window: thickness, thermal resistance, U-values,
-    the verdict of the condensation calculation, condensate mass and drying time; or the list
-    of input errors when the input could not be calculated. Painted completely from copies of
-    the input data and the results record.
+/*! The compact results panel of the main window: the rows of the ResultsSummary (thickness,
+    thermal resistance, U-values, the verdict of the condensation calculation, condensate mass
+    and drying time) as a table, or the list of input errors when the input could not be
+    calculated. Painted completely from copies of the input data and the results record.
 
     Links in the input error list (such as "layer-2") are reported with linkActivated(). */
 class T2_ResultsWidget : public QWidget {
     Q_OBJECT
 public:
-    /*! Rows of the summary table. */
-    enum Row {
-        RowThickness = 0,
-        RowResistance = 1,
-        RowTransmissionHeading = 2,
-        RowUValueISO = 3,
-        RowUValueMoisture = 4,
-        RowVerdict = 5,
-        RowCondensateMass = 6,
-        RowDryingTime = 7,
-        RowCount = 8
-    };
-
     explicit T2_ResultsWidget(QWidget *parent = nullptr);
     ~T2_ResultsWidget() override;
 
@@ -46,8 +33,6 @@ public:
     bool showsInputErrors() const;
     /*! The rich text of the input error list. */
     QString inputErrorText() const;
-    /*! The rich text of the verdict row for \a results (colour included). */
-    static QString verdictText(const CalculationResults &results);
     /*! Fills \a table with the summary for a drawing area \a width device pixels wide. */
     void setupTable(VaDar::Table &table, int width) const;
 

@@ -5,18 +5,18 @@
 #include <QLocale>
 #include <QPixmap>
 #include <QSplashScreen>
-#include <QTranslator>
-#include <QUndoStack>
 
 #include <iostream>
 #include <memory>
 
 #include "CurrentLanguage.h"
 #include "Directories.h"
+#include "EditorDocument.h"
 #include "MainWindow.h"
 #include "MaterialList.h"
 #include "Settings.h"
 #include "StartUp.h"
+#include "TranslationCatalogues.h"
 #include "ZMT_Exception.h"
 #include "ZMT_MessageHandler.h"
 #include "ZMT_MessageStream.h"
@@ -80,9 +80,8 @@ int main(int argc, char *argv[]) {
     QString languageId = StartUp::decideLanguage(settings, QLocale::system().name());
     log << "Installing translator for language: " << languageId.toStdString() << ZMT::endl;
     languageId = languageId.toLower();
-    auto qtTranslator = std::make_unique<QTranslator>();
-    auto appTranslator = std::make_unique<QTranslator>();
-    if (StartUp::installTranslations(languageId, translationsDir(), *qtTranslator, *appTranslator, log))
+    auto translations = std::make_unique<TranslationCatalogues>();
+    if (StartUp::installTranslations(languageId, translationsDir(), *translations, log))
         settings.m_languageId = languageId;
     CurrentLanguage::instance().setId(languageId);
     MaterialList::instance(); // reads the built-in and user materials, now that the language is known
@@ -90,8 +89,6 @@ int main(int argc, char *argv[]) {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     QLocale::setDefault(locale);
-
-    settings.setUndoStack(new QUndoStack(&settings));
 
     QPixmap splashPixmap(QStringLiteral("://splash-screen_Tavo.png"));
     QIcon icon(QStringLiteral("://icons/Tavo_ico_72x72.ico"));
@@ -101,7 +98,9 @@ int main(int argc, char *argv[]) {
         splash->show();
     }
 
-    auto window = std::make_unique<MainWindow>(splash);
+    // The window edits the program's one project, with the undo history of its edits.
+    auto document = std::make_unique<EditorDocument>(Project::instance());
+    auto window = std::make_unique<MainWindow>(*document, splash);
     window->setWindowIcon(icon);
     window->setStyleSheet(QString::fromLatin1(StyleSheet));
     window->show();
@@ -111,8 +110,8 @@ int main(int argc, char *argv[]) {
     const int result = QApplication::exec();
 
     window.reset();
-    appTranslator.reset();
-    qtTranslator.reset();
+    document.reset();
+    translations.reset();
     app.reset();
     log.flush();
     return result;

@@ -58,11 +58,6 @@ MaterialList::MaterialList(const QString &languageId, const QString &builtInDir,
                            QObject *parent)
     : QObject(parent), m_languageId(languageId), m_builtInDir(builtInDir), m_userDir(userDir) {}
 
-MaterialList::~MaterialList() {
-    if (m_writeOnDestruction)
-        writeUserData();
-}
-
 QString MaterialList::userFilePath() const {
     return QDir(m_userDir).filePath(QLatin1String(UserFileName));
 }

@@ -14,9 +14,10 @@
     Index space: 0 .. builtInCount()-1 are the built-in materials, the following indexes the
     user materials. Look-up by id searches the built-in materials first.
 
-    The user file is written back when the object is destroyed. A user file that could not be
-    read completely is copied to "<file>.backup" before it is overwritten, so a damaged file is
-    never lost; an empty user list moves the user file to that name instead of writing it. */
+    The owner writes the user file back with writeUserData() (the window program does so when it
+    closes); the database never writes on its own. A user file that could not be read completely is copied to
+   "<file>.backup" before it is overwritten, so a damaged file is never lost; an empty user list moves the
+   user file to that name instead of writing it. */
 class MaterialList : public QObject {
     Q_OBJECT
 public:
@@ -29,20 +30,17 @@ public:
     /*! The process-wide database. The first call creates it with the current language, the
         "DB_materials" folder of the resources and the user materials directory of the settings,
         and reads it. Call it after the translations are installed (the air-layer texts are
-        translated). With a running application object the database is destroyed, and the user
-        file written, when that object is destroyed; otherwise call destroyInstance(). */
+        translated). With a running application object the database is destroyed when that
+        object is destroyed; otherwise call destroyInstance(). */
     static MaterialList &instance();
     static bool hasInstance();
-    /*! Destroys the process-wide database (writing the user file); a later instance() reads
-        anew. */
+    /*! Destroys the process-wide database without writing it; a later instance() reads anew. */
     static void destroyInstance();
 
     /*! An empty database; read() fills it. \a builtInDir holds the "*.t2m" files, \a userDir
         the user file. */
     MaterialList(const QString &languageId, const QString &builtInDir, const QString &userDir,
                  QObject *parent = nullptr);
-    /*! Writes the user file unless setWriteOnDestruction(false) was called. */
-    ~MaterialList() override;
 
     /*! Reads the built-in files, appends the air-layer material and reads the user file.
         True when the database holds any material. */
@@ -73,7 +71,6 @@ public:
     /*! Writes the user file (record version 4) through a save file, or moves it to the backup
         name when the user list is empty. Failures are logged as errors and return false. */
     bool writeUserData();
-    void setWriteOnDestruction(bool write) { m_writeOnDestruction = write; }
 
     /*! Reads a user material file (own user file or another installation's). Every material gets
         the next user id. A missing file or a record version above 4 gives an empty list.
@@ -109,7 +106,6 @@ private:
     QString m_builtInDir;
     QString m_userDir;
     bool m_userFileIncomplete = false;
-    bool m_writeOnDestruction = true;
 };
 
 #endif // MATERIALLIST_H

@@ -26,7 +26,10 @@ bool ProjectInformation::readXML(QXmlStreamReader &reader) {
             readElementText(reader, DisclaimerText);
         } else if (name == QLatin1String("HeatFlowDirection")) {
             // Only the three directions of the air-layer table exist.
-            readIntElementText(reader, HeatFlowDirection, 0, 2);
+            int direction = int(HeatFlowDirection);
+            if (readIntElementText(reader, direction, int(::HeatFlowDirection::Upwards),
+                                   int(::HeatFlowDirection::Horizontal)))
+                heatFlowDirectionFromInt(direction, HeatFlowDirection);
         } else {
             skipCurrentElement(reader);
         }
@@ -42,6 +45,6 @@ void ProjectInformation::writeXML(QXmlStreamWriter &writer) const {
     writeTextElement(writer, QStringLiteral("Company"), Company);
     writeTextElement(writer, QStringLiteral("Description"), Description);
     writeTextElement(writer, QStringLiteral("DisclaimerText"), DisclaimerText);
-    writer.writeTextElement(QStringLiteral("HeatFlowDirection"), QString::number(HeatFlowDirection));
+    writer.writeTextElement(QStringLiteral("HeatFlowDirection"), QString::number(int(HeatFlowDirection)));
     writer.writeEndElement();
 }

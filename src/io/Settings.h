@@ -9,13 +9,10 @@
 #include "ProjectInformation.h"
 
 class QSettings;
-class QUndoStack;
 
 /*! The user's preferences between runs, kept in the platform settings store under
     "ZMT" / "Tavo 2.4". Read once at start, written when the main window closes.
-    Also holds the start-up values of the command line (not stored) and the one undo
-    stack of the process. The undo stack lives in the widget library, so the program
-    creates it with this object as its parent and hands it over with setUndoStack(). */
+    Also holds the start-up values of the command line (not stored). */
 class Settings : public QObject {
     Q_OBJECT
 public:
@@ -67,14 +64,8 @@ public:
     /*! Parses the frame activations; missing or unreadable entries keep their default. */
     static QVector<bool> framesFromText(const QString &text);
 
-    QUndoStack *undoStack() const { return m_undoStack; }
-    /*! Takes the process's undo stack; it must have been created with this object as parent. */
-    void setUndoStack(QUndoStack *stack) { m_undoStack = stack; }
-
 private:
     Settings();
-
-    QUndoStack *m_undoStack = nullptr;
 };
 
 #endif // SETTINGS_H

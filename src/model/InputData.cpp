@@ -29,7 +29,7 @@ bool InputData::layersValidForCalculation() const {
     for (const MaterialLayer &layer : m_layers) {
         if (!widthUsable(layer.width()))
             return false;
-        if (!layer.isAir() && !(layer.lambdaEff(Material::HeatFlowHorizontal) > 0))
+        if (!layer.isAir() && !(layer.lambdaEff(HeatFlowDirection::Horizontal) > 0))
             return false;
     }
     return true;

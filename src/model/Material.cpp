@@ -114,20 +114,20 @@ void Material::setFlags(bool isAir, bool isWood, bool isWoodBased, bool isFoil) 
     setFlag(MF_Foil, isFoil);
 }
 
-double Material::lambdaEff(double d, int direction) const {
+double Material::lambdaEff(double d, HeatFlowDirection direction) const {
     if (!isAir() || !(d > 0))
         return lambda;
     if (d <= ThinAirLayerWidth)
         return ThinAirLayerLambda;
     double R;
     switch (direction) {
-    case HeatFlowUpwards:
+    case HeatFlowDirection::Upwards:
         R = airLayerResistance(AirUpwards, d);
         break;
-    case HeatFlowDownwards:
+    case HeatFlowDirection::Downwards:
         R = airLayerResistance(AirDownwards, d);
         break;
-    default:
+    default: // horizontal
         R = airLayerResistance(AirHorizontal, d);
         break;
     }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVector>
 
+#include "HeatFlowDirection.h"
 #include "MaterialCategory.h"
 #include "MaterialFlag.h"
 
@@ -24,9 +25,6 @@ class QXmlStreamWriter;
     an sd-value of 0.01 m (DIN EN ISO 13788). */
 class Material {
 public:
-    /*! Heat flow directions (column of the air-layer table). */
-    enum HeatFlowDirection { HeatFlowUpwards = 0, HeatFlowDownwards = 1, HeatFlowHorizontal = 2 };
-
     /*! Kinds of formattedValue(). */
     enum ValueKind {
         VK_Default = 0, ///< formatted like an sd-value
@@ -75,13 +73,19 @@ public:
     void clearFlags() { m_flags = 0; }
 
     /*! Effective thermal conductivity in W/(m·K) of a layer of width \a d (m) for the heat flow
-        \a direction (0 upwards, 1 downwards, 2 horizontal; other values count as horizontal).
+        \a direction.
         lambda for ordinary materials and for d <= 0; for air d / R with R from the
         unventilated air-layer table, and 0.045 up to 5 mm. */
-    double lambdaEff(double d, int direction) const;
+    double lambdaEff(double d, HeatFlowDirection direction) const;
     /*! Effective vapour diffusion resistance factor: for air 0.01 / d above 1 cm and 1 below
         (sd-value 0.01 m), otherwise mu. */
     double muEff(double d) const;
+
+    /*! Moisture content at 95 % relative humidity in m³/m³, on a straight sorption line through
+        the origin and the 80 % point. Water above it fills the free pores in the condensation
+        zone calculation. */
+    static double w95(double w_80) { return w_80 * 95 / 80; }
+    double w95() const { return w95(w_80); }
 
     /*! Display text of a parameter value in the current locale without group separators.
         See ValueKind. */

@@ -32,7 +32,7 @@ public:
     using Material::lambdaEff;
     using Material::muEff;
     /*! Effective thermal conductivity at this width, W/(m·K); see Material::lambdaEff(). */
-    double lambdaEff(int heatFlowDirection) const { return Material::lambdaEff(m_width, heatFlowDirection); }
+    double lambdaEff(HeatFlowDirection direction) const { return Material::lambdaEff(m_width, direction); }
     /*! Effective vapour diffusion resistance factor at this width; see Material::muEff(). */
     double muEff() const { return Material::muEff(m_width); }
 

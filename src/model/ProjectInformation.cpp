@@ -2,16 +2,9 @@
 
 #include <QSettings>
 
-#include "Material.h"
-
 namespace {
 
 const char *const DefaultsGroup = "DefaultProjectSettings";
-
-bool isHeatFlowDirection(int value) {
-    return value == Material::HeatFlowUpwards || value == Material::HeatFlowDownwards ||
-           value == Material::HeatFlowHorizontal;
-}
 
 } // namespace
 
@@ -25,9 +18,11 @@ void ProjectInformation::readDefaults(QSettings &settings) {
     DisclaimerText = settings.value(QStringLiteral("DisclaimerText"), QString()).toString();
     bool ok = false;
     const int direction =
-        settings.value(QStringLiteral("HeatFlowDirection"), Material::HeatFlowHorizontal).toInt(&ok);
+        settings.value(QStringLiteral("HeatFlowDirection"), int(::HeatFlowDirection::Horizontal)).toInt(&ok);
     // A hand-edited store must not hand an unknown direction to every new project.
-    HeatFlowDirection = ok && isHeatFlowDirection(direction) ? direction : int(Material::HeatFlowHorizontal);
+    HeatFlowDirection = ::HeatFlowDirection::Horizontal;
+    if (ok)
+        heatFlowDirectionFromInt(direction, HeatFlowDirection);
     settings.endGroup();
 }
 
@@ -39,7 +34,7 @@ void ProjectInformation::writeDefaults(QSettings &settings) const {
     settings.setValue(QStringLiteral("Company"), Company);
     settings.setValue(QStringLiteral("Description"), Description);
     settings.setValue(QStringLiteral("DisclaimerText"), DisclaimerText);
-    settings.setValue(QStringLiteral("HeatFlowDirection"), HeatFlowDirection);
+    settings.setValue(QStringLiteral("HeatFlowDirection"), int(HeatFlowDirection));
     settings.endGroup();
 }
 

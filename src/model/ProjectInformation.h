@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "HeatFlowDirection.h"
+
 class QSettings;
 class QXmlStreamReader;
 class QXmlStreamWriter;
@@ -34,8 +36,8 @@ public:
     QString UserName;
     QString Company;
     QString Description;
-    QString DisclaimerText;    ///< printed in the report
-    int HeatFlowDirection = 2; ///< 0 upwards, 1 downwards, 2 horizontal (Material::HeatFlowDirection)
+    QString DisclaimerText; ///< printed in the report
+    ::HeatFlowDirection HeatFlowDirection = ::HeatFlowDirection::Horizontal;
 };
 
 #endif // PROJECTINFORMATION_H

@@ -83,8 +83,9 @@ QList<QGraphicsItem *> DiagramScene::taggedItems(int tag) const {
 }
 
 void DiagramScene::setupDiagram(const QRectF &frame, QPaintDevice *device, double resolutionFactor,
-                                const CalculationResults &results, const InputData &inputData, int kind) {
-    if (kind == NoDiagram)
+                                const CalculationResults &results, const InputData &inputData,
+                                DiagramKind kind) {
+    if (kind == DiagramKind::NoDiagram)
         return;
     if (kind == m_diagramKind && sameFrame(frame, m_frameRect) && results == m_results &&
         inputData == m_inputData)
@@ -122,11 +123,11 @@ void DiagramScene::setupDiagram(const QRectF &frame, QPaintDevice *device, doubl
     if (drawable && layoutDiagram()) {
         drawDimensionChain();
         drawSketch();
-        if (kind == VapourPressure || kind == WaterContent) {
+        if (kind == DiagramKind::VapourPressure || kind == DiagramKind::WaterContent) {
             const int cs = m_results.calcState;
             const int gc = m_results.glaserCase;
             if (cs != 0 && cs != 1 && cs != 2 && cs != 3 && gc != 0 && gc != 1) {
-                if (kind == VapourPressure)
+                if (kind == DiagramKind::VapourPressure)
                     drawVapourPressure();
                 else
                     drawWaterContent();
@@ -203,7 +204,7 @@ QGraphicsItem *DiagramScene::addLineItem(double x1, double y1, double x2, double
 bool DiagramScene::layoutDiagram() {
     const QRectF &F = m_frameRect;
     const double r = m_resolutionFactor;
-    const bool sketch = m_diagramKind == ConstructionSketch;
+    const bool sketch = m_diagramKind == DiagramKind::ConstructionSketch;
 
     double top = 0;
     double bottom = 0;
@@ -223,7 +224,8 @@ bool DiagramScene::layoutDiagram() {
     const double leftReserve = m_temperatureTitle->boundingRect().height();
     double rightReserve = m_textHeight;
     if (m_results.calcState >= 3) {
-        QGraphicsTextItem *title = m_diagramKind == VapourPressure ? m_pressureTitle : m_moistureTitle;
+        QGraphicsTextItem *title =
+            m_diagramKind == DiagramKind::VapourPressure ? m_pressureTitle : m_moistureTitle;
         title->setTextWidth(bandHeight);
         rightReserve = title->boundingRect().height();
     }
@@ -326,7 +328,7 @@ void DiagramScene::drawDimensionChain() {
 
 void DiagramScene::drawSketch() {
     const QRectF &D = m_diagramRect;
-    if (m_diagramKind == ConstructionSketch) {
+    if (m_diagramKind == DiagramKind::ConstructionSketch) {
         const QVector<MaterialLayer> &layers = m_inputData.layers();
         for (int i = 0; i < layers.size(); ++i) {
             // A layer without a colour of its own is shown neutral rather than black.
@@ -668,7 +670,7 @@ void DiagramScene::drawWaterContent() {
         const double left = wL[k];
         const double right = wR[k];
         const double z = zone[k];
-        const double wh = layer.w_80 * 0.95 / 0.8;
+        const double wh = layer.w95();
         const double px = std::max(xb - xa, 1.0);
         const double u = std::max(px / d, 1e-7); // pixels per metre
         double zc = std::trunc(u * z);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CalculationResults.h"
+#include "DiagramKind.h"
 #include "DiagramPens.h"
 #include "InputData.h"
 
@@ -32,14 +33,6 @@ class QPaintDevice;
 class DiagramScene : public QGraphicsScene {
     Q_OBJECT
 public:
-    /*! Diagram kinds. */
-    enum DiagramKind {
-        NoDiagram = 0,          ///< a request of this kind is ignored; the scene keeps what it shows
-        ConstructionSketch = 1, ///< layers as coloured bands with the dimension chain
-        VapourPressure = 2,     ///< temperature, saturation, calculated and real vapour pressure
-        WaterContent = 3        ///< temperature and the moisture content of every layer
-    };
-
     /*! What an item shows (value of data key TagKey). */
     enum ItemTag {
         TagNone = 0,
@@ -93,7 +86,7 @@ public:
         invalid calculation, a construction without layers or with a layer of thickness <= 0
         gives an empty scene. */
     void setupDiagram(const QRectF &frame, QPaintDevice *device, double resolutionFactor,
-                      const CalculationResults &results, const InputData &inputData, int kind);
+                      const CalculationResults &results, const InputData &inputData, DiagramKind kind);
 
     /*! Thickness label of a layer of \a thickness metres: whole millimetres without decimals when
         the fraction is below 0.1 mm, else one decimal ("175", "12.5", "99.4"). Not localised. */
@@ -108,7 +101,7 @@ public:
 
     bool screenMode() const { return m_screenMode; }
     double resolutionFactor() const { return m_resolutionFactor; }
-    int diagramKind() const { return m_diagramKind; }
+    DiagramKind diagramKind() const { return m_diagramKind; }
     /*! The rectangle granted by the caller at the last rebuild. */
     const QRectF &frameRect() const { return m_frameRect; }
     /*! The plotting area, after the dimension chain took its part from below. */
@@ -176,7 +169,7 @@ private:
     double m_totalThickness = 0;
     double m_textHeight = 15;
     double m_textWidth = 10;
-    int m_diagramKind = NoDiagram;
+    DiagramKind m_diagramKind = DiagramKind::NoDiagram;
     bool m_screenMode;
     double m_resolutionFactor = 1.0;
     QPaintDevice *m_paintDevice;

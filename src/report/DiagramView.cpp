@@ -60,7 +60,7 @@ void DiagramView::setData(const InputData &inputData, const CalculationResults &
     setupDiagram(this, inputData, results, resolutionFactor);
 }
 
-void DiagramView::setDiagramType(int kind) {
+void DiagramView::setDiagramType(DiagramKind kind) {
     m_diagramType = kind;
     if (m_paintDevice != nullptr)
         setupDiagram(m_paintDevice, m_inputData, m_results, m_resolutionFactor);
@@ -143,11 +143,11 @@ void DiagramView::printDiagram(QPrinter *printer) const {
                     QRectF(0, 0, pageWidth, pageWidth * size.height() / size.width()));
 }
 
-QString DiagramView::exportTitle(int kind) {
+QString DiagramView::exportTitle(DiagramKind kind) {
     switch (kind) {
-    case 2:
+    case DiagramKind::VapourPressure:
         return tr("Vapour pressure diagram");
-    case 3:
+    case DiagramKind::WaterContent:
         return tr("Water content diagram");
     default:
         return tr("Construction Sketch");

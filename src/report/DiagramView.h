@@ -5,6 +5,7 @@
 #include <QSize>
 
 #include "CalculationResults.h"
+#include "DiagramKind.h"
 #include "InputData.h"
 
 class DiagramScene;
@@ -31,10 +32,9 @@ public:
     void setData(const InputData &inputData, const CalculationResults &results,
                  double resolutionFactor = 1.0);
 
-    /*! Diagram kind of DiagramScene (1 sketch, 2 vapour pressure, 3 water content; initially 3).
-        Redraws with the stored data. */
-    void setDiagramType(int kind);
-    int diagramType() const { return m_diagramType; }
+    /*! What the diagram shows (initially the water content). Redraws with the stored data. */
+    void setDiagramType(DiagramKind kind);
+    DiagramKind diagramType() const { return m_diagramType; }
 
     /*! The diagram drawn for an A4-wide image: the pixmap gets the widget's aspect ratio and the
         width of an A4 page at screen resolution, white background. For PNG/JPG export and the
@@ -48,7 +48,7 @@ public:
     void printDiagram(QPrinter *printer) const;
 
     /*! Title of the SVG export for a diagram kind. */
-    static QString exportTitle(int kind);
+    static QString exportTitle(DiagramKind kind);
 
     DiagramScene *diagramScene() const { return m_scene; }
 
@@ -66,7 +66,7 @@ private:
 
     InputData m_inputData;
     CalculationResults m_results;
-    int m_diagramType = 3;
+    DiagramKind m_diagramType = DiagramKind::WaterContent;
     DiagramScene *m_scene;
     int m_margin = 5;
     double m_resolutionFactor = 1.0;

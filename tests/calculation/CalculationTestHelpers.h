@@ -9,7 +9,8 @@
 #include "CalculationResults.h"
 #include "InputData.h"
 
-inline CalculationResults calculate(const InputData &input, int direction = Material::HeatFlowHorizontal) {
+inline CalculationResults calculate(const InputData &input,
+                                    HeatFlowDirection direction = HeatFlowDirection::Horizontal) {
     Calculation calc;
     calc.calculate(input, direction);
     return calc.results();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CalculationTestHelpers.h"
+#include "SteadyStateProfile.h"
 #include "GlaserStandardProcedure.h"
 #include "SaturationPressure.h"
 #include "SaturationPressureExponential.h"
@@ -73,7 +74,7 @@ void tst_Calculation::figures() {
     VERIFY_NEAR("psat exponential -10 C", saturationPressureExponential(-10), 259.33, 0.005);
     // R = 2.83 between 20 and -10 °C with Rsi 0.13 and Rse 0.04: q = 30 / 3 = 10 W/m².
     std::vector<double> T;
-    Calculation::temperatureProfile({2.83}, 0.13, 0.04, 20, -10, T);
+    SteadyStateProfile::temperatureProfile({2.83}, 0.13, 0.04, 20, -10, T);
     VERIFY_NEAR("T[0]", T[0], 18.7, 1e-12);
     VERIFY_NEAR("T[1]", T[1], -9.6, 1e-12);
     InputData input = textbookWall();
@@ -95,10 +96,10 @@ void tst_Calculation::airLayers_data() {
     QTest::addColumn<int>("direction");
     QTest::addColumn<double>("R");
     QTest::addColumn<double>("mu");
-    QTest::newRow("20 mm horizontal") << 0.02 << int(Material::HeatFlowHorizontal) << 0.175 << 0.5;
-    QTest::newRow("20 mm upwards") << 0.02 << int(Material::HeatFlowUpwards) << 0.16 << 0.5;
-    QTest::newRow("20 mm downwards") << 0.02 << int(Material::HeatFlowDownwards) << 0.18 << 0.5;
-    QTest::newRow("3 mm") << 0.003 << int(Material::HeatFlowHorizontal) << 0.003 / 0.045 << 1.0;
+    QTest::newRow("20 mm horizontal") << 0.02 << int(HeatFlowDirection::Horizontal) << 0.175 << 0.5;
+    QTest::newRow("20 mm upwards") << 0.02 << int(HeatFlowDirection::Upwards) << 0.16 << 0.5;
+    QTest::newRow("20 mm downwards") << 0.02 << int(HeatFlowDirection::Downwards) << 0.18 << 0.5;
+    QTest::newRow("3 mm") << 0.003 << int(HeatFlowDirection::Horizontal) << 0.003 / 0.045 << 1.0;
 }
 
 void tst_Calculation::airLayers() {
@@ -112,7 +113,7 @@ void tst_Calculation::airLayers() {
     air.setFlags(true, false, false, false);
     input.layers().insert(1, MaterialLayer(air, width));
     QCOMPARE(input.check(), 0);
-    const CalculationResults r = calculate(input, direction);
+    const CalculationResults r = calculate(input, HeatFlowDirection(direction));
     VERIFY_NEAR("R of the air layer", r.R_Glaser[1], R, 1e-12);
     VERIFY_NEAR("dry R of the air layer", r.R_layers[1], R, 1e-12);
     VERIFY_NEAR("Z of the air layer", r.Z_Glaser[1], width * mu / 2e-10, 1e-3);
@@ -182,7 +183,7 @@ void tst_Calculation::failures() {
     if (!checked)
         input.setErrorState(InputData::NoError);
     Calculation calc;
-    calc.calculate(input, Material::HeatFlowHorizontal);
+    calc.calculate(input, HeatFlowDirection::Horizontal);
     const CalculationResults &r = calc.results();
     QCOMPARE(r.calcState, calcState);
     QCOMPARE(r.glaserCase, int(CalculationResults::GC_InvalidInput));
@@ -200,18 +201,18 @@ void tst_Calculation::recalculation() {
     InputData other = construction(Wall);
     other.layers()[1].setWidth(0.2);
     Calculation calc;
-    calc.calculate(wall, Material::HeatFlowHorizontal);
+    calc.calculate(wall, HeatFlowDirection::Horizontal);
     const CalculationResults first = calc.results();
     QCOMPARE(first.calcState, int(CalculationResults::CS_OnePlane)); // the extended calculation ran last
-    calc.calculate(wall, Material::HeatFlowHorizontal);
+    calc.calculate(wall, HeatFlowDirection::Horizontal);
     QVERIFY(calc.results() == first); // d_total and everything else start afresh
-    calc.calculate(other, Material::HeatFlowHorizontal);
+    calc.calculate(other, HeatFlowDirection::Horizontal);
     QVERIFY(calc.results() != first);
-    calc.calculate(InputData(), Material::HeatFlowHorizontal);
+    calc.calculate(InputData(), HeatFlowDirection::Horizontal);
     CalculationResults noLayers;
     noLayers.calcState = CalculationResults::CS_NoLayers;
     QVERIFY(calc.results() == noLayers);
-    calc.calculate(wall, Material::HeatFlowHorizontal);
+    calc.calculate(wall, HeatFlowDirection::Horizontal);
     QVERIFY(calc.results() == first);
 }
 

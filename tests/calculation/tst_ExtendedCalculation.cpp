@@ -30,7 +30,7 @@ Run runExtended(const InputData &input) {
     run.results.reset();
     run.results.resize(input.layers().size());
     QStringList messages;
-    calculation.run(input, Material::HeatFlowHorizontal, run.results, messages);
+    calculation.run(input, HeatFlowDirection::Horizontal, run.results, messages);
     run.search = calculation.planeSearch();
     return run;
 }

@@ -5,6 +5,7 @@
 #include <QUndoStack>
 
 #include "ConstructionTableWidget.h"
+#include "EditorDocument.h"
 #include "MainWindow.h"
 #include "Project.h"
 #include "Settings.h"
@@ -54,7 +55,11 @@ private:
 
 struct Window {
     ScriptedDialogs *dialogs = new ScriptedDialogs;
-    std::unique_ptr<MainWindow> window{new MainWindow({}, {}, std::unique_ptr<UserDialogs>(dialogs))};
+    EditorDocument document{Project::instance()};
+    std::unique_ptr<MainWindow> window{
+        new MainWindow(document, {}, {}, std::unique_ptr<UserDialogs>(dialogs))};
+
+    QUndoStack *undoStack() { return document.undoStack(); }
 
     QAction *action(S name) const { return window->findChild<QAction *>("action" + name); }
     ConstructionTableWidget *table() const { return window->findChild<ConstructionTableWidget *>(); }
@@ -70,13 +75,16 @@ void makeProject(int layerCount) {
                      0.2, 0.01, 1);
     Project::instance().newDocument();
     Project::instance().document()->inputData().layers().fill(MaterialLayer(m, 0.1), layerCount);
-    Project::instance().setModified(Project::InputDataModified);
+    Project::instance().setModified(Project::ModificationType::InputData);
 }
 
 const QString BrickWall = QStringLiteral(TAVO_EXAMPLES_DIR "/brick-wall-etics.t2p");
-const QString ProjectActions = "Open Save SaveAs Print ExportChart ExportSketch CopyChart CopySketch "
-                               "EditProjectInformation AddToConstructionDatabase Report ToggleGlaser ";
-const QString LayerActions = ProjectActions + "SelectMaterial AddLeft AddRight AddMaterialToUserDatabase ";
+const QString ProjectActions = "Open Save SaveAs CopyChart CopySketch ToggleGlaser ";
+// Features still to come: always disabled, and their tool tips say so.
+const QString UnavailableActions = "Print Report Preferences SelectMaterial EditMaterialDatabase "
+                                   "AddMaterialToUserDatabase AddToConstructionDatabase AddLeft AddRight "
+                                   "RemoveLayer MoveLeft MoveRight EditProjectInformation ExportChart "
+                                   "ExportSketch HeatFlowUp HorizontalHeatFlow HeatFlowDown Show_Logfile";
 
 } // namespace
 
@@ -85,13 +93,9 @@ class tst_MainWindow : public QObject {
     QTemporaryDir m_dir;
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_dir.isValid() && QFile::exists(BrickWall));
-        Settings::instance().setUndoStack(new QUndoStack(&Settings::instance()));
-    }
+    void initTestCase() { QVERIFY(m_dir.isValid() && QFile::exists(BrickWall)); }
     void init() {
         Settings::instance().resetToDefaults();
-        Settings::instance().undoStack()->clear();
         Project::instance().setFileName(QString());
         Project::instance().setUnmodified();
     }
@@ -120,9 +124,9 @@ private slots:
         w.action("New")->trigger();
         QCOMPARE(w.title(), QString("Tavo 2")); // wizard cancelled: still no project
         w.dialogs->wizardAccepts = true;
-        settings.undoStack()->push(new QUndoCommand("edit of no project"));
+        w.undoStack()->push(new QUndoCommand("edit of no project"));
         w.action("New")->trigger();
-        QCOMPARE(settings.undoStack()->count(), 0);
+        QCOMPARE(w.undoStack()->count(), 0);
         QCOMPARE(Project::instance().document()->projectInformation().ProjectName, QString("Default name"));
         QCOMPARE(w.title(), QString("Tavo 2 - unnamed.t2p*"));
         const QString copy = m_dir.filePath("copy.t2p");
@@ -131,14 +135,14 @@ private slots:
         QCOMPARE(Project::instance().fileName(), copy);
         QCOMPARE(w.title(), QString("Tavo 2 - copy.t2p"));
         QCOMPARE(w.recent(), QStringList({copy, "/a.t2p", BrickWall}));
-        Project::instance().setModified(Project::ProjectInformationModified);
+        Project::instance().setModified(Project::ModificationType::ProjectInformation);
         QCOMPARE(w.title(), QString("Tavo 2 - copy.t2p*"));
         w.action("Save")->trigger();
         QCOMPARE(w.title(), QString("Tavo 2 - copy.t2p"));
         // an undo must never apply the old project's commands to the opened one
-        settings.undoStack()->push(new QUndoCommand("edit of the copy"));
+        w.undoStack()->push(new QUndoCommand("edit of the copy"));
         w.action("Open")->trigger();
-        QCOMPARE(settings.undoStack()->count(), 0);
+        QCOMPARE(w.undoStack()->count(), 0);
         QCOMPARE(w.title(), QString("Tavo 2 - brick-wall-etics.t2p"));
         QCOMPARE(w.recent(), QStringList({BrickWall, copy, "/a.t2p"}));
         QCOMPARE(w.window->findChild<T2_ResultsWidget *>()->inputData().layers().size(), 6);
@@ -146,7 +150,7 @@ private slots:
         QCOMPARE(Project::instance().fileName(), copy);
         QCOMPARE(w.recent(), QStringList({copy, BrickWall, "/a.t2p"}));
         // a failed save reports it and keeps the project as it was
-        Project::instance().setModified(Project::DisplayModified);
+        Project::instance().setModified(Project::ModificationType::Display);
         w.action("SaveAs")->trigger();
         QCOMPARE(w.dialogs->message, QString("Error #3: Saving failed | Error while saving project file!"));
         QCOMPARE(w.title(), QString("Tavo 2 - copy.t2p*"));
@@ -185,7 +189,7 @@ private slots:
             w.dialogs->fileNames << (saveAs.isEmpty() ? QString() : fileName);
         if (!modified)
             Project::instance().setUnmodified();
-        Settings::instance().undoStack()->push(new QUndoCommand("edit"));
+        w.undoStack()->push(new QUndoCommand("edit"));
         w.dialogs->answers << answer;
         w.window->show();
         const bool closed = w.window->close();
@@ -193,7 +197,7 @@ private slots:
         QTEST((w.dialogs->kinds << (closed ? "closed" : "open")).join(' ') + (saved ? " saved" : ""),
               "outcome");
         QCOMPARE(Project::instance().hasDocument(), !closed);
-        QCOMPARE(Settings::instance().undoStack()->count(), closed ? 0 : 1); // history goes with the project
+        QCOMPARE(w.undoStack()->count(), closed ? 0 : 1); // history goes with the project
         QVERIFY(closed || Project::instance().isModified());
         if (saved) // the settings written on the way out know the saved file
             QCOMPARE(QSettings("ZMT", "Tavo 2.4").value("LastProjectFile").toString(), fileName);
@@ -248,12 +252,11 @@ private slots:
         QTest::addColumn<int>("column"); // -1: as the refresh leaves it
         QTest::addColumn<QString>("enabled");
         QTest::addColumn<int>("editorPage");
-        const QString project = ProjectActions, layer = LayerActions;
+        const QString project = ProjectActions;
         QTest::newRow("no project") << -1 << -1 << "Open" << -1;
         QTest::newRow("project without layers") << 0 << -1 << "Open" << -1;
-        QTest::newRow("1 layer: only adding") << 1 << 1 << layer << 0;
-        QTest::newRow("2 layers, first") << 2 << 1 << layer + "RemoveLayer MoveRight" << 0;
-        QTest::newRow("2 layers, second") << 2 << 2 << layer + "RemoveLayer MoveLeft" << 0;
+        QTest::newRow("1 layer") << 1 << 1 << project << 0;
+        QTest::newRow("2 layers, second") << 2 << 2 << project << 0;
         QTest::newRow("2 layers, warm side") << 2 << 0 << project << 1;
     }
     void actionStates() {
@@ -267,8 +270,11 @@ private slots:
         if (column >= 0)
             w.table()->setCurrentCell(0, column);
         const QStringList expected = enabled.split(' ', Qt::SkipEmptyParts);
-        for (const QString &name : (LayerActions + "RemoveLayer MoveLeft MoveRight").split(' '))
+        for (const QString &name : (ProjectActions + UnavailableActions).split(' ', Qt::SkipEmptyParts))
             QVERIFY2(w.action(name)->isEnabled() == expected.contains(name), qPrintable(name));
+        for (const QString &name : UnavailableActions.split(' '))
+            QVERIFY2(w.action(name)->toolTip().endsWith("(not available in this version yet)"),
+                     qPrintable(name));
         QVERIFY(!w.action("UseHashes")->isVisible());
         QVERIFY(!w.visible("toolBarHeatFlowDirection")); // only for air layers
         QCOMPARE(w.visible("tableWidgetConstruction"), layers > 0);
@@ -285,7 +291,7 @@ private slots:
         w.window->resultsLinkClicked("layer-9");
         QCOMPARE(w.table()->currentColumn(), 3);
         Project::instance().document()->inputData().layers().resize(1);
-        Project::instance().setModified(Project::InputDataModified);
+        Project::instance().setModified(Project::ModificationType::InputData);
         QCOMPARE(w.table()->columnCount(), 3);
         QCOMPARE(w.table()->currentColumn(), 1); // the last layer now
         QCOMPARE(w.editorPage(), 0);

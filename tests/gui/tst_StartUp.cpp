@@ -3,6 +3,7 @@
 #include "Directories.h"
 #include "Settings.h"
 #include "StartUp.h"
+#include "TranslationCatalogues.h"
 #include "ZMT_MessageHandler.h"
 #include "ZMT_MessageStream.h"
 
@@ -84,20 +85,17 @@ private slots:
             QVERIFY2(QFile::copy(translationsDir() + "/" + file, dir.filePath(file)), qPrintable(file));
         CollectingHandler handler;
         ZMT::setMessageHandler(&handler);
-        QTranslator qtTranslator, appTranslator;
+        TranslationCatalogues catalogues; // removed again at the end
         bool installed;
         {
             ZMT::MessageStream stream(ZMT::MSG_PROGRESS, "main", -1);
-            installed =
-                StartUp::installTranslations(language, dir.path(), qtTranslator, appTranslator, stream);
+            installed = StartUp::installTranslations(language, dir.path(), catalogues, stream);
         }
         ZMT::restoreDefaultMessageHandler();
         QTEST(QString::fromStdString(handler.text), "log");
         QCOMPARE(installed, present.size() == 2); // only with the program's own catalogue
         const char *tagline = "A software for hygrothermal evaluation of building envelope systems";
         QCOMPARE(QCoreApplication::translate("MainWindow", tagline).startsWith("Eine"), installed);
-        QCoreApplication::removeTranslator(&qtTranslator);
-        QCoreApplication::removeTranslator(&appTranslator);
     }
 
     void helpExitsWithOneAndExactText() {

@@ -3,16 +3,11 @@
 #include "T2_ResultsWidget.h"
 #include "VaDar_Table.h"
 
-using Zones = std::vector<CalculationResults::IndexRange>;
-Q_DECLARE_METATYPE(Zones)
-
 namespace {
 
-CalculationResults results(int calcState, const Zones &zones = {},
-                           const QStringList &messages = {"m1", "m2"}) {
+CalculationResults results(int calcState, const QStringList &messages = {"m1", "m2"}) {
     CalculationResults r;
     r.calcState = calcState;
-    r.zones = zones;
     r.messages = messages;
     return r;
 }
@@ -25,32 +20,6 @@ const auto blue = [](const QString &t) { return "<font color=\"#0000FF\">" + t +
 class tst_T2_ResultsWidget : public QObject {
     Q_OBJECT
 private slots:
-    void verdict_data() {
-        QTest::addColumn<int>("calcState");
-        QTest::addColumn<Zones>("zones");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("0 no layers") << 0 << Zones{} << red("No input!");
-        QTest::newRow("2 failure, every message") << 2 << Zones{} << red("m1") + "<br/>" + red("m2");
-        QTest::newRow("4 warm surface")
-            << 4 << Zones{} << red("Condensation on the surface (warm side). No calculation possible.");
-        QTest::newRow("5 cold surface")
-            << 5 << Zones{} << red("Condensation on the surface (cold side). No calculation possible.");
-        QTest::newRow("6 single layer") << 6 << Zones{} << blue("Only one layer. No condensate possible!");
-        QTest::newRow("7 no condensation") << 7 << Zones{} << blue("No condensate emerges!");
-        QTest::newRow("9 one plane, 1-based")
-            << 9 << Zones{{1, 2}} << blue("Condensation between layer 2 and 3!");
-        QTest::newRow("10 one zone") << 10 << Zones{{0, 3}} << blue("Condensation between layer 1 and 4!");
-        QTest::newRow("11 two zones")
-            << 11 << Zones{{1, 3}, {5, 6}} << blue("Condensation between layer 2 and 4, 6 and 7.");
-        QTest::newRow("3 unknown") << 3 << Zones{} << red("Unknown result!");
-        QTest::newRow("zone state without zone") << 11 << Zones{} << red("Unknown result!");
-    }
-    void verdict() {
-        QFETCH(int, calcState);
-        QFETCH(Zones, zones);
-        QTEST(T2_ResultsWidget::verdictText(results(calcState, zones)), "expected");
-    }
-
     void tableAndErrors() {
         QLocale c(QLocale::C);
         c.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -87,7 +56,7 @@ private slots:
         w.setupTable(table, 400);
         QCOMPARE(table.cell(1, 0).text() + table.cell(0, 5).text(), "0.000" + red("No input!"));
         // invalid input shows only the errors
-        w.setResults(input, results(1, {}, {"Layer #1 has an invalid width.", "second line"}));
+        w.setResults(input, results(1, {"Layer #1 has an invalid width.", "second line"}));
         QVERIFY(w.showsInputErrors());
         QCOMPARE(w.inputErrorText(),
                  red("Invalid input!") + "<br/>Layer #1 has an invalid width.<br/>second line");

@@ -257,7 +257,7 @@ private slots:
             Project &project = Project::instance();
             QString error;
             QVERIFY2(project.read(examples.filePath(f), error), qPrintable(f + ": " + error));
-            project.setModified(Project::InputDataModified);
+            project.setModified(Project::ModificationType::InputData);
             const CalculationResults &r = project.document()->results();
             const QString state = f + ": " + QString::number(r.calcState) + ", " + r.messages.join(' ');
             // First-generation materials often carry no water uptake coefficient: with such layers on

@@ -69,7 +69,7 @@ private:
         return QDir().mkpath(QFileInfo(path).path()) && writeBytes(path, bytes) ? path : QString();
     }
     MaterialList *newList(const QString &builtInDir = "none") {
-        m_list.reset(); // the old list writes its user file as it goes
+        m_list.reset();
         m_list.reset(new MaterialList("en", m_dir.filePath(builtInDir), userDir()));
         m_list->read();
         return m_list.get();
@@ -232,7 +232,7 @@ private slots:
         const QByteArray last = readBytes(path);
         while (list->userCount() > 0)
             QVERIFY(list->removeUserMaterial(list->userMaterials().first().materialId));
-        m_list.reset();
+        QVERIFY(list->writeUserData());
         QVERIFY(!QFile::exists(path) && readBytes(path + ".backup") == last);
     }
 
@@ -243,7 +243,6 @@ private slots:
                                   "taken: Cannot write user material file"}) {
             CapturingHandler log;
             MaterialList list("en", m_dir.filePath("none"), userDir() + "/" + dir.section(": ", 0, 0));
-            list.setWriteOnDestruction(false);
             list.addUserMaterial(userMaterial("x", 1));
             QVERIFY2(!list.writeUserData() && log.has(ZMT::MSG_ERROR, dir.section(": ", 1)),
                      qPrintable(log.all()));
@@ -295,7 +294,6 @@ private slots:
         for (int language = 0; language < 2; ++language) {
             MaterialList list(language ? "de" : "en", QCoreApplication::applicationDirPath() + BuiltInDir,
                               userDir());
-            list.setWriteOnDestruction(false);
             list.read();
             list.addUserMaterial(userMaterial("mine", 7));
             const QJsonArray array = QJsonDocument::fromJson(MaterialListExport::toJson(list)).array();

@@ -53,7 +53,7 @@ private slots:
         Settings &s = Settings::instance();
         // Values from before the read do not survive it.
         s.m_defaultProjectInformation.ProjectName = "old";
-        s.m_defaultProjectInformation.HeatFlowDirection = 0;
+        s.m_defaultProjectInformation.HeatFlowDirection = HeatFlowDirection::Upwards;
         QSettings settings(store(QString(QTest::currentDataTag()).replace(' ', '_') + ".ini", values),
                            QSettings::IniFormat);
         s.read(settings);
@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(s.m_defaultLayerWidthUnit, 1000);
         QCOMPARE(s.m_defaultRestartMode, 1);
         QCOMPARE(s.m_defaultProjectInformation, ProjectInformation());
-        QCOMPARE(s.m_defaultProjectInformation.HeatFlowDirection, 2);
+        QCOMPARE(s.m_defaultProjectInformation.HeatFlowDirection, HeatFlowDirection::Horizontal);
         QCOMPARE(Settings::framesToText(s.m_projectDefaultFrames), frames);
         QVERIFY(s.m_flags.value(Settings::SplashScreenFlag));
         // The default material directory is made; the ".." of the data directory stays in the text.

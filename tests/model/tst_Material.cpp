@@ -169,14 +169,16 @@ private slots:
         QFETCH(int, direction);
         QFETCH(double, d);
         QFETCH(double, R);
-        const double expected = R == 0 ? 0.045 : d / R, got = material('a').lambdaEff(d, direction);
+        const double expected = R == 0 ? 0.045 : d / R,
+                     got = material('a').lambdaEff(d, HeatFlowDirection(direction));
         QVERIFY2(std::fabs(got - expected) <= 1e-9 * expected,
                  qPrintable(QString("%1, not %2").arg(got).arg(expected)));
     }
 
     void otherLambdaAndMu() {
-        QCOMPARE(material().lambdaEff(0.003, 0), 0.81); // only air uses the table
-        QCOMPARE(material('a').lambdaEff(0, 2), 0.025); // an air layer without width keeps its own value
+        QCOMPARE(material().lambdaEff(0.003, HeatFlowDirection::Upwards), 0.81); // only air uses the table
+        QCOMPARE(material('a').lambdaEff(0, HeatFlowDirection::Horizontal),
+                 0.025); // an air layer without width keeps its own value
         QCOMPARE(material().muEff(0.05), 10.0);
         for (const auto &c : {std::pair<double, double>{0.008, 1}, {0.01, 1}, {0.02, 0.5}, {0.05, 0.2}})
             QVERIFY2(near(material('a').muEff(c.first), c.second), qPrintable(QString::number(c.first)));

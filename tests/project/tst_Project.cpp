@@ -128,7 +128,8 @@ private slots:
         QVERIFY(layers.at(0).materialId == 600 && layers.at(1).sd_value == 2.0 &&
                 layers.at(3).color == QColor(0, 0, 0));
         const ProjectInformation &info = p.document()->projectInformation();
-        QVERIFY(info.ProjectName == "Prüfprojekt <1>" && info.HeatFlowDirection == 1);
+        QVERIFY(info.ProjectName == "Prüfprojekt <1>" &&
+                info.HeatFlowDirection == HeatFlowDirection::Downwards);
     }
 
     void read_data() {
@@ -179,7 +180,7 @@ private slots:
         const QString result = !ok ? error
                                    : QString("%1 layers, heat flow %2")
                                          .arg(p.document()->inputData().layers().size())
-                                         .arg(p.document()->projectInformation().HeatFlowDirection);
+                                         .arg(int(p.document()->projectInformation().HeatFlowDirection));
         if (outcome.endsWith('*'))
             QVERIFY2(result.startsWith(outcome.chopped(1)) && result.size() > outcome.size(),
                      qPrintable(result));
@@ -204,7 +205,7 @@ private slots:
         // A stale error state shows whether the input was checked again.
         p.document()->inputData().setErrorState(InputData::InvalidClimate);
         QSignalSpy spy(&p, &Project::modified);
-        p.setModified(modType);
+        p.setModified(Project::ModificationType(modType));
         QVERIFY(spy.count() == 1 && spy.first().first().toInt() == modType && p.isModified());
         QCOMPARE(p.document()->inputData().errorState(), recalculates ? 0 : 3);
         QCOMPARE(int(p.document()->results().T.size()),
@@ -217,7 +218,7 @@ private slots:
         QVERIFY(!p.write(m_dir.filePath("nothing.t2p")) && !QFile::exists(m_dir.filePath("nothing.t2p")));
         // A change still tells the listeners.
         QSignalSpy spy(&p, &Project::modified);
-        p.setModified(0);
+        p.setModified(Project::ModificationType::InputData);
         QCOMPARE(spy.count(), 1);
     }
 

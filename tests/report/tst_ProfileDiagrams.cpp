@@ -87,8 +87,8 @@ struct Drawing {
         dev.setDotsPerMeterX(qRound(dpi / 0.0254));
         dev.setDotsPerMeterY(qRound(dpi / 0.0254));
     }
-    void draw(const InputData &d, const CalculationResults &res, int kind, const QRectF &frame = ScreenFrame,
-              double r = 1) {
+    void draw(const InputData &d, const CalculationResults &res, DiagramKind kind,
+              const QRectF &frame = ScreenFrame, double r = 1) {
         scene.setupDiagram(frame, &dev, r, res, d, kind);
     }
     QList<QGraphicsItem *> operator[](int tag) const { return scene.taggedItems(tag); }
@@ -177,7 +177,7 @@ private slots:
         QFETCH(Doubles, expected);
         Drawing s(screenMode);
         const InputData d = construction({0.2, 0.1});
-        s.draw(d, plainResults(d), DiagramScene::ConstructionSketch, frame, r);
+        s.draw(d, plainResults(d), DiagramKind::ConstructionSketch, frame, r);
         const std::vector<double> &x = s.scene.boundaries();
         QCOMPARE(int(x.size()), expected.size());
         for (int i = 0; i < expected.size(); ++i)
@@ -212,7 +212,7 @@ private slots:
         const InputData d = construction(widths);
         const QRectF frame(0, 0, 600, 300);
         QLocale::setDefault(QLocale(QLocale::German));
-        s.draw(d, plainResults(d), DiagramScene::ConstructionSketch, frame);
+        s.draw(d, plainResults(d), DiagramKind::ConstructionSketch, frame);
         QLocale::setDefault(QLocale::c());
         const QList<QGraphicsItem *> above = s[DiagramScene::TagLayerLabel],
                                      below = s[DiagramScene::TagLayerLabelBelow];
@@ -253,7 +253,7 @@ private slots:
         auto &conditions = d.assessmentConditions();
         conditions.setValue(AssessmentConditions::Temperature, AssessmentConditions::Winter, true, inside);
         conditions.setValue(AssessmentConditions::Temperature, AssessmentConditions::Winter, false, outside);
-        s.draw(d, plainResults(d), DiagramScene::VapourPressure);
+        s.draw(d, plainResults(d), DiagramKind::VapourPressure);
         const QRectF D = s.scene.diagramRect();
         const double top = std::trunc(D.top() + 0.05 * D.height()),
                      bottom = std::trunc(D.bottom() - 0.25 * D.height());
@@ -288,7 +288,7 @@ private slots:
             const InputData d = construction(widths);
             CalculationResults results = plainResults(d);
             results.calcState = calcState;
-            s.draw(d, results, kind, frame);
+            s.draw(d, results, DiagramKind(kind), frame);
             for (const QGraphicsItem *item : s.scene.items())
                 QVERIFY2(!item->isVisible(),
                          qPrintable(QString("kind %1: tag %2").arg(kind).arg(DiagramScene::itemTag(item))));
@@ -319,7 +319,7 @@ private slots:
         CalculationResults results = plainResults(d);
         results.pv_Glaser = {1168, calculated[0], calculated[1], 321};
         results.psat_Glaser = {2200, saturation[0], saturation[1], 420};
-        s.draw(d, results, DiagramScene::VapourPressure);
+        s.draw(d, results, DiagramKind::VapourPressure);
         QVector<int> dashedIndices;
         for (const QGraphicsItem *item : s[DiagramScene::TagCalculatedPressure])
             dashedIndices << DiagramScene::itemIndex(item);
@@ -363,7 +363,7 @@ private slots:
         results.w_left = {wLeft, 0.005};
         results.w_right = {wRight, 0.005};
         results.sk_Tavo = {zone, 0};
-        s.draw(d, results, DiagramScene::WaterContent);
+        s.draw(d, results, DiagramKind::WaterContent);
         const QRectF D = s.scene.diagramRect();
         const double wmax = std::max(wLeft, wRight), wh = 0.04 * 0.95 / 0.8,
                      yA = std::trunc(D.top() + 0.05 * D.height());
@@ -403,7 +403,7 @@ private slots:
         const InputData d = moistureConstruction(w80);
         CalculationResults results = plainResults(d);
         results.w_left = results.w_right = {0, 0};
-        s.draw(d, results, DiagramScene::WaterContent);
+        s.draw(d, results, DiagramKind::WaterContent);
         QCOMPARE(text(s[DiagramScene::TagMoistureLabel].value(0)), topLabel);
         QCOMPARE(s[DiagramScene::TagHygroscopicFill].size(), topLabel.isEmpty() ? 0 : 2);
         for (const QGraphicsItem *item : s.scene.items()) {
@@ -459,8 +459,8 @@ private slots:
         view.resize(400, 250);
         const InputData d = construction({0.1, 0.2});
         view.setData(d, plainResults(d));
-        view.setDiagramType(kind);
-        QVERIFY(kind > 3 || view.diagramScene()->diagramKind() == kind); // redrawn at once
+        view.setDiagramType(DiagramKind(kind));
+        QVERIFY(kind > 3 || int(view.diagramScene()->diagramKind()) == kind); // redrawn at once
         QBuffer buffer;
         QVERIFY(buffer.open(QIODevice::WriteOnly));
         view.exportSvg(&buffer);
@@ -490,12 +490,13 @@ private slots:
         QVERIFY(condensing ? doc.results().calcState >= 9 : doc.results().calcState == 7);
         DiagramView view;
         view.resize(600, 400);
-        view.setDiagramType(kind);
+        view.setDiagramType(DiagramKind(kind));
         view.setData(doc.inputData(), doc.results());
         checkLayout(*view.diagramScene());
         const double r = 300 / 25.4;
         Drawing report(false, 300);
-        report.draw(doc.inputData(), doc.results(), kind, QRectF(0, 0, 170 * r, 170 * r / 1.5), r);
+        report.draw(doc.inputData(), doc.results(), DiagramKind(kind), QRectF(0, 0, 170 * r, 170 * r / 1.5),
+                    r);
         checkLayout(report.scene);
         QPixmap pixmap;
         view.exportPixmap(pixmap);

@@ -1,21 +1,14 @@
 #include "Project.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
-#include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 #include "ZMT_MessageHandler.h"
 
-namespace {
-
-// First-generation project files.
-bool readLegacyProject(QFile &file, Document &document, QString &errorMessage) {
-    return document.readOld(file.fileName(), errorMessage);
+Project::Project(QObject *parent) : QObject(parent) {
+    // Listeners such as queued connections and signal spies carry the type in a QVariant.
+    qRegisterMetaType<Project::ModificationType>();
 }
-
-} // namespace
 
 Project &Project::instance() {
     static Project project;
@@ -38,54 +31,17 @@ void Project::setDocument(const Document &document) {
         m_document = std::make_unique<Document>(document);
 }
 
-void Project::setModified(int modType) {
+void Project::setModified(ModificationType modType) {
     m_modified = true;
-    if (modType == InputDataModified && m_document)
-        recalculate();
+    if (modType == ModificationType::InputData && m_document)
+        m_document->recalculate();
     emit modified(modType);
 }
 
-void Project::recalculate() {
-    m_document->inputData().check();
-    m_document->calculate();
-}
-
 bool Project::read(const QString &fileName, QString &errorMessage) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        errorMessage = tr("Cannot open file '%1' for reading (maybe missing permissions).").arg(fileName);
-        return false;
-    }
-    const QString legacyPrefix = tr("Error reading file as TAVO 1 version.\n");
-    const QString extension = QFileInfo(fileName).suffix().toLower();
     Document document = m_document ? *m_document : Document();
-    if (extension == QLatin1String("tpj")) {
-        QString legacyMessage;
-        if (!readLegacyProject(file, document, legacyMessage)) {
-            errorMessage = legacyPrefix + legacyMessage;
-            return false;
-        }
-    } else {
-        QXmlStreamReader reader(&file);
-        if (!document.readXML(reader)) {
-            errorMessage = reader.errorString();
-            if (extension == QLatin1String("t2p"))
-                return false;
-            // A project under another extension may still be a first-generation file.
-            file.seek(0);
-            document = m_document ? *m_document : Document();
-            QString legacyMessage;
-            if (!readLegacyProject(file, document, legacyMessage)) {
-                errorMessage = legacyPrefix + legacyMessage;
-                return false;
-            }
-            errorMessage.clear(); // the XML error no longer applies
-        }
-    }
-    if (document.inputData().layers().isEmpty()) {
-        errorMessage = tr("Project doesn't contain any layers. Please create a new project!");
+    if (!document.readFile(fileName, errorMessage))
         return false;
-    }
     setDocument(document);
     return true;
 }

@@ -10,22 +10,28 @@
 
 class QIODevice;
 
-/*! The one open project of the process: its document, file name and modified flag.
+/*! The open project: its document, file name and modified flag.
 
     Every change of the project goes through setModified(): for input changes it checks the input
     data and recalculates before it tells the views through modified(). The views must check
-    hasDocument() before they use document(). GUI thread only. */
+    hasDocument() before they use document(). GUI thread only.
+
+    The window program has one, instance(), which its start hands to the main window; tests may
+    make their own. Programs without a window read a plain Document instead. */
 class Project : public QObject {
     Q_OBJECT
 public:
     /*! What changed; the argument of setModified() and modified(). */
-    enum ModificationType {
-        InputDataModified = 0,         ///< construction, widths, materials, climate, heat flow direction
-        DisplayModified = 1,           ///< only a layer's colour or material name
-        ProjectInformationModified = 2 ///< project information (texts)
+    enum class ModificationType : int {
+        InputData = 0,         ///< construction, widths, materials, climate, heat flow direction
+        Display = 1,           ///< only a layer's colour or material name
+        ProjectInformation = 2 ///< project information (texts)
     };
+    Q_ENUM(ModificationType)
 
-    /*! The single project, created on first use. */
+    explicit Project(QObject *parent = nullptr);
+
+    /*! The project of the window program, created on first use. */
     static Project &instance();
 
     /*! Replaces any current document by a new default one and clears the file name. */
@@ -43,18 +49,17 @@ public:
     const QString &fileName() const { return m_fileName; }
     void setFileName(const QString &fileName) { m_fileName = fileName; }
 
-    /*! Sets the modified flag; for InputDataModified first checks the input data and recalculates
+    /*! Sets the modified flag; for input changes first checks the input data and recalculates
         the results. Then emits modified(modType). */
-    void setModified(int modType);
+    void setModified(ModificationType modType);
     bool isModified() const { return m_modified; }
     /*! Clears the modified flag (after saving, opening or creating); no signal. */
     void setUnmodified() { m_modified = false; }
 
-    /*! Reads a project file into the current document (a new one when there is none). Files with
-        the extension "tpj" (any case) are first-generation projects; any other file is read as
-        project XML, and when that fails and the extension is not "t2p", as a first-generation
-        project. On failure returns false with a message for the user in \a errorMessage and
-        leaves the current document unchanged; the caller closes it. Does not recalculate. */
+    /*! Reads a project file into the current document (a new one when there is none), by the rules
+        of Document::readFile(). On failure returns false with a message for the user in
+        \a errorMessage and leaves the current document unchanged; the caller closes it. Does not
+        recalculate. */
     bool read(const QString &fileName, QString &errorMessage);
 
     /*! Saves the current document as project XML. The file is replaced only when everything was
@@ -66,12 +71,9 @@ public:
 
 signals:
     /*! Sent after every setModified(), after any recalculation. */
-    void modified(int modType);
+    void modified(Project::ModificationType modType);
 
 private:
-    Project() = default;
-    void recalculate();
-
     QString m_fileName;
     std::unique_ptr<Document> m_document;
     bool m_modified = false;

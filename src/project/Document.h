@@ -22,12 +22,22 @@ public:
     /*! Runs the Glaser calculation on the input data with the heat flow direction of the project
         information. The input data should have been checked (InputData::check()) first. */
     void calculate() { m_calculation.calculate(m_inputData, m_projectInformation.HeatFlowDirection); }
+    /*! Checks the input data, then calculates: what every change of the input, and every file
+        just read, needs before its results can be shown. */
+    void recalculate();
     /*! The results of the last calculate(); a reset record before the first. Read by the views. */
     const CalculationResults &results() const { return m_calculation.results(); }
 
     const ProjectInformation &projectInformation() const { return m_projectInformation; }
     ProjectInformation &projectInformation() { return m_projectInformation; }
     void setProjectInformation(const ProjectInformation &info) { m_projectInformation = info; }
+
+    /*! Reads a project file of either generation. Files with the extension "tpj" (any case) are
+        first-generation projects; any other file is read as project XML, and when that fails and
+        the extension is not "t2p", as a first-generation project. A file without layers is
+        refused. On failure returns false with a message for the user in \a errorMessage and
+        leaves the document unchanged. Does not calculate. */
+    bool readFile(const QString &fileName, QString &errorMessage);
 
     /*! Reads a whole project file. The input data start afresh; the project information is
         overwritten only where the file has a value. Returns false with the reader's error string
