@@ -111,10 +111,10 @@ InputData inputData(int layers) {
     InputData input;
     for (const auto &l : construction(layers).layers) {
         const Mat &m = l.first;
-        input.layers().append(
-            MaterialLayer(Material(m.name, MaterialCategory(MaterialCategory::BuildingBoards), "", "", "", "",
-                                   500, m.lambda, m.mu, m.w80, m.wsat, m.Aw, 1),
-                          l.second));
+        input.layers().append(MaterialLayer(Material(QString::fromLatin1(m.name),
+                                                     MaterialCategory(MaterialCategory::BuildingBoards), {},
+                                                     {}, {}, {}, 500, m.lambda, m.mu, m.w80, m.wsat, m.Aw, 1),
+                                            l.second));
     }
     input.check();
     return input;

@@ -5,7 +5,10 @@
 function(tavo_add_test)
     cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${ARG_NAME} ${ARG_SOURCES})
+    set_target_properties(${ARG_NAME} PROPERTIES TAVO_TEST ON)
     target_link_libraries(${ARG_NAME} PRIVATE tavo_options Qt5::Test ${ARG_LIBRARIES})
+    # Helpers shared by the tests (tolerances of numeric comparisons).
+    target_include_directories(${ARG_NAME} PRIVATE "${CMAKE_SOURCE_DIR}/tests")
     target_compile_definitions(${ARG_NAME} PRIVATE
         TAVO_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
         TAVO_EXAMPLES_DIR="${CMAKE_SOURCE_DIR}/examples"

@@ -993,6 +993,10 @@ Anforderung ist nicht erfüllt (nur mit --strict).
         <source>Please restart the software to activate the new language!</source>
         <translation>Bitte starten Sie das Programm neu, um die neue Sprache zu aktivieren!</translation>
     </message>
+    <message>
+        <source>%1 (not available in this version yet)</source>
+        <translation>%1 (in dieser Version noch nicht verfügbar)</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>

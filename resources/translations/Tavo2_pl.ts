@@ -994,6 +994,10 @@ spełnione (tylko z --strict).
         <source>Please restart the software to activate the new language!</source>
         <translation>Uruchom program ponownie, aby włączyć nowy język!</translation>
     </message>
+    <message>
+        <source>%1 (not available in this version yet)</source>
+        <translation>%1 (jeszcze niedostępne w tej wersji)</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>

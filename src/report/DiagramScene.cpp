@@ -96,7 +96,7 @@ void DiagramScene::setupDiagram(const QRectF &frame, QPaintDevice *device, doubl
     m_tickFont = m_screenMode ? m_screenTickFont : m_reportTickFont;
     m_titleFont = m_screenMode ? m_screenTitleFont : m_reportTitleFont;
 
-    const QSizeF t = textSize("T", m_tickFont, false, -1);
+    const QSizeF t = textSize(QStringLiteral("T"), m_tickFont, false, -1);
     m_textHeight = t.height();
     m_textWidth = t.width();
 
@@ -152,7 +152,8 @@ void DiagramScene::createTitleItems() {
         addTextItem(tr("Temperature %1 in [%2C]").arg(QChar(0x03B8)).arg(QChar(0x00B0)), m_titleFont);
     m_pressureTitle = addTextItem(tr("Vapor pressure p in [Pa]"), m_titleFont);
     m_moistureTitle =
-        addTextItem(tr("Moisture content w in [%1]").arg("m<sup>3</sup>/m<sup>3</sup>"), m_titleFont, true);
+        addTextItem(tr("Moisture content w in [%1]").arg(QStringLiteral("m<sup>3</sup>/m<sup>3</sup>")),
+                    m_titleFont, true);
     m_chainTitle = addTextItem(tr("Layer widths in [mm]"), m_titleFont);
     m_temperatureTitle->setData(TagKey, TagTemperatureTitle);
     m_pressureTitle->setData(TagKey, TagPressureTitle);
@@ -405,7 +406,7 @@ void DiagramScene::drawTemperature() {
     auto tick = [&](double value) {
         const double yy = y(value);
         addLineItem(x - h, yy, x + h, yy, axisPen, TagTemperatureTick);
-        QGraphicsTextItem *label = addTextItem(QString("%L1").arg(value, 5, 'f', 1), m_tickFont);
+        QGraphicsTextItem *label = addTextItem(QStringLiteral("%L1").arg(value, 5, 'f', 1), m_tickFont);
         const QRectF br = label->boundingRect();
         label->setPos(x - 2 * h - br.width(), yy - 0.5 * br.height());
         label->setData(TagKey, TagTemperatureLabel);
@@ -527,7 +528,7 @@ void DiagramScene::drawVapourPressure() {
     auto tick = [&](double value) {
         const double yy = y(value);
         addLineItem(x - h, yy, x + h, yy, axisPen, TagPressureTick);
-        QGraphicsTextItem *label = addTextItem(QString("%L1").arg(value, 5, 'f', 0), m_tickFont);
+        QGraphicsTextItem *label = addTextItem(QStringLiteral("%L1").arg(value, 5, 'f', 0), m_tickFont);
         label->setPos(labelX, yy - 0.5 * label->boundingRect().height());
         label->setData(TagKey, TagPressureLabel);
         return label;
@@ -621,7 +622,7 @@ void DiagramScene::drawWaterContent() {
     auto y = [&](double w) { return bottom - w * q; };
 
     auto tickLabel = [&](double value, double yy) {
-        QGraphicsTextItem *label = addTextItem(QString("%L1").arg(value, 5, 'f', 3), m_tickFont);
+        QGraphicsTextItem *label = addTextItem(QStringLiteral("%L1").arg(value, 5, 'f', 3), m_tickFont);
         label->setPos(labelX, yy - 0.5 * label->boundingRect().height());
         label->setData(TagKey, TagMoistureLabel);
         return label;

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "NearlyEqual.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -15,10 +17,6 @@
 using VaDar::Table;
 using Widths = std::vector<double>;
 Q_DECLARE_METATYPE(Widths)
-
-#define VERIFY_NEAR(a, b, tolerance)                                                                         \
-    QVERIFY2(qAbs((a) - (b)) <= (tolerance),                                                                 \
-             qPrintable(QString("%1 = %2, not %3").arg(#a).arg(a, 0, 'g', 10).arg(b)))
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "Calculation.h"
 #include "CalculationResults.h"
 #include "InputData.h"
+#include "NearlyEqual.h"
 
 inline CalculationResults calculate(const InputData &input,
                                     HeatFlowDirection direction = HeatFlowDirection::Horizontal) {
@@ -81,12 +82,5 @@ inline InputData construction(const GlaserLayers &glaserLayers, int assessmentTy
         layers.append({{"Test", g.lambda, g.mu, 0.02, 0.5, 0.001}, g.d});
     return testConstruction(layers, assessmentType);
 }
-
-#define VERIFY_NEAR(what, actual, expected, tolerance)                                                       \
-    QVERIFY2(std::abs((actual) - (expected)) <= (tolerance),                                                 \
-             qPrintable(QString("%1: got %2, expected %3")                                                   \
-                            .arg(what)                                                                       \
-                            .arg(double(actual), 0, 'g', 12)                                                 \
-                            .arg(double(expected), 0, 'g', 12)))
 
 #endif // CALCULATIONTESTHELPERS_H

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "NearlyEqual.h"
+
 #include <QBuffer>
 #include <QGraphicsItem>
 #include <QGraphicsTextItem>
@@ -16,10 +18,6 @@
 #include "Settings.h"
 
 using Doubles = QVector<double>;
-
-#define VERIFY_NEAR(a, b, tolerance)                                                                         \
-    QVERIFY2(std::fabs((a) - (b)) <= (tolerance),                                                            \
-             qPrintable(QString("%1 = %2, not %3").arg(#a).arg(a, 0, 'g', 10).arg(b)))
 
 namespace {
 
