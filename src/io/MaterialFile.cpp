@@ -177,6 +177,8 @@ bool MaterialFile::read(const QString &path, const QString &languageId, QList<Ma
         }
         Material m(name, MaterialCategory(category), texts.notes, texts.productName, texts.producer,
                    texts.dataSource, rho, lambda, mu, w80, wsat, aw, id);
+        // The files hold no colour; one derived from the id keeps it from run to run.
+        m.color = Material::colorForId(id);
         m.setFlags(air, wood, woodBased, foil);
         m.productCodes = codes;
         m.mu_min = muMin;

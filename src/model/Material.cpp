@@ -61,6 +61,15 @@ QColor Material::randomColor() {
     return QColor(r, g, b, 255);
 }
 
+QColor Material::colorForId(int id) {
+    // The finaliser of SplitMix64: a fixed mix in which every input bit reaches every channel.
+    quint64 z = quint64(quint32(id)) + 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    return QColor(int(z & 0xFF), int((z >> 8) & 0xFF), int((z >> 16) & 0xFF), 255);
+}
+
 bool Material::isValid() const {
     const double numbers[] = {rho, mu_min, mu_max, w_80, w_sat, sd_value, m_Aw, lambda, mu};
     for (double v : numbers)

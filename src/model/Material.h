@@ -97,6 +97,10 @@ public:
 
     /*! A colour with three uniform random channels 0..255 and alpha 255. */
     static QColor randomColor();
+    /*! An opaque colour that follows from \a id alone: the same in every run of the program, so
+        built-in materials keep their colour in screenshots, reports and listings, while
+        neighbouring ids look unrelated. */
+    static QColor colorForId(int id);
 
     // The element "Material" of the project file; defined in the io library (MaterialXML.cpp).
     // readXML returns whether the material read is valid; file errors are raised on the reader.

@@ -248,6 +248,11 @@ private slots:
         QCOMPARE(brick["lambda"].toDouble(), 0.81);
         QCOMPARE(brick["builtIn"].toBool(), true);
         QCOMPARE(list.at(143)["isAir"].toBool(), true);
+        // A second run lists every material in the same colour.
+        const QJsonArray again = parseArray(runCalc({"--materials", "--format", "json"}).out);
+        QCOMPARE(again.size(), list.size());
+        for (int i = 0; i < list.size(); ++i)
+            QCOMPARE(again[i]["color"].toString(), list[i]["color"].toString());
     }
 };
 

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "InputData.h"
+#include "MaterialFilter.h"
 #include "MaterialIdCounter.h"
 #include "MaterialLayer.h"
 
@@ -296,6 +297,74 @@ private slots:
         MaterialIdCounter::reset();
         QVERIFY(MaterialIdCounter::nextUserMaterialId() == 32768 &&
                 MaterialIdCounter::peekUserMaterialId() == 32769);
+    }
+
+    void filter_data() {
+        // Filters written "field=text"; category and flags as numbers. The result lists the
+        // letters of the materials shown.
+        QTest::addColumn<QStringList>("filters");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char *name, const QStringList &filters, const char *shown) {
+            QTest::newRow(name) << filters << QString(shown);
+        };
+        row("no filter", {}, "abcdefg");
+        row("brick conc*", {"name=brick conc*"}, "abcd");
+        row("any letter case", {"name=BRICK"}, "ab");
+        row("blanks around and between", {"name=  wool\t  conc "}, "cdf");
+        row("wildcard inside a word", {"name=c*e"}, "cd");
+        row("question mark", {"name=03?/040"}, "f");
+        row("regular expression characters are plain", {"name=(C25+)"}, "d");
+        row("slash and dot", {"name=0.035/"}, "g");
+        row("product name when the name fails", {"name=Poroton"}, "b");
+        row("producer", {"producer=acme"}, "ae");
+        row("producer and name", {"producer=acme", "name=brick"}, "a");
+        row("data source", {"source=DIN*4108"}, "cd");
+        row("comment", {"comment=estimated"}, "g");
+        row("category", {"category=5"}, "fg");
+        row("category and name", {"category=2", "name=conc*"}, "");
+        row("wood based and foil flags", {"flags=" + QString::number((1 << MF_WoodBased) | (1 << MF_Foil))},
+            "e");
+    }
+
+    void filter() {
+        QFETCH(QStringList, filters);
+        QFETCH(QString, shown);
+        const auto make = [](const char *name, int category, const char *product, const char *producer,
+                             const char *source, const char *notes) {
+            return Material(name, MaterialCategory(category), notes, product, producer, source, 1, 1, 1, 0.1,
+                            0.2, 0, 0);
+        };
+        QVector<Material> materials{
+            make("Solid clay brick", 2, "", "Acme", "", ""),
+            make("Perforated BRICK", 2, "Poroton T8", "", "", ""),
+            make("Concrete wool", 4, "", "", "DIN 4108-4", ""),
+            make("Lightweight concrete (C25+)", 4, "", "", "DIN EN 4108", ""),
+            make("Timber", 7, "", "ACME boards", "", ""),
+            make("Mineral wool 035/040", 5, "", "", "", ""),
+            make("Wood fibre 0.035/0.040", 5, "", "", "", "values estimated"),
+        };
+        materials[4].setFlags(false, false, true, true);
+        MaterialFilter filter;
+        for (const QString &f : filters) {
+            const QString field = f.section('=', 0, 0), text = f.section('=', 1);
+            if (field == "name")
+                filter.setNameFilter(text);
+            else if (field == "producer")
+                filter.setProducerFilter(text);
+            else if (field == "source")
+                filter.setDataSourceFilter(text);
+            else if (field == "comment")
+                filter.setCommentFilter(text);
+            else if (field == "category")
+                filter.setCategory(text.toInt());
+            else
+                filter.setRequiredFlags(text.toUInt());
+        }
+        QString result;
+        for (int i = 0; i < materials.size(); ++i)
+            if (filter.matches(materials[i]))
+                result += QChar('a' + i);
+        QCOMPARE(result, shown);
     }
 };
 
