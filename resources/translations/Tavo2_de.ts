@@ -370,6 +370,45 @@ Anforderung ist nicht erfüllt (nur mit --strict).
     </message>
 </context>
 <context>
+    <name>ConstructionList</name>
+    <message>
+        <source>test construction 1</source>
+        <translation>Testkonstruktion 1</translation>
+    </message>
+    <message>
+        <source>Cannot read file &apos;%1&apos;.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; was written by another version of the program and cannot be read.</source>
+        <translation>Die Datei &apos;%1&apos; wurde von einer anderen Programmversion geschrieben und kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 constructions found in file &apos;%2&apos;</source>
+        <translation>%1 Konstruktionen in der Datei &apos;%2&apos; gefunden</translation>
+    </message>
+    <message>
+        <source>No constructions found in file &apos;%1&apos;</source>
+        <translation>Keine Konstruktionen in der Datei &apos;%1&apos; gefunden</translation>
+    </message>
+    <message>
+        <source>The file could not be read to its end; the constructions after the damaged entry are missing.</source>
+        <translation>Die Datei konnte nicht bis zum Ende gelesen werden; die Konstruktionen nach dem beschädigten Eintrag fehlen.</translation>
+    </message>
+    <message>
+        <source>The construction database &apos;%1&apos; could not be read completely. The %2 constructions read before the damage are used; the file itself is not overwritten but kept under a name ending in &quot;.corrupt&quot; when the construction database is saved.</source>
+        <translation>Die Konstruktionsdatenbank &apos;%1&apos; konnte nicht vollständig gelesen werden. Die %2 vor der Beschädigung gelesenen Konstruktionen werden verwendet; die Datei selbst wird nicht überschrieben, sondern beim Speichern der Konstruktionsdatenbank unter einem Namen mit der Endung &quot;.corrupt&quot; aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The construction database &apos;%1&apos; was written by another version of the program and cannot be read. It is not overwritten but kept under a name ending in &quot;.corrupt&quot; when the construction database is saved.</source>
+        <translation>Die Konstruktionsdatenbank &apos;%1&apos; wurde von einer anderen Programmversion geschrieben und kann nicht gelesen werden. Sie wird nicht überschrieben, sondern beim Speichern der Konstruktionsdatenbank unter einem Namen mit der Endung &quot;.corrupt&quot; aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The construction database &apos;%1&apos; cannot be opened. The program starts without its constructions and does not overwrite the file.</source>
+        <translation>Die Konstruktionsdatenbank &apos;%1&apos; kann nicht geöffnet werden. Das Programm startet ohne ihre Konstruktionen und überschreibt die Datei nicht.</translation>
+    </message>
+</context>
+<context>
     <name>DINCriteriaResult</name>
     <message>
         <source>kg/m%1h%2</source>
@@ -1186,6 +1225,32 @@ Anforderung ist nicht erfüllt (nur mit --strict).
     <message>
         <source>Vapor diffusion resistance factor will be calculated from construction according DIN EN ISO 13788 4.1.</source>
         <translation>Die Wasserdampf-Diffusionswiderstandszahl wird aus der Konstruktion nach DIN EN ISO 13788 4.1 berechnet.</translation>
+    </message>
+    <message>
+        <source>No valid material file &apos;%1&apos;
+ Extension sould be &apos;txt&apos; or &apos;tmat&apos;</source>
+        <translation>Keine gültige Materialdatei &apos;%1&apos;
+ Die Endung sollte &apos;txt&apos; oder &apos;tmat&apos; sein</translation>
+    </message>
+    <message>
+        <source>%1 materials found in file &apos;%2&apos;</source>
+        <translation>%1 Materialien in der Datei &apos;%2&apos; gefunden</translation>
+    </message>
+    <message>
+        <source>No materials found in file &apos;%1&apos;</source>
+        <translation>Keine Materialien in der Datei &apos;%1&apos; gefunden</translation>
+    </message>
+    <message>
+        <source>The file could not be read to its end; the materials after the damaged entry are missing.</source>
+        <translation>Die Datei konnte nicht bis zum Ende gelesen werden; die Materialien nach dem beschädigten Eintrag fehlen.</translation>
+    </message>
+    <message>
+        <source>The user material file &apos;%1&apos; cannot be read: it is damaged or was written by another version of the program. It is not overwritten but kept under a name ending in &quot;.corrupt&quot; when the user materials are saved.</source>
+        <translation>Die Benutzer-Materialdatei &apos;%1&apos; kann nicht gelesen werden: Sie ist beschädigt oder wurde von einer anderen Programmversion geschrieben. Sie wird nicht überschrieben, sondern beim Speichern der Benutzermaterialien unter einem Namen mit der Endung &quot;.corrupt&quot; aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The user material file &apos;%1&apos; could not be read completely. The %2 materials read before the damage are used; the file itself is not overwritten but kept under a name ending in &quot;.corrupt&quot; when the user materials are saved.</source>
+        <translation>Die Benutzer-Materialdatei &apos;%1&apos; konnte nicht vollständig gelesen werden. Die %2 vor der Beschädigung gelesenen Materialien werden verwendet; die Datei selbst wird nicht überschrieben, sondern beim Speichern der Benutzermaterialien unter einem Namen mit der Endung &quot;.corrupt&quot; aufbewahrt.</translation>
     </message>
 </context>
 <context>

@@ -371,6 +371,45 @@ spełnione (tylko z --strict).
     </message>
 </context>
 <context>
+    <name>ConstructionList</name>
+    <message>
+        <source>test construction 1</source>
+        <translation>Konstrukcja testowa 1</translation>
+    </message>
+    <message>
+        <source>Cannot read file &apos;%1&apos;.</source>
+        <translation>Nie można odczytać pliku &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; was written by another version of the program and cannot be read.</source>
+        <translation>Plik &apos;%1&apos; został zapisany przez inną wersję programu i nie może zostać odczytany.</translation>
+    </message>
+    <message>
+        <source>%1 constructions found in file &apos;%2&apos;</source>
+        <translation>Liczba konstrukcji znalezionych w pliku &apos;%2&apos;: %1</translation>
+    </message>
+    <message>
+        <source>No constructions found in file &apos;%1&apos;</source>
+        <translation>Nie znaleziono konstrukcji w pliku &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>The file could not be read to its end; the constructions after the damaged entry are missing.</source>
+        <translation>Nie udało się odczytać pliku do końca; brakuje konstrukcji zapisanych po uszkodzonym wpisie.</translation>
+    </message>
+    <message>
+        <source>The construction database &apos;%1&apos; could not be read completely. The %2 constructions read before the damage are used; the file itself is not overwritten but kept under a name ending in &quot;.corrupt&quot; when the construction database is saved.</source>
+        <translation>Nie udało się w pełni odczytać bazy konstrukcji &apos;%1&apos;. Używane są konstrukcje odczytane przed uszkodzeniem (%2); sam plik nie zostanie nadpisany, lecz przy zapisie bazy konstrukcji zostanie zachowany pod nazwą z końcówką &quot;.corrupt&quot;.</translation>
+    </message>
+    <message>
+        <source>The construction database &apos;%1&apos; was written by another version of the program and cannot be read. It is not overwritten but kept under a name ending in &quot;.corrupt&quot; when the construction database is saved.</source>
+        <translation>Baza konstrukcji &apos;%1&apos; została zapisana przez inną wersję programu i nie może zostać odczytana. Nie zostanie nadpisana, lecz przy zapisie bazy konstrukcji zostanie zachowana pod nazwą z końcówką &quot;.corrupt&quot;.</translation>
+    </message>
+    <message>
+        <source>The construction database &apos;%1&apos; cannot be opened. The program starts without its constructions and does not overwrite the file.</source>
+        <translation>Nie można otworzyć bazy konstrukcji &apos;%1&apos;. Program uruchamia się bez jej konstrukcji i nie nadpisuje pliku.</translation>
+    </message>
+</context>
+<context>
     <name>DINCriteriaResult</name>
     <message>
         <source>kg/m%1h%2</source>
@@ -1187,6 +1226,32 @@ spełnione (tylko z --strict).
     <message>
         <source>Vapor diffusion resistance factor will be calculated from construction according DIN EN ISO 13788 4.1.</source>
         <translation>Współczynnik oporu dyfuzyjnego zostanie obliczony na podstawie konstrukcji wg DIN EN ISO 13788 4.1.</translation>
+    </message>
+    <message>
+        <source>No valid material file &apos;%1&apos;
+ Extension sould be &apos;txt&apos; or &apos;tmat&apos;</source>
+        <translation>Nieprawidłowy plik materiałów &apos;%1&apos;
+ Rozszerzenie powinno brzmieć &apos;txt&apos; lub &apos;tmat&apos;</translation>
+    </message>
+    <message>
+        <source>%1 materials found in file &apos;%2&apos;</source>
+        <translation>Liczba materiałów znalezionych w pliku &apos;%2&apos;: %1</translation>
+    </message>
+    <message>
+        <source>No materials found in file &apos;%1&apos;</source>
+        <translation>Nie znaleziono materiałów w pliku &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>The file could not be read to its end; the materials after the damaged entry are missing.</source>
+        <translation>Nie udało się odczytać pliku do końca; brakuje materiałów zapisanych po uszkodzonym wpisie.</translation>
+    </message>
+    <message>
+        <source>The user material file &apos;%1&apos; cannot be read: it is damaged or was written by another version of the program. It is not overwritten but kept under a name ending in &quot;.corrupt&quot; when the user materials are saved.</source>
+        <translation>Nie można odczytać pliku materiałów użytkownika &apos;%1&apos;: jest uszkodzony lub został zapisany przez inną wersję programu. Nie zostanie nadpisany, lecz przy zapisie materiałów użytkownika zostanie zachowany pod nazwą z końcówką &quot;.corrupt&quot;.</translation>
+    </message>
+    <message>
+        <source>The user material file &apos;%1&apos; could not be read completely. The %2 materials read before the damage are used; the file itself is not overwritten but kept under a name ending in &quot;.corrupt&quot; when the user materials are saved.</source>
+        <translation>Nie udało się w pełni odczytać pliku materiałów użytkownika &apos;%1&apos;. Używane są materiały odczytane przed uszkodzeniem (%2); sam plik nie zostanie nadpisany, lecz przy zapisie materiałów użytkownika zostanie zachowany pod nazwą z końcówką &quot;.corrupt&quot;.</translation>
     </message>
 </context>
 <context>

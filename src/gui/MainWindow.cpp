@@ -23,6 +23,7 @@
 
 #include <algorithm>
 
+#include "ConstructionList.h"
 #include "ConstructionTableWidget.h"
 #include "CurrentLanguage.h"
 #include "DiagramView.h"
@@ -454,9 +455,11 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     }
     // Saving on the way out may have changed the recent list and the last project file.
     m_settings.write();
-    // The user's own materials are kept in their file, like the preferences.
+    // The user's own materials and constructions are kept in their files, like the preferences.
     if (MaterialList::hasInstance())
         MaterialList::instance().writeUserData();
+    if (ConstructionList::hasInstance())
+        ConstructionList::instance().write();
     event->accept();
 }
 

@@ -5,9 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "CurrentLanguage.h"
+#include "DatabaseFile.h"
 #include "Directories.h"
 #include "LegacyMaterialList.h"
 #include "LegacyMaterialReader.h"
@@ -19,7 +19,6 @@
 
 const char *const MaterialList::BuiltInDirName = "DB_materials";
 const char *const MaterialList::UserFileName = "UserData.tmat";
-const char *const MaterialList::BackupSuffix = ".backup";
 
 namespace {
 
@@ -114,6 +113,37 @@ bool MaterialList::isUserMaterial(int id) const {
     return false;
 }
 
+bool MaterialList::isUserMaterialAt(int index) const {
+    return index >= m_builtIn.size() && index < count();
+}
+
+Material MaterialList::copyForUser(int index) const {
+    const Material *original = materialAt(index);
+    if (!original)
+        return Material();
+    Material copy = *original;
+    copy.productCodes.clear();
+    copy.setId(MaterialIdCounter::CodeMaterialId);
+    return copy;
+}
+
+bool MaterialList::replaceUserMaterialAt(int index, const Material &material) {
+    if (!isUserMaterialAt(index))
+        return false;
+    Material &target = m_user[index - m_builtIn.size()];
+    const int id = target.materialId;
+    target = material;
+    target.setId(id);
+    return true;
+}
+
+bool MaterialList::removeUserMaterialAt(int index) {
+    if (!isUserMaterialAt(index))
+        return false;
+    m_user.removeAt(index - m_builtIn.size());
+    return true;
+}
+
 int MaterialList::addUserMaterial(const Material &material) {
     Material m = material;
     m.setId(MaterialIdCounter::nextUserMaterialId());
@@ -142,72 +172,16 @@ bool MaterialList::removeUserMaterial(int id) {
 }
 
 bool MaterialList::writeUserData() {
-    const char *const location = "MaterialList::writeUserData";
-    if (!QDir().mkpath(m_userDir)) {
-        logMessage(QStringLiteral("Cannot create user material directory '%1'.")
-                       .arg(QDir::toNativeSeparators(QDir(m_userDir).absolutePath())),
-                   ZMT::MSG_ERROR, location);
-        return false;
-    }
-    const QString path = userFilePath();
-    const QString backup = path + QLatin1String(BackupSuffix);
-    const bool fileExists = QFileInfo(path).isFile();
-
-    if (m_user.isEmpty()) {
-        // The last materials survive as the backup instead of an empty file.
-        if (!fileExists) {
-            m_userFileIncomplete = false;
-            return true;
-        }
-        QFile::remove(backup);
-        if (!QFile::rename(path, backup)) {
-            logMessage(QStringLiteral("Cannot rename user material file '%1' to '%2'.")
-                           .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup)),
-                       ZMT::MSG_ERROR, location);
-            return false;
-        }
-        if (m_userFileIncomplete)
-            logMessage(QStringLiteral("User material file '%1' was not read completely; it is kept as '%2'.")
-                           .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup)),
-                       ZMT::MSG_WARNING, location);
-        m_userFileIncomplete = false;
-        return true;
-    }
-
-    if (m_userFileIncomplete && fileExists) {
-        // Whatever could not be read is still in the old file: keep it before overwriting.
-        QFile::remove(backup);
-        if (!QFile::copy(path, backup)) {
-            logMessage(
-                QStringLiteral("Cannot copy user material file '%1' to '%2'; the file is not overwritten.")
-                    .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup)),
-                ZMT::MSG_ERROR, location);
-            return false;
-        }
-        logMessage(QStringLiteral("User material file '%1' was not read completely; a copy is kept as '%2'.")
-                       .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup)),
-                   ZMT::MSG_WARNING, location);
-    }
-
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        QDataStream out(&file);
-        out << qint32(-UserFileVersion) << qint32(m_user.size());
-        for (const Material &m : m_user)
+    DatabaseFile file(userFilePath(), QStringLiteral("user material file"), "MaterialList::writeUserData");
+    const QList<Material> &user = m_user;
+    const bool written = file.write(user.isEmpty(), !m_userFileIncomplete, [&user](QDataStream &out) {
+        out << qint32(-UserFileVersion) << qint32(user.size());
+        for (const Material &m : user)
             MaterialRecord::write(out, m, UserFileVersion);
-        if (out.status() != QDataStream::Ok)
-            file.cancelWriting();
-        written = file.commit();
-    }
-    if (!written) {
-        logMessage(QStringLiteral("Cannot write user material file '%1': %2")
-                       .arg(QDir::toNativeSeparators(path), file.errorString()),
-                   ZMT::MSG_ERROR, location);
-        return false;
-    }
-    m_userFileIncomplete = false;
-    return true;
+    });
+    if (written)
+        m_userFileIncomplete = false;
+    return written;
 }
 
 QList<Material> MaterialList::readUserFile(const QString &path, bool *complete) {
@@ -250,6 +224,67 @@ bool MaterialList::import1_9(const QString &path, QList<Material> &materials, QS
     return LegacyMaterialList::import1_9(path, materials, errorMessage);
 }
 
+bool MaterialList::readImportFile(const QString &path, QList<Material> &materials, QString &errorMessage,
+                                  bool *complete) {
+    materials.clear();
+    if (complete)
+        *complete = true;
+    // The extension decides, letter case included.
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix == QLatin1String("txt"))
+        return import1_9(path, materials, errorMessage);
+    if (suffix != QLatin1String("tmat")) {
+        errorMessage = tr("No valid material file '%1'\n Extension sould be 'txt' or 'tmat'")
+                           .arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    if (!QFileInfo(path).isFile()) {
+        errorMessage = tr("Cannot read file '%1'.").arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    materials = readUserFile(path, complete);
+    return true;
+}
+
+MaterialList::ImportResult MaterialList::importUserMaterials(const QString &path) {
+    ImportResult result;
+    QList<Material> materials;
+    bool complete = true;
+    if (!readImportFile(path, materials, result.message, &complete))
+        return result;
+    const QString native = QDir::toNativeSeparators(path);
+    for (const Material &m : materials)
+        addUserMaterial(m);
+    result.added = materials.size();
+    result.message = result.added > 0 ? tr("%1 materials found in file '%2'").arg(result.added).arg(native)
+                                      : tr("No materials found in file '%1'").arg(native);
+    if (!complete) {
+        result.message += QLatin1Char('\n') + tr("The file could not be read to its end; the materials after "
+                                                 "the damaged entry are missing.");
+        logMessage(QStringLiteral("Material file '%1' imported up to a damaged entry; %2 materials added.")
+                       .arg(native)
+                       .arg(result.added),
+                   ZMT::MSG_WARNING, "MaterialList::importUserMaterials");
+    }
+    return result;
+}
+
+QString MaterialList::readProblem() const {
+    if (!m_userFileIncomplete)
+        return QString();
+    const QString path = QDir::toNativeSeparators(userFilePath());
+    if (m_user.isEmpty())
+        return tr("The user material file '%1' cannot be read: it is damaged or was written by another "
+                  "version of the program. It is not overwritten but kept under a name ending in "
+                  "\".corrupt\" when the user materials are saved.")
+            .arg(path);
+    return tr("The user material file '%1' could not be read completely. The %2 materials read before "
+              "the damage are used; the file itself is not overwritten but kept under a name ending in "
+              "\".corrupt\" when the user materials are saved.")
+        .arg(path)
+        .arg(m_user.size());
+}
+
 int MaterialList::categoryFromGermanName(const QString &text) {
     return LegacyMaterialReader::categoryFromGermanName(text);
 }
@@ -262,6 +297,7 @@ Material MaterialList::airLayerMaterial() {
             tr("Vapor diffusion resistance factor will be calculated from construction according DIN "
                "EN ISO 13788 4.1."),
         QString(), QString(), QString(), 1.23, 0.025, 1.0, 1e-5, 1.0, 0.0, MaterialIdCounter::CodeMaterialId);
+    air.color = Material::colorForId(air.materialId);
     air.setFlags(true, false, false, false);
     air.productCodes = {0, 1, 2, 6, 7, 8};
     return air;

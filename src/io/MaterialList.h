@@ -15,15 +15,17 @@
     user materials. Look-up by id searches the built-in materials first.
 
     The owner writes the user file back with writeUserData() (the window program does so when it
-    closes); the database never writes on its own. A user file that could not be read completely is copied to
-   "<file>.backup" before it is overwritten, so a damaged file is never lost; an empty user list moves the
-   user file to that name instead of writing it. */
+    closes); the database never writes on its own. The file rules of DatabaseFile apply: a user file
+    that could not be read completely is kept as "<file>.corrupt" and never overwritten, an empty
+    user list moves the file to "<file>.backup".
+
+    Built-in materials are read-only: they can be copied into the user materials, which alone can
+    be edited and removed. */
 class MaterialList : public QObject {
     Q_OBJECT
 public:
     static const char *const BuiltInDirName; ///< "DB_materials"
     static const char *const UserFileName;   ///< "UserData.tmat"
-    static const char *const BackupSuffix;   ///< ".backup"
     /*! Record version of the user file written by this program. */
     static constexpr int UserFileVersion = 4;
 
@@ -60,6 +62,23 @@ public:
     /*! True when \a id belongs to a user material (and no built-in one). */
     bool isUserMaterial(int id) const;
 
+    /*! True when \a index addresses a user material (only those can be edited and removed). */
+    bool isUserMaterialAt(int index) const;
+    bool canEditAt(int index) const { return isUserMaterialAt(index); }
+    bool canRemoveAt(int index) const { return isUserMaterialAt(index); }
+    /*! Any material, built-in or the user's, can be copied into the user materials. */
+    bool canCopyAt(int index) const { return materialAt(index) != nullptr; }
+    /*! The material at \a index as the start of a new user material: a copy without the product
+        codes of the built-in editions; addUserMaterial() gives it its id. A default material
+        for an index out of range. */
+    Material copyForUser(int index) const;
+    /*! Replaces the user material at \a index; false (nothing changed) for a built-in material or
+        an index out of range. The material keeps the id of the one it replaces. */
+    bool replaceUserMaterialAt(int index, const Material &material);
+    /*! Removes the user material at \a index; false for a built-in material or an index out of
+        range. */
+    bool removeUserMaterialAt(int index);
+
     /*! Appends a copy of \a material (callers pass only valid materials) with the next user id
         and returns that id. */
     int addUserMaterial(const Material &material);
@@ -78,6 +97,23 @@ public:
         (unreadable, truncated, damaged, or of a newer version); the materials read before the
         damage are returned. */
     static QList<Material> readUserFile(const QString &path, bool *complete = nullptr);
+
+    /*! Reads a material file to import, chosen by its extension (exactly "txt": a first-generation
+        text list; exactly "tmat": a user material file; any other, "TXT" too, is refused). False
+        with \a errorMessage set when nothing could be read. \a complete (optional) is false when
+        a user material file was read only up to a damage (the materials before it are returned). */
+    static bool readImportFile(const QString &path, QList<Material> &materials, QString &errorMessage,
+                               bool *complete = nullptr);
+
+    /*! The outcome of an import: the number of materials added and the text that tells the user
+        ("%1 materials found in file '%2'" or why none were added). */
+    struct ImportResult {
+        int added = 0;
+        QString message;
+    };
+    /*! Adds every material of the file (readImportFile()) to the user materials. Nothing is
+        written, neither the imported file nor the user file. */
+    ImportResult importUserMaterials(const QString &path);
 
     /*! Imports a material list of the first program generation (text format); every material
         gets the next user id. False with \a errorMessage set (nothing imported) when the file
@@ -98,6 +134,9 @@ public:
     /*! False after read() met a user file it could not read completely (until the next
         successful write). */
     bool userFileReadCompletely() const { return !m_userFileIncomplete; }
+    /*! For the user, when the user file was not read completely: what happened and that the
+        file is kept; empty otherwise. */
+    QString readProblem() const;
 
 private:
     QList<Material> m_builtIn;

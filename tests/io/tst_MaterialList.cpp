@@ -211,29 +211,42 @@ private slots:
     }
 
     void userFileBackups() {
-        // A user file read incompletely is kept as a backup before it is first overwritten.
+        // A user file read incompletely is kept as ".corrupt" before it is first overwritten; the
+        // backup of an empty list is another name and stays untouched.
         QByteArray damaged = userFile(-4, 3, 4, Three);
         damaged.chop(20);
         const QString path = write(damaged, "UserData.tmat");
         write("older backup", "UserData.tmat.backup");
         CapturingHandler log;
         MaterialList *list = newList();
-        QVERIFY(list->userCount() == 2 && !list->userFileReadCompletely() && list->writeUserData());
-        QCOMPARE(readBytes(path + ".backup"), damaged);
+        QVERIFY(list->userCount() == 2 && !list->userFileReadCompletely());
+        QVERIFY(list->readProblem().contains("2 materials read before the damage"));
+        QVERIFY(list->writeUserData());
+        QCOMPARE(readBytes(path + ".corrupt"), damaged);
         QVERIFY2(log.has(ZMT::MSG_WARNING, "could not be read completely") &&
-                     log.has(ZMT::MSG_WARNING, "a copy is kept as"),
+                     log.has(ZMT::MSG_WARNING, "it is kept as"),
                  qPrintable(log.all()));
         bool complete = false;
         QVERIFY(MaterialList::readUserFile(path, &complete).size() == 2 && complete);
-        // Once written, the file is whole: a later write leaves the backup alone.
+        // Once written, the file is whole: a later write keeps nothing more.
         list->addUserMaterial(userMaterial("d", 4));
-        QVERIFY(list->writeUserData() && readBytes(path + ".backup") == damaged);
+        QVERIFY(list->writeUserData() && !QFile::exists(path + ".corrupt2") && list->readProblem().isEmpty());
+        QCOMPARE(readBytes(path + ".backup"), QByteArray("older backup"));
         // An empty user list removes the file and keeps its last state as the backup.
         const QByteArray last = readBytes(path);
         while (list->userCount() > 0)
             QVERIFY(list->removeUserMaterial(list->userMaterials().first().materialId));
         QVERIFY(list->writeUserData());
         QVERIFY(!QFile::exists(path) && readBytes(path + ".backup") == last);
+        // Without a file an empty list leaves the backup alone.
+        QVERIFY(list->writeUserData() && readBytes(path + ".backup") == last);
+        // A file of a newer version is never written back, not even by an empty list.
+        const QByteArray newer = userFile(-5, 2, 4, Three.mid(0, 2));
+        write(newer, "UserData.tmat");
+        list = newList();
+        QVERIFY(list->userCount() == 0 && list->readProblem().contains("another version"));
+        QVERIFY(list->writeUserData() && !QFile::exists(path));
+        QVERIFY(readBytes(path + ".corrupt2") == newer && readBytes(path + ".backup") == last);
     }
 
     void writeFailureIsLogged() {
@@ -266,6 +279,80 @@ private slots:
         changed.materialId = 12;
         QVERIFY(!list->replaceUserMaterial(changed) && !list->removeUserMaterial(12));
         QVERIFY(list->removeUserMaterial(id) && !list->material(id));
+    }
+
+    void builtInMaterialsReadOnlyButCopyable() {
+        write(t2m({fileRecord(11, {"A1"}), fileRecord(12, {"A2"})}), "db/a.t2m");
+        MaterialList *list = newList(QString("user%1/db").arg(m_case));
+        const Material original = *list->materialAt(1);
+        QVERIFY(!list->canEditAt(1) && !list->canRemoveAt(1) && list->canCopyAt(0) && list->canCopyAt(1));
+        QVERIFY(!list->replaceUserMaterialAt(1, userMaterial("x", 1)) && !list->removeUserMaterialAt(1));
+        QVERIFY(!list->canCopyAt(list->count()) && !list->canEditAt(-1));
+        // The copy becomes a user material of its own, which can be edited and removed.
+        Material copy = list->copyForUser(1);
+        QVERIFY(copy.productCodes.isEmpty() && copy == original);
+        copy.rho = 77;
+        const int id = list->addUserMaterial(copy);
+        const int row = list->count() - 1;
+        QVERIFY(list->isUserMaterial(id) && list->canEditAt(row) && list->canRemoveAt(row));
+        copy.name = "edited";
+        QVERIFY(list->replaceUserMaterialAt(row, copy));
+        QVERIFY(list->materialAt(row)->name == "edited" && list->materialAt(row)->materialId == id);
+        QVERIFY(*list->materialAt(1) == original && list->materialAt(1)->materialId == 12);
+        QVERIFY(list->removeUserMaterialAt(row) && list->userCount() == 0);
+    }
+
+    void importChoosesTheReaderByExtension_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("added");
+        QTest::addColumn<QString>("message");
+        const QByteArray list = readBytes(TAVO_TEST_DATA_DIR "/legacy/material-list-1.9.txt");
+        const QByteArray user = userFile(-4, 3, 4, Three);
+        const QString refused = "No valid material file '%1'\n Extension sould be 'txt' or 'tmat'";
+        QTest::newRow("txt") << "list.txt" << list << 4 << "4 materials found in file '%1'";
+        QTest::newRow("TXT in capitals refused") << "list.TXT" << list << 0 << refused;
+        QTest::newRow("tmat") << "user.tmat" << user << 3 << "3 materials found in file '%1'";
+        QTest::newRow("TMAT refused") << "user.TMAT" << user << 0 << refused;
+        QTest::newRow("no extension") << "user" << user << 0 << refused;
+        QTest::newRow("damaged tmat")
+            << "cut.tmat" << user.left(user.size() - 10) << 2
+            << "2 materials found in file '%1'\nThe file could not be read to its end";
+        QTest::newRow("empty tmat") << "empty.tmat" << userFile(-4, 0, 4, {}) << 0
+                                    << "No materials found in file '%1'";
+        QTest::newRow("txt without list")
+            << "bad.txt" << QByteArray("FileVersion 1.9\n") << 0 << "Keyword 'MATERIAL_LIST' missing!";
+    }
+
+    void importChoosesTheReaderByExtension() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, added);
+        QFETCH(QString, message);
+        const QString path = write(bytes, name);
+        MaterialList *list = newList();
+        const MaterialList::ImportResult result = list->importUserMaterials(path);
+        QCOMPARE(result.added, added);
+        QCOMPARE(list->userCount(), added);
+        QVERIFY2(result.message.contains(message.contains("%1") ? message.arg(path) : message),
+                 qPrintable(result.message));
+        QCOMPARE(readBytes(path), bytes);
+        QVERIFY(!QFile::exists(list->userFilePath()));
+    }
+
+    void builtInColoursStayFromRunToRun() {
+        // Two databases read one after the other give every built-in material the same colour,
+        // and the colours differ from material to material.
+        const QString dir = QCoreApplication::applicationDirPath() + BuiltInDir;
+        MaterialList first("en", dir, userDir()), second("de", dir, userDir());
+        QVERIFY(first.read() && second.read() && first.builtInCount() == second.builtInCount());
+        QSet<QRgb> colours;
+        for (int i = 0; i < first.builtInCount(); ++i) {
+            QCOMPARE(first.materialAt(i)->color, second.materialAt(i)->color);
+            QCOMPARE(first.materialAt(i)->color, Material::colorForId(first.materialAt(i)->materialId));
+            colours.insert(first.materialAt(i)->color.rgb());
+        }
+        QVERIFY(colours.size() > first.builtInCount() * 9 / 10);
     }
 
     void startUpLoadsBuiltInMaterials() {
