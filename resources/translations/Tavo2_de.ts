@@ -1036,6 +1036,10 @@ Anforderung ist nicht erfüllt (nur mit --strict).
         <source>%1 (not available in this version yet)</source>
         <translation>%1 (in dieser Version noch nicht verfügbar)</translation>
     </message>
+    <message>
+        <source>User material database</source>
+        <translation>Benutzer-Materialdatenbank</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>

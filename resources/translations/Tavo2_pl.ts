@@ -1037,6 +1037,10 @@ spełnione (tylko z --strict).
         <source>%1 (not available in this version yet)</source>
         <translation>%1 (jeszcze niedostępne w tej wersji)</translation>
     </message>
+    <message>
+        <source>User material database</source>
+        <translation>Baza materiałów użytkownika</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>

@@ -80,10 +80,21 @@ MainWindow::MainWindow(EditorDocument &document, QSplashScreen *splashScreen, QW
     }
 
     startProject();
+    reportUnreadableUserMaterials();
 
     // The splash stays on top for about five and a half seconds after start.
     QTimer::singleShot(500, this,
                        [this]() { QTimer::singleShot(10, this, &MainWindow::updateSplashScreen); });
+}
+
+void MainWindow::reportUnreadableUserMaterials() {
+    // The damaged file is kept and never written back; the user learns it once the window is up.
+    if (!MaterialList::hasInstance())
+        return;
+    const QString problem = MaterialList::instance().readProblem();
+    if (!problem.isEmpty())
+        QTimer::singleShot(
+            0, this, [this, problem]() { m_dialogs->warning(this, tr("User material database"), problem); });
 }
 
 MainWindow::~MainWindow() {

@@ -104,6 +104,8 @@ private:
     void setupUnavailableActions();
     void disableUnavailableActions();
     void startProject();
+    /*! Tells the user when the user material file could not be read completely (it is kept). */
+    void reportUnreadableUserMaterials();
     /*! Replaces any project by an empty new one and recalculates. */
     void resetForNewProject();
     /*! Closes the project without asking; the undo history goes with it. */

@@ -187,33 +187,40 @@ bool MaterialList::writeUserData() {
 QList<Material> MaterialList::readUserFile(const QString &path, bool *complete) {
     if (complete)
         *complete = true;
-    QList<Material> materials;
     QFile file(path);
     if (!file.exists())
-        return materials;
+        return QList<Material>();
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (complete)
+            *complete = false;
+        return QList<Material>();
+    }
+    return readUserData(file, complete);
+}
+
+QList<Material> MaterialList::readUserData(QIODevice &device, bool *complete) {
+    QList<Material> materials;
+    QDataStream in(&device);
+    qint32 header = 0;
+    in >> header;
+    // A negative header is the record version; 0 or more is the count of a version-1 file.
+    int version = MaterialRecord::OldestVersion;
+    qint32 recordCount = header;
+    if (header < 0) {
+        version = header >= -MaterialRecord::CurrentVersion ? -header : 0;
+        in >> recordCount;
+    }
     bool whole = false;
-    if (file.open(QIODevice::ReadOnly)) {
-        QDataStream in(&file);
-        qint32 header = 0;
-        in >> header;
-        // A negative header is the record version; 0 or more is the count of a version-1 file.
-        int version = MaterialRecord::OldestVersion;
-        qint32 recordCount = header;
-        if (header < 0) {
-            version = header >= -MaterialRecord::CurrentVersion ? -header : 0;
-            in >> recordCount;
+    if (in.status() == QDataStream::Ok && version > 0 && recordCount >= 0) {
+        // The list grows only by records actually read, never by the count alone.
+        for (qint32 i = 0; i < recordCount; ++i) {
+            Material m;
+            if (!MaterialRecord::read(in, m, version))
+                break;
+            m.setId(MaterialIdCounter::nextUserMaterialId());
+            materials.append(m);
         }
-        if (in.status() == QDataStream::Ok && version > 0 && recordCount >= 0) {
-            // The list grows only by records actually read, never by the count alone.
-            for (qint32 i = 0; i < recordCount; ++i) {
-                Material m;
-                if (!MaterialRecord::read(in, m, version))
-                    break;
-                m.setId(MaterialIdCounter::nextUserMaterialId());
-                materials.append(m);
-            }
-            whole = materials.size() == recordCount && in.atEnd();
-        }
+        whole = materials.size() == recordCount && in.atEnd();
     }
     if (complete)
         *complete = whole;

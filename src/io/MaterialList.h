@@ -7,6 +7,8 @@
 
 #include "Material.h"
 
+class QIODevice;
+
 /*! The material database: the read-only built-in materials of the "*.t2m" files in the
     resources, the generated air-layer material as the last built-in one, then the user's own
     materials from "UserData.tmat" in the user materials directory.
@@ -97,6 +99,8 @@ public:
         (unreadable, truncated, damaged, or of a newer version); the materials read before the
         damage are returned. */
     static QList<Material> readUserFile(const QString &path, bool *complete = nullptr);
+    /*! readUserFile() on an open device: the whole user file from its current position. */
+    static QList<Material> readUserData(QIODevice &device, bool *complete = nullptr);
 
     /*! Reads a material file to import, chosen by its extension (exactly "txt": a first-generation
         text list; exactly "tmat": a user material file; any other, "TXT" too, is refused). False

@@ -7,6 +7,7 @@
 #include "ConstructionTableWidget.h"
 #include "EditorDocument.h"
 #include "MainWindow.h"
+#include "MaterialList.h"
 #include "Project.h"
 #include "Settings.h"
 #include "StandardUserDialogs.h"
@@ -311,6 +312,23 @@ private slots:
         Settings::instance().m_initialProjectFile = initialFile;
         Window w;
         QTEST((w.dialogs->kinds << w.title()).join(' '), "outcome");
+    }
+
+    void damagedUserMaterialFileIsReported() {
+        // The file is kept, not written back; the user is told once the window is up.
+        const QString dir = m_dir.filePath("user-materials");
+        QDir().mkpath(dir);
+        QFile file(dir + "/UserData.tmat");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray::fromHex("fffffffc00000003")) == 8);
+        file.close();
+        Settings::instance().m_userMaterialsDirectory = dir;
+        MaterialList::instance();
+        Window w;
+        QTRY_VERIFY(w.dialogs->kinds.contains("warning"));
+        QVERIFY2(w.dialogs->message.startsWith("User material database | ") &&
+                     w.dialogs->message.contains(".corrupt"),
+                 qPrintable(w.dialogs->message));
+        MaterialList::destroyInstance();
     }
 };
 
