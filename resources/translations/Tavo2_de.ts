@@ -1602,6 +1602,64 @@ Anforderung ist nicht erfüllt (nur mit --strict).
     </message>
 </context>
 <context>
+    <name>VaDar::ConstructionGraphicsSceneBase</name>
+    <message>
+        <source>Layer widths in [%1]</source>
+        <translation>Schichtdicken in [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>VaDar::ConstructionViewWidget</name>
+    <message>
+        <source>Assign material</source>
+        <translation>Material zuweisen</translation>
+    </message>
+    <message>
+        <source>Assign material to the selected layer</source>
+        <translation>Der ausgewählten Schicht ein Material zuweisen</translation>
+    </message>
+    <message>
+        <source>Insert layer left</source>
+        <translation>Schicht links einfügen</translation>
+    </message>
+    <message>
+        <source>Insert a new layer left from selected one</source>
+        <translation>Eine neue Schicht links der ausgewählten einfügen</translation>
+    </message>
+    <message>
+        <source>Insert layer right</source>
+        <translation>Schicht rechts einfügen</translation>
+    </message>
+    <message>
+        <source>Insert a new layer right from selected one</source>
+        <translation>Eine neue Schicht rechts der ausgewählten einfügen</translation>
+    </message>
+    <message>
+        <source>Remove layer</source>
+        <translation>Schicht entfernen</translation>
+    </message>
+    <message>
+        <source>Remove selected layer</source>
+        <translation>Ausgewählte Schicht entfernen</translation>
+    </message>
+    <message>
+        <source>Move layer left</source>
+        <translation>Schicht nach links verschieben</translation>
+    </message>
+    <message>
+        <source>Move selected layer to left</source>
+        <translation>Ausgewählte Schicht nach links verschieben</translation>
+    </message>
+    <message>
+        <source>Move layer right</source>
+        <translation>Schicht nach rechts verschieben</translation>
+    </message>
+    <message>
+        <source>Move selected layer to right</source>
+        <translation>Ausgewählte Schicht nach rechts verschieben</translation>
+    </message>
+</context>
+<context>
     <name>WinterTemperatureValidator</name>
     <message>
         <source>Cannot retrieve input data.</source>

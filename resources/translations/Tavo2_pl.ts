@@ -1603,6 +1603,64 @@ spełnione (tylko z --strict).
     </message>
 </context>
 <context>
+    <name>VaDar::ConstructionGraphicsSceneBase</name>
+    <message>
+        <source>Layer widths in [%1]</source>
+        <translation>Grubości warstw [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>VaDar::ConstructionViewWidget</name>
+    <message>
+        <source>Assign material</source>
+        <translation>Przypisz materiał</translation>
+    </message>
+    <message>
+        <source>Assign material to the selected layer</source>
+        <translation>Przypisz materiał do zaznaczonej warstwy</translation>
+    </message>
+    <message>
+        <source>Insert layer left</source>
+        <translation>Wstaw warstwę z lewej</translation>
+    </message>
+    <message>
+        <source>Insert a new layer left from selected one</source>
+        <translation>Wstaw nową warstwę na lewo od zaznaczonej</translation>
+    </message>
+    <message>
+        <source>Insert layer right</source>
+        <translation>Wstaw warstwę z prawej</translation>
+    </message>
+    <message>
+        <source>Insert a new layer right from selected one</source>
+        <translation>Wstaw nową warstwę na prawo od zaznaczonej</translation>
+    </message>
+    <message>
+        <source>Remove layer</source>
+        <translation>Usuń warstwę</translation>
+    </message>
+    <message>
+        <source>Remove selected layer</source>
+        <translation>Usuń zaznaczoną warstwę</translation>
+    </message>
+    <message>
+        <source>Move layer left</source>
+        <translation>Przesuń warstwę w lewo</translation>
+    </message>
+    <message>
+        <source>Move selected layer to left</source>
+        <translation>Przesuń zaznaczoną warstwę w lewo</translation>
+    </message>
+    <message>
+        <source>Move layer right</source>
+        <translation>Przesuń warstwę w prawo</translation>
+    </message>
+    <message>
+        <source>Move selected layer to right</source>
+        <translation>Przesuń zaznaczoną warstwę w prawo</translation>
+    </message>
+</context>
+<context>
     <name>WinterTemperatureValidator</name>
     <message>
         <source>Cannot retrieve input data.</source>
