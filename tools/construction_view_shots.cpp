@@ -1,11 +1,15 @@
 // Renders the construction view in both orientations to PNG files, for looking at the drawing
 // without starting the program: every hatch kind, a thin foil and a selected layer.
 //
-//   QT_QPA_PLATFORM=offscreen build/tools/construction_view_shots DIRECTORY
+//   QT_QPA_PLATFORM=offscreen build/tools/construction_view_shots DIRECTORY [CATALOGUE.qm]
+//
+// With a translation catalogue (build/bin/resources/translations/Tavo2_de.qm) the view's own
+// texts appear in that language.
 
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
+#include <QTranslator>
 
 #include "VaDar_ConstructionView.h"
 #include "VaDar_ConstructionViewWidget.h"
@@ -39,9 +43,17 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(tavo_artwork);
     QTextStream err(stderr);
-    if (argc != 2) {
-        err << "usage: construction_view_shots DIRECTORY\n";
+    if (argc != 2 && argc != 3) {
+        err << "usage: construction_view_shots DIRECTORY [CATALOGUE.qm]\n";
         return 2;
+    }
+    QTranslator translator;
+    if (argc == 3) {
+        if (!translator.load(QString::fromLocal8Bit(argv[2]))) {
+            err << "cannot read the catalogue " << argv[2] << "\n";
+            return 1;
+        }
+        QCoreApplication::installTranslator(&translator);
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!dir.exists() && !QDir().mkpath(dir.path())) {

@@ -151,6 +151,7 @@ void ConstructionGraphicsSceneBase::setup(const QRectF &frame, QPaintDevice *dev
     drawable = drawable && std::isfinite(m_totalWidth);
 
     if (drawable && calculatePositions()) {
+        m_area = m_inner;
         if (m_showDimensions)
             drawDimensions();
         drawLayers();
@@ -262,9 +263,12 @@ QString ConstructionGraphicsSceneBase::dimensionTitle() const {
 }
 
 void ConstructionGraphicsSceneBase::addSideLabels(const QRectF &leftRect, const QRectF &rightRect,
+                                                  const QRectF &leftRoom, const QRectF &rightRoom,
                                                   int direction) {
     m_leftLabelRect = leftRect;
     m_rightLabelRect = rightRect;
+    m_leftLabelRoom = leftRoom;
+    m_rightLabelRoom = rightRoom;
     m_sideLabelDirection = direction;
     m_leftLabelItem = addText(m_leftLabel, m_dimensionFont);
     m_rightLabelItem = addText(m_rightLabel, m_dimensionFont);
@@ -273,14 +277,17 @@ void ConstructionGraphicsSceneBase::addSideLabels(const QRectF &leftRect, const 
 
 void ConstructionGraphicsSceneBase::placeSideLabels() {
     const auto direction = GraphicsTextItemInRect::Direction(m_sideLabelDirection);
-    if (m_leftLabelItem != nullptr) {
-        m_leftLabelItem->setText(m_leftLabel);
-        m_leftLabelItem->placeInRect(m_leftLabelRect, direction);
-    }
-    if (m_rightLabelItem != nullptr) {
-        m_rightLabelItem->setText(m_rightLabel);
-        m_rightLabelItem->placeInRect(m_rightLabelRect, direction);
-    }
+    const auto place = [direction](GraphicsTextItemInRect *item, const QString &text, const QRectF &rect,
+                                   const QRectF &room) {
+        if (item == nullptr)
+            return;
+        item->setText(text);
+        // Beside the layers reads best; the room beside the dimension chain is the fallback.
+        if (!item->placeInRect(rect, direction) || item->toPlainText() != text)
+            item->placeInRect(room, direction);
+    };
+    place(m_leftLabelItem, m_leftLabel, m_leftLabelRect, m_leftLabelRoom);
+    place(m_rightLabelItem, m_rightLabel, m_rightLabelRect, m_rightLabelRoom);
 }
 
 } // namespace VaDar

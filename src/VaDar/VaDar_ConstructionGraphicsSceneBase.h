@@ -115,8 +115,11 @@ protected:
     QString widthText(double width) const;
     /*! "Layer widths in [mm]" in the current unit. */
     QString dimensionTitle() const;
-    /*! The two side labels are placed into these rectangles (parent coordinates). */
-    void addSideLabels(const QRectF &leftRect, const QRectF &rightRect, int direction);
+    /*! The two side labels, placed into \a leftRect and \a rightRect beside the layers, or into
+        the larger \a leftRoom and \a rightRoom when they do not fit there whole.
+        \a direction is a GraphicsTextItemInRect::Direction. */
+    void addSideLabels(const QRectF &leftRect, const QRectF &rightRect, const QRectF &leftRoom,
+                       const QRectF &rightRoom, int direction);
     /*! A size in screen pixels, scaled for print. */
     double scaled(double pixels) const { return m_onScreen ? pixels : pixels * m_res; }
     /*! Position of a depth \a position (m from the left surface) along the drawing. */
@@ -124,6 +127,7 @@ protected:
 
     QRectF m_frame;             ///< outer frame
     QRectF m_inner;             ///< drawing area
+    QRectF m_area;              ///< drawing area before the dimension chain took its room
     std::vector<double> m_xpos; ///< layer boundaries along the drawing direction
     double m_totalWidth = 0;    ///< m
     double m_band = 0;          ///< width of each side band
@@ -173,6 +177,8 @@ private:
     GraphicsTextItemInRect *m_rightLabelItem = nullptr;
     QRectF m_leftLabelRect;
     QRectF m_rightLabelRect;
+    QRectF m_leftLabelRoom;
+    QRectF m_rightLabelRoom;
     int m_sideLabelDirection = 0;
 };
 

@@ -150,8 +150,12 @@ void ConstructionGraphicsSceneHorizontal::drawLayers() {
         addRect(QRectF(xn, D.top(), m_areaEnd + m_band - xn, D.height()), Qt::NoPen, RightSideColor);
         const QRectF left(D.left(), D.top(), x0 - m_band - D.left(), D.height());
         const QRectF right(m_areaEnd + m_band, D.top(), D.right() - m_areaEnd - m_band, D.height());
+        const auto room = [this](const QRectF &rect) {
+            return QRectF(rect.left(), m_area.top(), rect.width(), m_area.height());
+        };
         addSideLabels(left.adjusted(1, 0, -1, 0), right.adjusted(1, 0, -1, 0),
-                      GraphicsTextItemInRect::Automatic);
+                      room(left.adjusted(1, 0, -1, 0)), room(right.adjusted(1, 0, -1, 0)),
+                      GraphicsTextItemInRect::HorizontalFirst);
     }
     for (int i = 0; i < m_layers.size(); ++i) {
         const QRectF rect(m_xpos[i], D.top(), m_xpos[i + 1] - m_xpos[i], D.height());
@@ -161,7 +165,7 @@ void ConstructionGraphicsSceneHorizontal::drawLayers() {
         GraphicsTextItemInRect *name = addText(m_layers[i].name, m_layerFont, item);
         name->setDefaultTextColor(textColorFor(item->brush().color()));
         name->setBackgroundColor(item->brush().color());
-        name->placeInRect(rect.adjusted(1, 4, -1, -4), GraphicsTextItemInRect::Upwards);
+        name->placeInRect(rect.adjusted(1, 4, -1, -4), GraphicsTextItemInRect::UpwardsFirst);
         m_nameItems.push_back(name);
     }
 }

@@ -158,8 +158,12 @@ void ConstructionGraphicsSceneVertical::drawLayers() {
         addRect(QRectF(D.left(), yn, D.width(), m_areaEnd + m_band - yn), Qt::NoPen, RightSideColor);
         const QRectF top(D.left(), D.top(), D.width(), y0 - m_band - D.top());
         const QRectF bottom(D.left(), m_areaEnd + m_band, D.width(), D.bottom() - m_areaEnd - m_band);
+        const auto room = [this](const QRectF &rect) {
+            return QRectF(m_area.left(), rect.top(), m_area.width(), rect.height());
+        };
         addSideLabels(top.adjusted(0, 1, 0, -1), bottom.adjusted(0, 1, 0, -1),
-                      GraphicsTextItemInRect::Horizontal);
+                      room(top.adjusted(0, 1, 0, -1)), room(bottom.adjusted(0, 1, 0, -1)),
+                      GraphicsTextItemInRect::HorizontalFirst);
     }
     for (int i = 0; i < m_layers.size(); ++i) {
         const QRectF rect(D.left(), m_xpos[i], D.width(), m_xpos[i + 1] - m_xpos[i]);
@@ -169,7 +173,7 @@ void ConstructionGraphicsSceneVertical::drawLayers() {
         GraphicsTextItemInRect *name = addText(m_layers[i].name, m_layerFont, item);
         name->setDefaultTextColor(textColorFor(item->brush().color()));
         name->setBackgroundColor(item->brush().color());
-        name->placeInRect(rect.adjusted(4, 1, -4, -1), GraphicsTextItemInRect::Horizontal);
+        name->placeInRect(rect.adjusted(4, 1, -4, -1), GraphicsTextItemInRect::HorizontalFirst);
         m_nameItems.push_back(name);
     }
 }

@@ -19,6 +19,9 @@ GraphicsTextItemInRect::GraphicsTextItemInRect(const QString &text, const QFont 
         doc->documentLayout()->setPaintDevice(m_device);
     QTextOption option = doc->defaultTextOption();
     option.setAlignment(Qt::AlignHCenter);
+    // Lines break between words only; a word broken in two is harder to read than a shortened
+    // text.
+    option.setWrapMode(QTextOption::WordWrap);
     doc->setDefaultTextOption(option);
     setFont(font);
     setPlainText(m_text);
@@ -26,27 +29,28 @@ GraphicsTextItemInRect::GraphicsTextItemInRect(const QString &text, const QFont 
     setAcceptedMouseButtons(Qt::NoButton);
 }
 
-bool GraphicsTextItemInRect::fit(double length, double thickness) {
+bool GraphicsTextItemInRect::fitWhole(double length, double thickness, bool wrap) {
     if (m_text.isEmpty() || !(length > 0) || !(thickness > 0))
         return false;
     QTextDocument *doc = document();
     setPlainText(m_text);
-    setTextWidth(-1);
+    setTextWidth(wrap ? length : -1);
     if (doc->idealWidth() <= length && doc->size().height() <= thickness) {
         setTextWidth(std::ceil(doc->idealWidth()));
         return true;
     }
-    // Several lines, broken between words, when the rectangle is thick enough for them.
-    setTextWidth(length);
-    if (doc->idealWidth() <= length && doc->size().height() <= thickness) {
-        setTextWidth(std::ceil(doc->idealWidth()));
-        return true;
-    }
-    // One shortened line. A lone ellipsis tells nothing, so it counts as no fit.
+    return false;
+}
+
+bool GraphicsTextItemInRect::fitShortened(double length, double thickness) {
+    if (m_text.isEmpty() || !(length > 0) || !(thickness > 0))
+        return false;
+    QTextDocument *doc = document();
     setTextWidth(-1);
     const QFontMetricsF metrics(font(), m_device);
     for (double room = length; room > 0; room -= 2) {
         const QString elided = metrics.elidedText(m_text, Qt::ElideRight, room);
+        // A lone ellipsis tells nothing.
         if (elided.size() < 2)
             return false;
         setPlainText(elided);
@@ -61,25 +65,23 @@ bool GraphicsTextItemInRect::fit(double length, double thickness) {
 }
 
 bool GraphicsTextItemInRect::placeInRect(const QRectF &rect, Direction direction, Qt::Alignment alignment) {
-    bool upwards = direction == Upwards;
+    // Tried in this order, the first that fits wins: one line, several lines, a shortened line;
+    // with a preferred direction the other direction is tried at each step too.
+    const bool either = direction == HorizontalFirst || direction == UpwardsFirst;
+    bool upwards = direction == Upwards || direction == UpwardsFirst;
     bool fits = false;
-    if (direction == Automatic) {
-        // One horizontal line reads best; a turned text is the fallback for tall narrow room.
-        setPlainText(m_text);
-        setTextWidth(-1);
-        const QSizeF natural(document()->idealWidth(), document()->size().height());
-        if (!m_text.isEmpty() && natural.width() <= rect.width() && natural.height() <= rect.height()) {
-            fits = fit(rect.width(), rect.height());
-        } else {
-            upwards = true;
-            fits = fit(rect.height(), rect.width());
-            if (!fits) {
-                upwards = false;
-                fits = fit(rect.width(), rect.height());
+    for (int step = 0; step < 3 && !fits; ++step) {
+        for (const bool up : {upwards, !upwards}) {
+            if (up != upwards && !either)
+                continue;
+            const double length = up ? rect.height() : rect.width();
+            const double thickness = up ? rect.width() : rect.height();
+            fits = step < 2 ? fitWhole(length, thickness, step == 1) : fitShortened(length, thickness);
+            if (fits) {
+                upwards = up;
+                break;
             }
         }
-    } else {
-        fits = upwards ? fit(rect.height(), rect.width()) : fit(rect.width(), rect.height());
     }
     setVisible(fits);
     if (!fits)

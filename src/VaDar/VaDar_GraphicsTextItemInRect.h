@@ -10,8 +10,8 @@ class QPaintDevice;
 namespace VaDar {
 
 /*! A plain text written into a given rectangle: centred, on one line when it fits, else
-    wrapped, else shortened with an ellipsis. A text that cannot get even one readable line
-    into the rectangle is hidden, never cut.
+    wrapped between words, else shortened with an ellipsis. A text that cannot get even one
+    readable line into the rectangle is hidden, never cut.
 
     The text is laid out for the paint device it is drawn on, so the measured size is the
     painted size on screen and in print alike. */
@@ -19,9 +19,10 @@ class GraphicsTextItemInRect : public QGraphicsTextItem {
 public:
     /*! How the text runs in its rectangle. */
     enum Direction {
-        Horizontal, ///< left to right
-        Upwards,    ///< turned by -90 degrees, reading from bottom to top
-        Automatic   ///< horizontal when one line fits, otherwise upwards
+        Horizontal,      ///< left to right
+        Upwards,         ///< turned by -90 degrees, reading from bottom to top
+        HorizontalFirst, ///< horizontal, or upwards when that needs fewer lines or no shortening
+        UpwardsFirst     ///< upwards, or horizontal when that needs fewer lines or no shortening
     };
 
     /*! \a device may be null (the screen is assumed then). */
@@ -47,9 +48,11 @@ public:
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 private:
-    /*! Lays the text out within \a length along the reading direction and \a thickness across
-        it. False when not even one shortened line fits. */
-    bool fit(double length, double thickness);
+    /*! Lays the whole text out within \a length along the reading direction and \a thickness
+        across it, on one line or, with \a wrap, on several. */
+    bool fitWhole(double length, double thickness, bool wrap);
+    /*! Lays out one line shortened with an ellipsis. False when not even that fits. */
+    bool fitShortened(double length, double thickness);
 
     QString m_text;
     QPaintDevice *m_device;

@@ -190,30 +190,41 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("width");
         QTest::addColumn<bool>("vertical");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("short name, wide layer") << "Brick" << 0.2 << false << true;
-        QTest::newRow("long name is shortened") << QString(60, QChar('x')) << 0.2 << false << true;
-        QTest::newRow("layer thinner than a line") << "Foil" << 0.0005 << false << false;
-        QTest::newRow("vertical, thin layer") << "Foil" << 0.0005 << true << false;
-        QTest::newRow("vertical, wide layer") << "Brick" << 0.2 << true << true;
+        QTest::addColumn<QRectF>("frame");
+        QTest::addColumn<int>("shown"); ///< 0 hidden, 1 whole, 2 shortened
+        QTest::addColumn<bool>("upwards");
+        const QRectF square(0, 0, 500, 500);
+        QTest::newRow("short name, wide layer") << "Brick" << 0.2 << false << square << 1 << true;
+        QTest::newRow("long name is shortened")
+            << QString(150, QChar('x')) << 0.2 << false << square << 2 << true;
+        QTest::newRow("layer thinner than a line") << "Foil" << 0.0005 << false << square << 0 << true;
+        // Too long to stand upright in a low layer, but the layer is wide enough to lie in.
+        QTest::newRow("low wide layer: written horizontally")
+            << "Mineral wool (WLG 035)" << 0.2 << false << QRectF(0, 0, 700, 130) << 1 << false;
+        QTest::newRow("vertical, thin layer") << "Foil" << 0.0005 << true << square << 0 << false;
+        QTest::newRow("vertical, wide layer") << "Brick" << 0.2 << true << square << 1 << false;
     }
 
     void layerNameFitsOrHides() {
         QFETCH(QString, name);
         QFETCH(double, width);
         QFETCH(bool, vertical);
-        QFETCH(bool, shown);
+        QFETCH(QRectF, frame);
+        QFETCH(int, shown);
+        QFETCH(bool, upwards);
         auto scene = makeScene(vertical, true);
         const Layers layers{{0.2, "Wall", Qt::white, 0, 0}, {width, name, Qt::white, 0, 0}};
-        scene->setup(QRectF(0, 0, 500, 500), nullptr, 1.0, layers, "", "", 7);
+        scene->setup(frame, nullptr, 1.0, layers, "", "", 7);
         GraphicsTextItemInRect *item = scene->layerNameItem(1);
         QVERIFY(item);
-        QCOMPARE(item->isVisible(), shown);
-        if (shown) {
-            // Never beyond its layer, less a pixel on either side.
-            const QRectF layer = scene->layerItem(1)->rect();
-            QVERIFY(layer.adjusted(0.5, 0.5, -0.5, -0.5).contains(item->placedRect()));
-        }
+        QCOMPARE(item->isVisible(), shown != 0);
+        if (shown == 0)
+            return;
+        QCOMPARE(item->toPlainText() == name, shown == 1);
+        QCOMPARE(item->rotation(), upwards ? -90.0 : 0.0);
+        // Never beyond its layer, less a pixel on either side.
+        const QRectF layer = scene->layerItem(1)->rect();
+        QVERIFY(layer.adjusted(0.5, 0.5, -0.5, -0.5).contains(item->placedRect()));
     }
 
     void smallResizeKeepsLayout() {
