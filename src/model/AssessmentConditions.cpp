@@ -265,3 +265,11 @@ bool AssessmentConditions::operator==(const AssessmentConditions &other) const {
            sideEqual(m_exterior, m_exteriorSummer, other.m_exterior, other.m_exteriorSummer) &&
            eq(m_tT, other.m_tT) && eq(m_tT_summer, other.m_tT_summer);
 }
+
+bool AssessmentConditions::differsFrom(const AssessmentConditions &other) const {
+    const auto sameOrigin = [](const ClimateCondition &a, const ClimateCondition &b) {
+        return a.kind() == b.kind() && a.isOutside() == b.isOutside();
+    };
+    return *this != other || m_assessmentType != other.m_assessmentType ||
+           !sameOrigin(m_interior, other.m_interior) || !sameOrigin(m_exterior, other.m_exterior);
+}

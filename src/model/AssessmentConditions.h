@@ -113,6 +113,10 @@ public:
         or at most 0.0001 apart. */
     bool operator==(const AssessmentConditions &other) const;
     bool operator!=(const AssessmentConditions &other) const { return !(*this == other); }
+    /*! True when an editor would show a difference: a value compared by operator!=, the
+        assessment type, or the kind code or outside flag of a winter climate (the preset it
+        came from). */
+    bool differsFrom(const AssessmentConditions &other) const;
 
     // The elements "Climate" and "Options" of the project file; defined in the io library
     // (AssessmentConditionsXML.cpp). The readers return false when a value is out of range.

@@ -1,5 +1,6 @@
 #include "InputData.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -23,6 +24,10 @@ int InputData::check() {
         }
     }
     return m_errorState;
+}
+
+bool InputData::isLayerIndex(int index) const {
+    return index >= 0 && index < m_layers.size();
 }
 
 bool InputData::layersValidForCalculation() const {
@@ -52,4 +57,67 @@ bool InputData::operator==(const InputData &other) const {
             return false;
     }
     return true;
+}
+
+bool InputData::insertLayer(int index, const MaterialLayer &layer) {
+    if (index < 0 || index > m_layers.size())
+        return false;
+    m_layers.insert(index, layer);
+    return true;
+}
+
+bool InputData::insertLayers(int index, const QVector<MaterialLayer> &layers) {
+    if (index < 0 || index > m_layers.size())
+        return false;
+    m_layers.insert(index, layers.size(), MaterialLayer());
+    std::copy(layers.begin(), layers.end(), m_layers.begin() + index);
+    return true;
+}
+
+bool InputData::removeLayers(int index, int count, QVector<MaterialLayer> *removed) {
+    if (index < 0 || count < 0 || count > m_layers.size() - index)
+        return false;
+    if (removed != nullptr)
+        *removed = m_layers.mid(index, count);
+    m_layers.remove(index, count);
+    return true;
+}
+
+bool InputData::swapLayers(int first, int second) {
+    if (!isLayerIndex(first) || !isLayerIndex(second))
+        return false;
+    std::swap(m_layers[first], m_layers[second]);
+    return true;
+}
+
+bool InputData::setLayer(int index, const MaterialLayer &layer) {
+    if (!isLayerIndex(index))
+        return false;
+    m_layers[index] = layer;
+    return true;
+}
+
+bool InputData::setLayerMaterial(int index, const Material &material) {
+    if (!isLayerIndex(index))
+        return false;
+    m_layers[index].setMaterial(material);
+    return true;
+}
+
+bool InputData::setLayerColor(int index, const QColor &color) {
+    if (!isLayerIndex(index))
+        return false;
+    m_layers[index].color = color;
+    return true;
+}
+
+bool InputData::setLayerName(int index, const QString &name) {
+    if (!isLayerIndex(index))
+        return false;
+    m_layers[index].name = name;
+    return true;
+}
+
+bool InputData::setLayerParameter(int index, int parameter, double value) {
+    return isLayerIndex(index) && m_layers[index].setParameter(parameter, value);
 }

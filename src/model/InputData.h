@@ -26,12 +26,40 @@ public:
     /*! No layers, assessment type 2 (DIN 4108-3 2014/2018/2024), error state 0. */
     InputData() = default;
 
-    /*! The construction; editors change it in place and then let the project check it. */
+    /*! The construction. File readers fill it in place; editors use the operations below. */
     const QVector<MaterialLayer> &layers() const { return m_layers; }
     QVector<MaterialLayer> &layers() { return m_layers; }
+    int layerCount() const { return m_layers.size(); }
+    /*! Layer \a index (0 = warm side); the index must be valid. */
+    const MaterialLayer &layer(int index) const { return m_layers.at(index); }
+
+    // Editing operations of the construction, as the editors' undo commands perform them. Each
+    // returns false and changes nothing when an index is out of range (a layer index must lie in
+    // 0 .. layerCount()-1, an insert position in 0 .. layerCount()).
+
+    /*! Inserts \a layer before position \a index (layerCount() appends). */
+    bool insertLayer(int index, const MaterialLayer &layer);
+    /*! Inserts \a layers, in their order, before position \a index. */
+    bool insertLayers(int index, const QVector<MaterialLayer> &layers);
+    /*! Removes \a count layers from \a index on; \a removed (optional) receives them. */
+    bool removeLayers(int index, int count, QVector<MaterialLayer> *removed = nullptr);
+    /*! Exchanges two layers. */
+    bool swapLayers(int first, int second);
+    /*! Replaces layer \a index as a whole (material and width). */
+    bool setLayer(int index, const MaterialLayer &layer);
+    /*! Gives layer \a index another material and keeps its width, unless the new material's
+        sd-value defines the thickness (MaterialLayer::setMaterial()). */
+    bool setLayerMaterial(int index, const Material &material);
+    bool setLayerColor(int index, const QColor &color);
+    bool setLayerName(int index, const QString &name);
+    /*! One value of layer \a index, see MaterialLayer::setParameter(). */
+    bool setLayerParameter(int index, int parameter, double value);
 
     const AssessmentConditions &assessmentConditions() const { return m_assessmentConditions; }
     AssessmentConditions &assessmentConditions() { return m_assessmentConditions; }
+    void setAssessmentConditions(const AssessmentConditions &conditions) {
+        m_assessmentConditions = conditions;
+    }
 
     /*! Error state of the last check() (or as set by a file reader), see ErrorState. */
     int errorState() const { return m_errorState; }
@@ -67,6 +95,8 @@ public:
     bool readConstructionOld(LegacyTextStream &in, QString &errorMessage);
 
 private:
+    bool isLayerIndex(int index) const;
+
     QVector<MaterialLayer> m_layers;
     AssessmentConditions m_assessmentConditions{AssessmentConditions::DIN4108_2014};
     int m_errorState = NoError;

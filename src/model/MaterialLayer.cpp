@@ -1,6 +1,7 @@
 #include "MaterialLayer.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -38,6 +39,50 @@ void MaterialLayer::updateWidthFromSd() {
     // A resistance factor of 0 (an invalid material) would give an infinite layer.
     if (m > 0)
         m_width = sd_value / m;
+}
+
+double MaterialLayer::parameter(int parameter) const {
+    switch (parameter) {
+    case ResistanceFactor:
+        return mu;
+    case MoistureContent80:
+        return w_80;
+    case MoistureContentSaturation:
+        return w_sat;
+    case ThermalConductivity:
+        return lambda;
+    case WaterUptake:
+        return m_Aw;
+    case Width:
+        return m_width;
+    default:
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+}
+
+bool MaterialLayer::setParameter(int parameter, double value) {
+    if (!std::isfinite(value))
+        return false;
+    switch (parameter) {
+    case ResistanceFactor:
+        setMu(value);
+        updateWidthFromSd();
+        return true;
+    case MoistureContent80:
+        w_80 = value;
+        return true;
+    case MoistureContentSaturation:
+        w_sat = value;
+        return true;
+    case ThermalConductivity:
+        return setLambda(value);
+    case WaterUptake:
+        return setAw(value, true);
+    case Width:
+        return setWidth(value);
+    default:
+        return false;
+    }
 }
 
 bool MaterialLayer::operator==(const MaterialLayer &other) const {

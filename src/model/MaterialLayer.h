@@ -11,6 +11,18 @@ class LegacyTextStream;
     d = sd_value / muEff(). Such a layer ignores width changes. */
 class MaterialLayer : public Material {
 public:
+    /*! The single values an editor changes, numbered as the editors and their undo commands number
+        them. Values are in model units: the width in m, the water uptake coefficient per square
+        root of a second. */
+    enum Parameter {
+        ResistanceFactor = 0,          ///< mu
+        MoistureContent80 = 1,         ///< w_80, m³/m³
+        MoistureContentSaturation = 2, ///< w_sat, m³/m³
+        ThermalConductivity = 3,       ///< lambda, W/(m·K)
+        WaterUptake = 4,               ///< m_Aw, kg/(m²·s^0.5)
+        Width = 5                      ///< m
+    };
+
     /*! Default material, width 0. */
     MaterialLayer() = default;
     /*! Copies the material and sets the width (m); a material with sd_value > 0 then gets the
@@ -40,6 +52,14 @@ public:
         air material's mu depends on the width; no iteration). Nothing happens when muEff() is
         not > 0, since no thickness follows from it. */
     void updateWidthFromSd();
+
+    /*! The value of \a parameter in model units; NaN for an unknown parameter. */
+    double parameter(int parameter) const;
+    /*! Sets one value in model units. A new resistance factor of a layer with an sd-value also
+        changes the width (the sd-value keeps defining the thickness). Returns false, changing
+        nothing, for a non-finite value, an unknown parameter, or the width of a layer whose
+        width follows from its sd-value. */
+    bool setParameter(int parameter, double value);
 
     /*! Equal widths (exact) and equal materials (Material equality). */
     bool operator==(const MaterialLayer &other) const;

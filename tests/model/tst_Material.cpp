@@ -293,6 +293,31 @@ private slots:
         QVERIFY(a != b && b != a);
     }
 
+    // The editing operations refuse indexes outside the construction and change nothing then.
+    void editingOperations() {
+        InputData d;
+        d.layers() = layersFrom({"b:0.02", "a:0.03", "b:0.1"});
+        const InputData before = d;
+        QVERIFY(!d.insertLayer(4, MaterialLayer()) && !d.insertLayer(-1, MaterialLayer()));
+        QVERIFY(!d.removeLayers(2, 2) && !d.removeLayers(-1, 1) && !d.swapLayers(0, 3));
+        QVERIFY(!d.setLayer(3, MaterialLayer()) && !d.setLayerMaterial(-1, Material()));
+        QVERIFY(!d.setLayerParameter(0, 6, 1.0) && !d.setLayerParameter(0, MaterialLayer::Width, qInf()));
+        QVERIFY(d == before);
+        QVector<MaterialLayer> removed;
+        QVERIFY(d.insertLayers(3, {d.layer(0), d.layer(1)}) && d.removeLayers(1, 2, &removed));
+        QVERIFY(removed.size() == 2 && removed.at(0) == before.layer(1) && removed.at(1) == before.layer(2));
+        QVERIFY(d.swapLayers(0, 2) && d.layer(0) == before.layer(1) && d.layer(2) == before.layer(0));
+        // a new material keeps the width, unless its sd-value sets it
+        QVERIFY(d.setLayerMaterial(1, material('a')) && d.layer(1).width() == before.layer(0).width());
+        Material f = material('f');
+        f.sd_value = 50;
+        f.mu = 1e5;
+        QVERIFY(d.setLayerMaterial(1, f) && near(d.layer(1).width(), 5e-4));
+        QVERIFY(!d.setLayerParameter(1, MaterialLayer::Width, 0.3)); // the sd-value decides
+        QVERIFY(d.setLayerParameter(1, MaterialLayer::ResistanceFactor, 5e4) &&
+                near(d.layer(1).width(), 1e-3));
+    }
+
     void userMaterialIdsStartAt32768() {
         MaterialIdCounter::reset();
         QVERIFY(MaterialIdCounter::nextUserMaterialId() == 32768 &&
