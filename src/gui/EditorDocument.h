@@ -8,6 +8,7 @@
 #include "Project.h"
 
 class Document;
+class T2_UndoCommandBase;
 
 /*! The open project as the window edits it: the Project (document, file name, modified flag)
     and the one undo history of its edits. The start of the program makes one and hands it to the
@@ -15,9 +16,13 @@ class Document;
     window reaches the project in another way.
 
     Views read the document through the const accessors and refresh on modified(); changes go
-    through undo commands pushed onto undoStack(), which end in Project::setModified(). Every
+    through undo commands pushed with push(), which end in Project::setModified(). Every
     lifecycle step that replaces or closes the document also clears the history, so no command of
-    one project can ever be replayed on another. */
+    one project can ever be replayed on another.
+
+    The history's clean state is the state last saved (or opened): undoing or redoing back to it
+    makes the project unmodified again (savedStateReached()). A change made outside the history
+    leaves no clean state to return to until the next save. */
 class EditorDocument : public QObject {
     Q_OBJECT
 public:
@@ -51,15 +56,31 @@ public:
         counts as unmodified. False (nothing changed) when writing failed. */
     bool save(const QString &fileName);
 
+    /*! Marks the project modified after a change made outside the history. */
     void setModified(ModificationType modType) { m_project.setModified(modType); }
+
+    /*! Records \a command and runs its redo when it is valid (it changes something); otherwise
+        deletes it. Returns whether it was pushed. Takes ownership either way. */
+    bool push(T2_UndoCommandBase *command);
+    /*! Marks the project modified from inside a command's redo or undo. */
+    void setModifiedByCommand(ModificationType modType);
 
 signals:
     /*! After every change of the project, after any recalculation. */
     void modified(Project::ModificationType modType);
+    /*! Undo or redo has brought the project back to the state last saved or opened; it is no
+        longer modified. */
+    void savedStateReached();
 
 private:
+    void projectModified();
+    void cleanChanged(bool clean);
+    void clearHistory();
+
     Project &m_project;
     QUndoStack m_undoStack;
+    int m_commandDepth = 0; ///< > 0 while a command changes the project
+    bool m_clearing = false;
 };
 
 #endif // EDITORDOCUMENT_H

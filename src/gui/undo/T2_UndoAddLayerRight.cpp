@@ -1,0 +1,23 @@
+#include "T2_UndoAddLayerRight.h"
+
+#include "InputData.h"
+
+T2_UndoAddLayerRight::T2_UndoAddLayerRight(EditorDocument &document, QTableWidget *table,
+                                           const QString &description, int index, const MaterialLayer &layer)
+    : T2_UndoTableViewBase(document, table, description), m_index(index), m_layer(layer) {
+    setValid(isValid() && index >= 0 && index < inputData().layerCount());
+}
+
+void T2_UndoAddLayerRight::redo() {
+    if (!hasDocument() || !inputData().insertLayer(m_index + 1, m_layer))
+        return;
+    setModified(Project::ModificationType::InputData);
+    selectColumn(m_index + 2);
+}
+
+void T2_UndoAddLayerRight::undo() {
+    if (!hasDocument() || !inputData().removeLayers(m_index + 1, 1))
+        return;
+    setModified(Project::ModificationType::InputData);
+    selectColumn(qMin(inputData().layerCount(), m_index + 1));
+}

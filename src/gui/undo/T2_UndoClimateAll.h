@@ -1,0 +1,30 @@
+#ifndef T2_UNDOCLIMATEALL_H
+#define T2_UNDOCLIMATEALL_H
+
+#include "AssessmentConditions.h"
+#include "T2_UndoTableViewBase.h"
+
+/*! Applies a climate preset to one side under the current assessment type (the type decides
+    which presets are allowed and what else follows) and selects that side's column of the
+    construction table.
+
+    A preset may rewrite more than the side's winter climate (a side that matches no preset of
+    the type is replaced too), so the command keeps the whole assessment conditions before and
+    after. Invalid when the preset is not allowed for the side and type, or changes nothing. */
+class T2_UndoClimateAll : public T2_UndoTableViewBase {
+public:
+    T2_UndoClimateAll(EditorDocument &document, QTableWidget *table, const QString &description, int presetId,
+                      bool warmSide);
+
+    void redo() override;
+    void undo() override;
+
+private:
+    void assign(const AssessmentConditions &conditions);
+
+    bool m_warmSide;
+    AssessmentConditions m_before;
+    AssessmentConditions m_after;
+};
+
+#endif // T2_UNDOCLIMATEALL_H
