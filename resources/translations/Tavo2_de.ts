@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>A software for hygrothermal evaluation of building envelope systems</source>
+        <translation>Eine Software zur hygrothermischen Bewertung von Bauteilen der Gebäudehülle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Contact:</source>
+        <translation>Kontakt:</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Webseite:</translation>
+    </message>
+    <message>
+        <source>Feedback:</source>
+        <translation>Rückmeldungen:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>AssessmentConditions</name>
     <message>
         <source>Custom conditions</source>
@@ -567,6 +598,23 @@ Anforderung ist nicht erfüllt (nur mit --strict).
     </message>
 </context>
 <context>
+    <name>LogFileDialog</name>
+    <message>
+        <source>Log file</source>
+        <translation>Protokolldatei</translation>
+    </message>
+    <message>
+        <source>[Only the end of the log file is shown.]</source>
+        <translation>[Es wird nur das Ende der Protokolldatei angezeigt.]</translation>
+    </message>
+    <message>
+        <source>The log file &apos;%1&apos; cannot be read:
+%2</source>
+        <translation>Die Protokolldatei &apos;%1&apos; kann nicht gelesen werden:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
@@ -1007,14 +1055,6 @@ Anforderung ist nicht erfüllt (nur mit --strict).
         <translation>Außenklima</translation>
     </message>
     <message>
-        <source>About %1</source>
-        <translation>Über %1</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-    <message>
         <source>Help file error</source>
         <translation>Fehler beim Öffnen der Hilfe</translation>
     </message>
@@ -1039,6 +1079,110 @@ Anforderung ist nicht erfüllt (nur mit --strict).
     <message>
         <source>User material database</source>
         <translation>Benutzer-Materialdatenbank</translation>
+    </message>
+    <message>
+        <source>Visit the web site...</source>
+        <translation>Webseite besuchen...</translation>
+    </message>
+    <message>
+        <source>Opens the program&apos;s web site in the browser.</source>
+        <translation>Öffnet die Webseite des Programms im Browser.</translation>
+    </message>
+    <message>
+        <source>Png file (*.png)</source>
+        <translation>PNG-Datei (*.png)</translation>
+    </message>
+    <message>
+        <source>Pdf file (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Svg file (*.svg)</source>
+        <translation>SVG-Datei (*.svg)</translation>
+    </message>
+    <message>
+        <source>Jpg image (*.jpg)</source>
+        <translation>JPG-Bild (*.jpg)</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be created.</source>
+        <translation>Das PDF-Dokument konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The image could not be encoded.</source>
+        <translation>Das Bild konnte nicht kodiert werden.</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>The web site %1 could not be opened.</source>
+        <translation>Die Webseite %1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Change material on layer no. %L1</source>
+        <translation>Material der Schicht Nr. %L1 ändern</translation>
+    </message>
+    <message>
+        <source>Add layer left to no. %L1</source>
+        <translation>Schicht links von Nr. %L1 einfügen</translation>
+    </message>
+    <message>
+        <source>Add layer right to no. %L1</source>
+        <translation>Schicht rechts von Nr. %L1 einfügen</translation>
+    </message>
+    <message>
+        <source>Remove layer no. %L1</source>
+        <translation>Schicht Nr. %L1 entfernen</translation>
+    </message>
+    <message>
+        <source>Move layer no. %L1 to left</source>
+        <translation>Schicht Nr. %L1 nach links verschieben</translation>
+    </message>
+    <message>
+        <source>Move layer no. %L1 to right</source>
+        <translation>Schicht Nr. %L1 nach rechts verschieben</translation>
+    </message>
+    <message>
+        <source>Change heat flow direction to %1</source>
+        <translation>Wärmestromrichtung auf %1 ändern</translation>
+    </message>
+    <message>
+        <source>The material &apos;%1&apos; of layer no. %L2 is not valid and cannot be added to the user database.</source>
+        <translation>Das Material &apos;%1&apos; der Schicht Nr. %L2 ist nicht gültig und kann nicht zur Benutzerdatenbank hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>The material &apos;%1&apos; is already in the user database.</source>
+        <translation>Das Material &apos;%1&apos; ist bereits in der Benutzerdatenbank.</translation>
+    </message>
+    <message>
+        <source>The material &apos;%1&apos; was added to the user database.</source>
+        <translation>Das Material &apos;%1&apos; wurde zur Benutzerdatenbank hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Export file</source>
+        <translation>Datei exportieren</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists.
+Do you want to replace it?</source>
+        <translation>Die Datei &apos;%1&apos; existiert bereits.
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written.
+%2</source>
+        <translation>Die Datei &apos;%1&apos; konnte nicht geschrieben werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Exported to &apos;%1&apos;.</source>
+        <translation>Nach &apos;%1&apos; exportiert.</translation>
     </message>
 </context>
 <context>
@@ -1255,6 +1399,49 @@ Anforderung ist nicht erfüllt (nur mit --strict).
     <message>
         <source>The user material file &apos;%1&apos; could not be read completely. The %2 materials read before the damage are used; the file itself is not overwritten but kept under a name ending in &quot;.corrupt&quot; when the user materials are saved.</source>
         <translation>Die Benutzer-Materialdatei &apos;%1&apos; konnte nicht vollständig gelesen werden. Die %2 vor der Beschädigung gelesenen Materialien werden verwendet; die Datei selbst wird nicht überschrieben, sondern beim Speichern der Benutzermaterialien unter einem Namen mit der Endung &quot;.corrupt&quot; aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialPickerDialog</name>
+    <message>
+        <source>Select Material</source>
+        <translation>Material auswählen</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>%1 [W/mK]</source>
+        <translation>%1 [W/mK]</translation>
+    </message>
+    <message>
+        <source>%1 [-]</source>
+        <translation>%1 [-]</translation>
+    </message>
+    <message>
+        <source>built-in</source>
+        <translation>mitgeliefert</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Search by name or category</source>
+        <translation>Nach Name oder Kategorie suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
     </message>
 </context>
 <context>

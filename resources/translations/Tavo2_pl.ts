@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>O programie %1</translation>
+    </message>
+    <message>
+        <source>A software for hygrothermal evaluation of building envelope systems</source>
+        <translation>Program do oceny cieplno-wilgotnościowej przegród zewnętrznych budynku</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>Contact:</source>
+        <translation>Kontakt:</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Strona internetowa:</translation>
+    </message>
+    <message>
+        <source>Feedback:</source>
+        <translation>Opinie:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
     <name>AssessmentConditions</name>
     <message>
         <source>Custom conditions</source>
@@ -568,6 +599,23 @@ spełnione (tylko z --strict).
     </message>
 </context>
 <context>
+    <name>LogFileDialog</name>
+    <message>
+        <source>Log file</source>
+        <translation>Plik dziennika</translation>
+    </message>
+    <message>
+        <source>[Only the end of the log file is shown.]</source>
+        <translation>[Wyświetlany jest tylko koniec pliku dziennika.]</translation>
+    </message>
+    <message>
+        <source>The log file &apos;%1&apos; cannot be read:
+%2</source>
+        <translation>Nie można odczytać pliku dziennika &apos;%1&apos;:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
@@ -1008,14 +1056,6 @@ spełnione (tylko z --strict).
         <translation>Klimat zewnętrzny</translation>
     </message>
     <message>
-        <source>About %1</source>
-        <translation>O programie %1</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Wersja %1</translation>
-    </message>
-    <message>
         <source>Help file error</source>
         <translation>Błąd pliku pomocy</translation>
     </message>
@@ -1040,6 +1080,110 @@ spełnione (tylko z --strict).
     <message>
         <source>User material database</source>
         <translation>Baza materiałów użytkownika</translation>
+    </message>
+    <message>
+        <source>Visit the web site...</source>
+        <translation>Odwiedź stronę internetową...</translation>
+    </message>
+    <message>
+        <source>Opens the program&apos;s web site in the browser.</source>
+        <translation>Otwiera stronę internetową programu w przeglądarce.</translation>
+    </message>
+    <message>
+        <source>Png file (*.png)</source>
+        <translation>Plik PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Pdf file (*.pdf)</source>
+        <translation>Plik PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Svg file (*.svg)</source>
+        <translation>Plik SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Jpg image (*.jpg)</source>
+        <translation>Obraz JPG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be created.</source>
+        <translation>Nie można utworzyć dokumentu PDF.</translation>
+    </message>
+    <message>
+        <source>The image could not be encoded.</source>
+        <translation>Nie można zakodować obrazu.</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Strona internetowa</translation>
+    </message>
+    <message>
+        <source>The web site %1 could not be opened.</source>
+        <translation>Nie można otworzyć strony internetowej %1.</translation>
+    </message>
+    <message>
+        <source>Change material on layer no. %L1</source>
+        <translation>Zmiana materiału warstwy nr %L1</translation>
+    </message>
+    <message>
+        <source>Add layer left to no. %L1</source>
+        <translation>Dodanie warstwy z lewej strony nr %L1</translation>
+    </message>
+    <message>
+        <source>Add layer right to no. %L1</source>
+        <translation>Dodanie warstwy z prawej strony nr %L1</translation>
+    </message>
+    <message>
+        <source>Remove layer no. %L1</source>
+        <translation>Usunięcie warstwy nr %L1</translation>
+    </message>
+    <message>
+        <source>Move layer no. %L1 to left</source>
+        <translation>Przesunięcie warstwy nr %L1 w lewo</translation>
+    </message>
+    <message>
+        <source>Move layer no. %L1 to right</source>
+        <translation>Przesunięcie warstwy nr %L1 w prawo</translation>
+    </message>
+    <message>
+        <source>Change heat flow direction to %1</source>
+        <translation>Zmiana kierunku strumienia ciepła na %1</translation>
+    </message>
+    <message>
+        <source>The material &apos;%1&apos; of layer no. %L2 is not valid and cannot be added to the user database.</source>
+        <translation>Materiał &apos;%1&apos; warstwy nr %L2 jest nieprawidłowy i nie może zostać dodany do bazy użytkownika.</translation>
+    </message>
+    <message>
+        <source>The material &apos;%1&apos; is already in the user database.</source>
+        <translation>Materiał &apos;%1&apos; jest już w bazie użytkownika.</translation>
+    </message>
+    <message>
+        <source>The material &apos;%1&apos; was added to the user database.</source>
+        <translation>Materiał &apos;%1&apos; został dodany do bazy użytkownika.</translation>
+    </message>
+    <message>
+        <source>Export file</source>
+        <translation>Eksport pliku</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists.
+Do you want to replace it?</source>
+        <translation>Plik &apos;%1&apos; już istnieje.
+Czy chcesz go zastąpić?</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>Eksport nie powiódł się</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written.
+%2</source>
+        <translation>Nie można zapisać pliku &apos;%1&apos;.
+%2</translation>
+    </message>
+    <message>
+        <source>Exported to &apos;%1&apos;.</source>
+        <translation>Wyeksportowano do &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -1256,6 +1400,49 @@ spełnione (tylko z --strict).
     <message>
         <source>The user material file &apos;%1&apos; could not be read completely. The %2 materials read before the damage are used; the file itself is not overwritten but kept under a name ending in &quot;.corrupt&quot; when the user materials are saved.</source>
         <translation>Nie udało się w pełni odczytać pliku materiałów użytkownika &apos;%1&apos;. Używane są materiały odczytane przed uszkodzeniem (%2); sam plik nie zostanie nadpisany, lecz przy zapisie materiałów użytkownika zostanie zachowany pod nazwą z końcówką &quot;.corrupt&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialPickerDialog</name>
+    <message>
+        <source>Select Material</source>
+        <translation>Wybór materiału</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Materiał</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategoria</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Baza danych</translation>
+    </message>
+    <message>
+        <source>%1 [W/mK]</source>
+        <translation>%1 [W/mK]</translation>
+    </message>
+    <message>
+        <source>%1 [-]</source>
+        <translation>%1 [-]</translation>
+    </message>
+    <message>
+        <source>built-in</source>
+        <translation>wbudowana</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation>użytkownika</translation>
+    </message>
+    <message>
+        <source>Search by name or category</source>
+        <translation>Szukaj według nazwy lub kategorii</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Szukaj:</translation>
     </message>
 </context>
 <context>

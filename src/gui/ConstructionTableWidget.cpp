@@ -1,10 +1,16 @@
 #include "ConstructionTableWidget.h"
 
 #include <QHeaderView>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
 #include <QResizeEvent>
+#include <QSvgGenerator>
 
 #include <cmath>
 
+#include "DiagramKind.h"
+#include "DiagramView.h"
 #include "HatchedItemDelegate.h"
 
 ConstructionTableWidget::ConstructionTableWidget(QWidget *parent)
@@ -118,4 +124,39 @@ QPixmap ConstructionTableWidget::sketchPixmap() {
     const QPixmap pixmap = viewport()->grab();
     selection->select(selected, QItemSelectionModel::Select);
     return pixmap;
+}
+
+void ConstructionTableWidget::renderSketch(QPainter *painter) {
+    QItemSelectionModel *selection = selectionModel();
+    const QItemSelection selected = selection->selection();
+    selection->clearSelection();
+    viewport()->render(painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    selection->select(selected, QItemSelectionModel::Select);
+}
+
+void ConstructionTableWidget::exportSvg(QIODevice *device) {
+    const QSize size = viewport()->size();
+    if (device == nullptr || size.isEmpty())
+        return;
+    QSvgGenerator generator;
+    generator.setOutputDevice(device);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setResolution(logicalDpiX());
+    generator.setTitle(DiagramView::exportTitle(DiagramKind::ConstructionSketch));
+    QPainter painter(&generator);
+    renderSketch(&painter);
+}
+
+void ConstructionTableWidget::printSketch(QPrinter *printer) {
+    const QSize size = viewport()->size();
+    if (printer == nullptr || size.isEmpty())
+        return;
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    const double pageWidth = printer->pageLayout().paintRectPixels(printer->resolution()).width();
+    QPainter painter(printer);
+    if (!painter.isActive())
+        return;
+    painter.scale(pageWidth / size.width(), pageWidth / size.width());
+    renderSketch(&painter);
 }

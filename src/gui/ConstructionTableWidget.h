@@ -8,6 +8,9 @@
 #include "MaterialLayer.h"
 
 class HatchedItemDelegate;
+class QIODevice;
+class QPainter;
+class QPrinter;
 
 /*! The construction sketch of the main window: a table of one row with the warm side in
     column 0, one column per layer and the cold side in the last column, painted by a
@@ -37,12 +40,18 @@ public:
 
     /*! An image of the sketch as it is shown, without the selection. */
     QPixmap sketchPixmap();
+    /*! The sketch as SVG on \a device (open for writing), as large as it is shown. */
+    void exportSvg(QIODevice *device);
+    /*! The sketch across the width of an A4 page of \a printer. */
+    void printSketch(QPrinter *printer);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void updateSectionSizes();
+    /*! Paints the sketch as shown, without the selection, with \a painter. */
+    void renderSketch(QPainter *painter);
 
     HatchedItemDelegate *m_delegate; ///< holds the construction shown
 };

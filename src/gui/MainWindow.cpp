@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -16,6 +16,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSplashScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QUndoStack>
@@ -31,20 +32,33 @@
 #include "Document.h"
 #include "EditorDocument.h"
 #include "MaterialList.h"
+#include "ProgramInfo.h"
 #include "Settings.h"
 #include "StandardUserDialogs.h"
 #include "T2_ResultsWidget.h"
+#include "T2_UndoAddLayerLeft.h"
+#include "T2_UndoAddLayerRight.h"
+#include "T2_UndoChangeMaterial.h"
+#include "T2_UndoHeatFlowDirection.h"
+#include "T2_UndoMoveLayerLeft.h"
+#include "T2_UndoMoveLayerRight.h"
+#include "T2_UndoRemoveLayer.h"
 #include "VaDar_TextFrame.h"
 #include "ZMT_MessageHandler.h"
 #include "ZMT_MessageStream.h"
 
 namespace {
 
-const char *const ProgramName = "Tavo 2";
+const char *const ProgramName = ProgramInfo::Name;
 const char *const ProjectExtension = "t2p";
 
 const int MaterialEditorPage = 0;
 const int ClimateEditorPage = 1;
+
+// Width of a new layer, m.
+const double NewLayerWidth = 0.1;
+// How long a note stays in the status bar, ms.
+const int StatusMessageTimeout = 5000;
 
 } // namespace
 
@@ -63,6 +77,7 @@ MainWindow::MainWindow(EditorDocument &document, QSplashScreen *splashScreen, QW
     setupActions();
 
     connect(&m_document, &EditorDocument::modified, this, &MainWindow::updateUi);
+    connect(&m_document, &EditorDocument::savedStateReached, this, &MainWindow::updateTitleAndActions);
     connect(m_ui->tableWidgetConstruction, &QTableWidget::currentCellChanged, this,
             &MainWindow::constructionTableColumnChanged);
     connect(m_ui->tableWidgetConstruction, &QTableWidget::doubleClicked, this,
@@ -214,6 +229,7 @@ void MainWindow::setupActions() {
     m_heatFlowActionGroup->addAction(m_ui->actionHeatFlowDown);
     m_heatFlowActionGroup->addAction(m_ui->actionHorizontalHeatFlow);
     m_heatFlowActionGroup->addAction(m_ui->actionHeatFlowUp);
+    connect(m_heatFlowActionGroup, &QActionGroup::triggered, this, &MainWindow::onHeatFlowDirectionTriggerd);
 
     setupUnavailableActions();
 
@@ -230,22 +246,9 @@ void MainWindow::setupUnavailableActions() {
     m_unavailableActions = {ui.actionPrint,
                             ui.actionReport,
                             ui.actionPreferences,
-                            ui.actionSelectMaterial,
                             ui.actionEditMaterialDatabase,
-                            ui.actionAddMaterialToUserDatabase,
                             ui.actionAddToConstructionDatabase,
-                            ui.actionAddLeft,
-                            ui.actionAddRight,
-                            ui.actionRemoveLayer,
-                            ui.actionMoveLeft,
-                            ui.actionMoveRight,
-                            ui.actionEditProjectInformation,
-                            ui.actionExportChart,
-                            ui.actionExportSketch,
-                            ui.actionHeatFlowUp,
-                            ui.actionHorizontalHeatFlow,
-                            ui.actionHeatFlowDown,
-                            ui.actionShow_Logfile};
+                            ui.actionEditProjectInformation};
     for (QAction *action : qAsConst(m_unavailableActions))
         action->setToolTip(tr("%1 (not available in this version yet)").arg(action->toolTip()));
     disableUnavailableActions();
@@ -600,9 +603,10 @@ void MainWindow::constructionTableColumnChanged(int currentRow, int currentColum
 }
 
 void MainWindow::tableViewDoubleClicked(const QModelIndex &index) {
-    // Selecting a material needs the material database dialog, which is not part of the
-    // program yet; the double click has nothing to start.
-    Q_UNUSED(index)
+    const int columns = m_ui->tableWidgetConstruction->columnCount();
+    if (!m_document.hasLayers() || !index.isValid() || index.column() <= 0 || index.column() >= columns - 1)
+        return;
+    changeMaterial(index.column() - 1);
 }
 
 void MainWindow::customContextMenu(const QPoint &pos) {
@@ -648,15 +652,11 @@ void MainWindow::updateSplashScreen() {
 // --- other actions ------------------------------------------------------------------------
 
 void MainWindow::on_actionAbout_triggered() {
-    QMessageBox::about(this, tr("About %1").arg(QString::fromLatin1(ProgramName)),
-                       QStringLiteral("<b>%1</b><br/>%2<br/><br/>%3")
-                           .arg(QString::fromLatin1(ProgramName),
-                                tr("Version %1").arg(QStringLiteral(TAVO_VERSION_STRING)),
-                                tr("A software for hygrothermal evaluation of building envelope systems")));
+    m_dialogs->about(this, [this]() { showHelp(0); });
 }
 
 void MainWindow::on_actionAboutQt_triggered() {
-    QMessageBox::aboutQt(this);
+    m_dialogs->aboutQt(this);
 }
 
 void MainWindow::on_actionHelp_triggered() {
@@ -673,7 +673,7 @@ void MainWindow::showHelp(int topic) {
     const QString path =
         QStringLiteral("%1/DB_help/%2_%3.pdf")
             .arg(resourcesDir(), QStringLiteral("Tavo2_Documentation"), CurrentLanguage::instance().id());
-    if (!QDesktopServices::openUrl(QUrl(QStringLiteral("file:///%1").arg(path))))
+    if (!m_dialogs->openUrl(QUrl(QStringLiteral("file:///%1").arg(path))))
         m_dialogs->warning(this, tr("Help file error"),
                            tr("The help file cannot be found on location:\n%1").arg(path));
 }
@@ -699,4 +699,184 @@ void MainWindow::actionLanguange_triggered() {
     m_settings.m_languageId = action->data().toString();
     m_dialogs->information(this, tr("Languange changed"),
                            tr("Please restart the software to activate the new language!"));
+}
+
+void MainWindow::on_actionWebPage_triggered() {
+    const QUrl url(QString::fromLatin1(ProgramInfo::WebSite));
+    if (!m_dialogs->openUrl(url))
+        m_dialogs->warning(this, tr("Web site"),
+                           tr("The web site %1 could not be opened.").arg(url.toString()));
+}
+
+void MainWindow::on_actionShow_Logfile_triggered() {
+    m_dialogs->showLogFile(this, logFilePath());
+}
+
+// --- layer operations ---------------------------------------------------------------------
+
+int MainWindow::currentLayerIndex() const {
+    const ConstructionTableWidget *table = m_ui->tableWidgetConstruction;
+    const int column = table->currentColumn();
+    if (!m_document.hasLayers() || column <= 0 || column >= table->columnCount() - 1 ||
+        column > m_document.document()->inputData().layerCount())
+        return -1;
+    return column - 1;
+}
+
+void MainWindow::changeMaterial(int index) {
+    Material material;
+    if (!m_dialogs->selectMaterial(this, material))
+        return;
+    m_document.push(new T2_UndoChangeMaterial(m_document, m_ui->tableWidgetConstruction,
+                                              tr("Change material on layer no. %L1").arg(index + 1), index,
+                                              material));
+}
+
+void MainWindow::on_actionSelectMaterial_triggered() {
+    const int index = currentLayerIndex();
+    if (index >= 0)
+        changeMaterial(index);
+}
+
+void MainWindow::on_actionAddLeft_triggered() {
+    const int index = currentLayerIndex();
+    Material material;
+    if (index < 0 || !m_dialogs->selectMaterial(this, material))
+        return;
+    m_document.push(new T2_UndoAddLayerLeft(m_document, m_ui->tableWidgetConstruction,
+                                            tr("Add layer left to no. %L1").arg(index + 1), index,
+                                            MaterialLayer(material, NewLayerWidth)));
+}
+
+void MainWindow::on_actionAddRight_triggered() {
+    const int index = currentLayerIndex();
+    Material material;
+    if (index < 0 || !m_dialogs->selectMaterial(this, material))
+        return;
+    m_document.push(new T2_UndoAddLayerRight(m_document, m_ui->tableWidgetConstruction,
+                                             tr("Add layer right to no. %L1").arg(index + 1), index,
+                                             MaterialLayer(material, NewLayerWidth)));
+}
+
+void MainWindow::on_actionRemoveLayer_triggered() {
+    const int index = currentLayerIndex();
+    if (index >= 0)
+        m_document.push(new T2_UndoRemoveLayer(m_document, m_ui->tableWidgetConstruction,
+                                               tr("Remove layer no. %L1").arg(index + 1), index));
+}
+
+void MainWindow::on_actionMoveLeft_triggered() {
+    const int index = currentLayerIndex();
+    if (index >= 0)
+        m_document.push(new T2_UndoMoveLayerLeft(m_document, m_ui->tableWidgetConstruction,
+                                                 tr("Move layer no. %L1 to left").arg(index + 1), index));
+}
+
+void MainWindow::on_actionMoveRight_triggered() {
+    const int index = currentLayerIndex();
+    if (index >= 0)
+        m_document.push(new T2_UndoMoveLayerRight(m_document, m_ui->tableWidgetConstruction,
+                                                  tr("Move layer no. %L1 to right").arg(index + 1), index));
+}
+
+void MainWindow::onHeatFlowDirectionTriggerd(QAction *action) {
+    if (action == nullptr || !m_document.hasDocument())
+        return;
+    const int direction = action->data().toInt();
+    m_document.push(new T2_UndoHeatFlowDirection(
+        m_document, m_heatFlowActionGroup, tr("Change heat flow direction to %1").arg(direction), direction));
+}
+
+void MainWindow::on_actionAddMaterialToUserDatabase_triggered() {
+    const int index = currentLayerIndex();
+    if (index < 0)
+        return;
+    const Material material = m_document.document()->inputData().layer(index).material();
+    if (!material.isValid()) {
+        m_dialogs->warning(
+            this, tr("Add Material to User Database"),
+            tr("The material '%1' of layer no. %L2 is not valid and cannot be added to the user "
+               "database.")
+                .arg(material.name)
+                .arg(index + 1));
+        return;
+    }
+    MaterialList &materials = MaterialList::instance();
+    const QList<Material> &user = materials.userMaterials();
+    if (std::find(user.begin(), user.end(), material) != user.end()) {
+        statusBar()->showMessage(tr("The material '%1' is already in the user database.").arg(material.name),
+                                 StatusMessageTimeout);
+        return;
+    }
+    materials.addUserMaterial(material);
+    statusBar()->showMessage(tr("The material '%1' was added to the user database.").arg(material.name),
+                             StatusMessageTimeout);
+}
+
+// --- exports of the sketch and the diagram ------------------------------------------------
+
+void MainWindow::on_actionExportSketch_triggered() {
+    ConstructionTableWidget *table = m_ui->tableWidgetConstruction;
+    exportImage({[table]() { return table->sketchPixmap(); }, [table](QIODevice *d) { table->exportSvg(d); },
+                 [table](QPrinter *p) { table->printSketch(p); }});
+}
+
+void MainWindow::on_actionExportChart_triggered() {
+    const DiagramView *diagram = m_ui->diagramView;
+    exportImage({[diagram]() {
+                     QPixmap pixmap;
+                     diagram->exportPixmap(pixmap);
+                     return pixmap;
+                 },
+                 [diagram](QIODevice *d) { diagram->exportSvg(d); },
+                 [diagram](QPrinter *p) { diagram->printDiagram(p); }});
+}
+
+QFileDialog &MainWindow::exportFileDialog() {
+    if (m_exportFileDialog == nullptr) {
+        const QString &last = m_settings.m_lastExportFile;
+        const QString directory = last.isEmpty() ? QDir::currentPath() : QFileInfo(last).absolutePath();
+        m_exportFileDialog = new QFileDialog(this, tr("Export file"), directory);
+        m_exportFileDialog->setObjectName(QStringLiteral("exportFileDialog"));
+        m_exportFileDialog->setAcceptMode(QFileDialog::AcceptSave);
+        m_exportFileDialog->setNameFilters(ImageExport::nameFilters());
+        m_exportFileDialog->setDefaultSuffix(ImageExport::suffix(ImageExport::Png));
+        connect(m_exportFileDialog, &QFileDialog::filterSelected, this,
+                &MainWindow::fileDialogFilterSelected);
+    }
+    return *m_exportFileDialog;
+}
+
+void MainWindow::fileDialogFilterSelected(const QString &filter) {
+    // Choosing PDF leaves the suffix as it is: the file gets the extension of the chosen type
+    // after the dialog anyway.
+    const ImageExport::Format format = ImageExport::formatOfFilter(filter);
+    if (format != ImageExport::Pdf)
+        exportFileDialog().setDefaultSuffix(ImageExport::suffix(format));
+}
+
+void MainWindow::exportImage(const ImageExport::Source &source) {
+    QString chosen;
+    QString filter;
+    if (!m_dialogs->exportFileName(exportFileDialog(), chosen, filter) || chosen.isEmpty())
+        return;
+    const ImageExport::Format format = ImageExport::formatOfFilter(filter);
+    const QString fileName = ImageExport::fileNameFor(chosen, format);
+    // The dialog asked about the name the user typed, not about the one the type gave it.
+    if (fileName != chosen && QFileInfo::exists(fileName) &&
+        m_dialogs->question(this, tr("Export file"),
+                            tr("The file '%1' already exists.\nDo you want to replace it?")
+                                .arg(QDir::toNativeSeparators(fileName)),
+                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    QString errorMessage;
+    if (!ImageExport::write(fileName, format, source, errorMessage)) {
+        m_dialogs->critical(this, tr("Export failed"),
+                            tr("The file '%1' could not be written.\n%2")
+                                .arg(QDir::toNativeSeparators(fileName), errorMessage));
+        return;
+    }
+    m_settings.m_lastExportFile = fileName;
+    statusBar()->showMessage(tr("Exported to '%1'.").arg(QDir::toNativeSeparators(fileName)),
+                             StatusMessageTimeout);
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "ImageExport.h"
 #include "Project.h"
 #include "UserDialogs.h"
 
@@ -15,6 +16,7 @@ class EditorDocument;
 class Settings;
 class QAction;
 class QActionGroup;
+class QFileDialog;
 class QLabel;
 class QMenu;
 class QSplashScreen;
@@ -74,6 +76,10 @@ public slots:
     void resultsLinkClicked(const QString &link);
     /*! Progress of the report preview; nothing to show. */
     void setProgress(int value);
+    /*! A heat flow direction chosen on the toolbar becomes an undo step. */
+    void onHeatFlowDirectionTriggerd(QAction *action);
+    /*! The export dialog proposes the extension of the file type chosen in it. */
+    void fileDialogFilterSelected(const QString &filter);
     /*! Schedules the splash screen's close a few seconds after start. */
     void updateSplashScreen();
 
@@ -93,7 +99,20 @@ private slots:
     void on_actionToggleGlaser_toggled(bool checked);
     void on_actionCopyChart_triggered();
     void on_actionCopySketch_triggered();
+    void on_actionExportChart_triggered();
+    void on_actionExportSketch_triggered();
+    void on_actionWebPage_triggered();
+    void on_actionShow_Logfile_triggered();
     void actionLanguange_triggered();
+
+    // layer operations
+    void on_actionSelectMaterial_triggered();
+    void on_actionAddLeft_triggered();
+    void on_actionAddRight_triggered();
+    void on_actionRemoveLayer_triggered();
+    void on_actionMoveLeft_triggered();
+    void on_actionMoveRight_triggered();
+    void on_actionAddMaterialToUserDatabase_triggered();
 
 private:
     void paintSplashTagline();
@@ -116,6 +135,15 @@ private:
     void updateTitleAndActions();
     void rebuildConstructionTable();
     void showHelp(int topic);
+
+    /*! Index of the layer of the current table column, or -1 on a climate side. */
+    int currentLayerIndex() const;
+    /*! Lets the user pick a material for layer \a index. */
+    void changeMaterial(int index);
+    /*! Asks for a file and writes \a source in the format chosen. */
+    void exportImage(const ImageExport::Source &source);
+    /*! The export dialog, created on first use and kept. */
+    QFileDialog &exportFileDialog();
     /*! Start directory of the project file dialogs. */
     QString projectDialogDirectory() const;
 
@@ -129,6 +157,7 @@ private:
     QMenu *m_recentProjectsMenu = nullptr;
     QList<QAction *> m_recentFileActions;
     QActionGroup *m_heatFlowActionGroup = nullptr;
+    QFileDialog *m_exportFileDialog = nullptr;
     QList<QAction *> m_unavailableActions;
     QPointer<QSplashScreen> m_splashScreen;
 };

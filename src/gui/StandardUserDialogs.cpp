@@ -1,10 +1,16 @@
 #include "StandardUserDialogs.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QUrl>
 
+#include "AboutDialog.h"
 #include "Document.h"
+#include "LogFileDialog.h"
 #include "Material.h"
 #include "MaterialLayer.h"
+#include "MaterialList.h"
+#include "MaterialPickerDialog.h"
 
 QMessageBox::StandardButton StandardUserDialogs::question(QWidget *parent, const QString &title,
                                                           const QString &text,
@@ -54,4 +60,43 @@ Material StandardUserDialogs::firstLayerMaterial() {
     brick.mu_min = 5;
     brick.color = QColor(190, 95, 60);
     return brick;
+}
+
+bool StandardUserDialogs::selectMaterial(QWidget *parent, Material &material) {
+    const MaterialList &list = MaterialList::instance();
+    MaterialPickerDialog picker(list.builtInMaterials(), list.userMaterials(), parent);
+    if (picker.exec() != QDialog::Accepted || !picker.hasSelection())
+        return false;
+    material = picker.selectedMaterial();
+    return true;
+}
+
+bool StandardUserDialogs::exportFileName(QFileDialog &dialog, QString &fileName, QString &nameFilter) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fileName = dialog.selectedFiles().constFirst();
+    nameFilter = dialog.selectedNameFilter();
+    return true;
+}
+
+void StandardUserDialogs::showLogFile(QWidget *parent, const QString &path) {
+    LogFileDialog dialog(path, parent);
+    dialog.exec();
+}
+
+void StandardUserDialogs::about(QWidget *parent, const std::function<void()> &showHelp) {
+    AboutDialog dialog(parent);
+    QObject::connect(&dialog, &AboutDialog::helpRequested, &dialog, [showHelp]() {
+        if (showHelp)
+            showHelp();
+    });
+    dialog.exec();
+}
+
+void StandardUserDialogs::aboutQt(QWidget *parent) {
+    QMessageBox::aboutQt(parent);
+}
+
+bool StandardUserDialogs::openUrl(const QUrl &url) {
+    return QDesktopServices::openUrl(url);
 }

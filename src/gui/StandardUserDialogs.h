@@ -22,6 +22,14 @@ public:
     /*! Until the new-project wizard exists: one layer of firstLayerMaterial(), 0.1 m wide. */
     bool newProjectWizard(QWidget *parent, Document &document) override;
 
+    /*! The material picker over the built-in and the user materials. */
+    bool selectMaterial(QWidget *parent, Material &material) override;
+    bool exportFileName(QFileDialog &dialog, QString &fileName, QString &nameFilter) override;
+    void showLogFile(QWidget *parent, const QString &path) override;
+    void about(QWidget *parent, const std::function<void()> &showHelp) override;
+    void aboutQt(QWidget *parent) override;
+    bool openUrl(const QUrl &url) override;
+
     /*! The material of the first layer of a new project: solid brick masonry. */
     static Material firstLayerMaterial();
 };

@@ -4,7 +4,12 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <functional>
+
 class Document;
+class Material;
+class QFileDialog;
+class QUrl;
 class QWidget;
 
 /*! Every modal question, message and file dialog of the main window goes through this
@@ -31,6 +36,23 @@ public:
     /*! Lets the user set up a new project in \a document (project information already filled
         from the defaults). Returns false when cancelled. */
     virtual bool newProjectWizard(QWidget *parent, Document &document) = 0;
+
+    /*! Lets the user pick a material of the material database into \a material. Returns false
+        when cancelled. */
+    virtual bool selectMaterial(QWidget *parent, Material &material) = 0;
+
+    /*! Runs the export file dialog of the main window (its filters and default suffix set up).
+        On acceptance returns true with the first chosen file and the name filter selected. */
+    virtual bool exportFileName(QFileDialog &dialog, QString &fileName, QString &nameFilter) = 0;
+
+    /*! Shows the log file \a path (modal). */
+    virtual void showLogFile(QWidget *parent, const QString &path) = 0;
+    /*! The program's about dialog (modal); its F1 runs \a showHelp. */
+    virtual void about(QWidget *parent, const std::function<void()> &showHelp) = 0;
+    virtual void aboutQt(QWidget *parent) = 0;
+    /*! Opens \a url with the desktop's handler (browser, mail program, PDF viewer). False when
+        the system could not open it. */
+    virtual bool openUrl(const QUrl &url) = 0;
 };
 
 #endif // USERDIALOGS_H

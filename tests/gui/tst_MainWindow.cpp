@@ -1,16 +1,24 @@
 #include <QtTest>
 
+#include <QClipboard>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QUndoStack>
 
 #include "ConstructionTableWidget.h"
+#include "DiagramView.h"
+#include "Directories.h"
+#include "Document.h"
 #include "EditorDocument.h"
+#include "ImageExport.h"
 #include "MainWindow.h"
 #include "MaterialList.h"
 #include "Project.h"
+#include "ScriptedDialogs.h"
 #include "Settings.h"
-#include "StandardUserDialogs.h"
 #include "T2_ResultsWidget.h"
 
 using Button = QMessageBox::StandardButton;
@@ -18,41 +26,6 @@ using S = const QString &;
 Q_DECLARE_METATYPE(QMessageBox::StandardButton)
 
 namespace {
-
-// Answers every dialog from a script and records what was asked.
-class ScriptedDialogs : public UserDialogs {
-public:
-    QStringList kinds, fileNames; // the dialogs shown; the files to choose, in order (none left: cancel)
-    QString message;              // title and text of the last message box
-    QList<Button> answers;        // for questions and critical messages with a choice, in order
-    bool wizardAccepts = true;
-
-    Button question(QWidget *, S title, S text, QMessageBox::StandardButtons) override {
-        return ask("question", title, text, QMessageBox::Cancel);
-    }
-    Button critical(QWidget *, S title, S text, QMessageBox::StandardButtons buttons) override {
-        return ask("critical", title, text, buttons == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::No);
-    }
-    void information(QWidget *, S t, S x) override { ask("information", t, x, QMessageBox::Ok); }
-    void warning(QWidget *, S t, S x) override { ask("warning", t, x, QMessageBox::Ok); }
-    QString openFileName(QWidget *, S, S, S) override { return fileName("open"); }
-    QString saveFileName(QWidget *, S, S, S) override { return fileName("save"); }
-    bool newProjectWizard(QWidget *parent, Document &document) override {
-        kinds << "wizard";
-        return wizardAccepts && StandardUserDialogs().newProjectWizard(parent, document);
-    }
-
-private:
-    Button ask(S kind, S title, S text, Button fallback) {
-        kinds << kind;
-        message = title + " | " + text;
-        return answers.isEmpty() || fallback == QMessageBox::Ok ? fallback : answers.takeFirst();
-    }
-    QString fileName(S kind) {
-        kinds << kind;
-        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
-    }
-};
 
 struct Window {
     ScriptedDialogs *dialogs = new ScriptedDialogs;
@@ -79,13 +52,51 @@ void makeProject(int layerCount) {
     Project::instance().setModified(Project::ModificationType::InputData);
 }
 
+// Layers M, an air space, M, with the heat flowing upwards.
+void makeAirProject() {
+    makeProject(3);
+    InputData &data = Project::instance().document()->inputData();
+    data.setLayer(1, MaterialLayer(MaterialList::airLayerMaterial(), 0.04));
+    Project::instance().document()->projectInformation().HeatFlowDirection = HeatFlowDirection::Upwards;
+    Project::instance().setModified(Project::ModificationType::InputData);
+}
+
+// How many connections a signal of an object has (QObject::receivers() is protected).
+struct Receivers : QObject {
+    static int of(const QObject *object, const char *signal) {
+        int (QObject::*count)(const char *) const = &Receivers::receivers;
+        return (object->*count)(signal);
+    }
+};
+
+// Every action a user reaches: the window's own, and those of its menus and toolbars.
+QList<QAction *> reachableActions(MainWindow &window) {
+    QList<QAction *> found = window.findChildren<QAction *>(QString(), Qt::FindDirectChildrenOnly);
+    QList<QAction *> pending = window.menuBar()->actions();
+    for (QToolBar *bar : window.findChildren<QToolBar *>())
+        pending << bar->actions() << bar->toggleViewAction();
+    while (!pending.isEmpty()) {
+        QAction *a = pending.takeFirst();
+        if (a == nullptr || found.contains(a))
+            continue;
+        found << a;
+        if (a->menu())
+            pending << a->menu()->actions();
+    }
+    return found;
+}
+
+QString actionId(const QAction *a) {
+    return a->objectName().isEmpty() ? a->text() : a->objectName();
+}
+
 const QString BrickWall = QStringLiteral(TAVO_EXAMPLES_DIR "/brick-wall-etics.t2p");
-const QString ProjectActions = "Open Save SaveAs CopyChart CopySketch ToggleGlaser ";
+const QString FileActions = "Open Save SaveAs CopyChart CopySketch ExportChart ExportSketch ToggleGlaser ";
+const QString LayerActions = "SelectMaterial AddLeft AddRight AddMaterialToUserDatabase ";
+const QString MoveActions = "RemoveLayer MoveLeft MoveRight ";
 // Features still to come: always disabled, and their tool tips say so.
-const QString UnavailableActions = "Print Report Preferences SelectMaterial EditMaterialDatabase "
-                                   "AddMaterialToUserDatabase AddToConstructionDatabase AddLeft AddRight "
-                                   "RemoveLayer MoveLeft MoveRight EditProjectInformation ExportChart "
-                                   "ExportSketch HeatFlowUp HorizontalHeatFlow HeatFlowDown Show_Logfile";
+const QString UnavailableActions =
+    "Print Report Preferences EditMaterialDatabase AddToConstructionDatabase EditProjectInformation";
 
 } // namespace
 
@@ -253,12 +264,15 @@ private slots:
         QTest::addColumn<int>("column"); // -1: as the refresh leaves it
         QTest::addColumn<QString>("enabled");
         QTest::addColumn<int>("editorPage");
-        const QString project = ProjectActions;
+        const QString layer = FileActions + LayerActions;
         QTest::newRow("no project") << -1 << -1 << "Open" << -1;
         QTest::newRow("project without layers") << 0 << -1 << "Open" << -1;
-        QTest::newRow("1 layer") << 1 << 1 << project << 0;
-        QTest::newRow("2 layers, second") << 2 << 2 << project << 0;
-        QTest::newRow("2 layers, warm side") << 2 << 0 << project << 1;
+        QTest::newRow("1 layer: nothing to remove or move") << 1 << 1 << layer << 0;
+        QTest::newRow("first of 3") << 3 << 1 << layer + "RemoveLayer MoveRight" << 0;
+        QTest::newRow("middle of 3") << 3 << 2 << layer + MoveActions << 0;
+        QTest::newRow("last of 3") << 3 << 3 << layer + "RemoveLayer MoveLeft" << 0;
+        QTest::newRow("2 layers, warm side") << 2 << 0 << FileActions << 1;
+        QTest::newRow("2 layers, cold side") << 2 << 3 << FileActions << 1;
     }
     void actionStates() {
         QFETCH(int, layers);
@@ -271,7 +285,8 @@ private slots:
         if (column >= 0)
             w.table()->setCurrentCell(0, column);
         const QStringList expected = enabled.split(' ', Qt::SkipEmptyParts);
-        for (const QString &name : (ProjectActions + UnavailableActions).split(' ', Qt::SkipEmptyParts))
+        for (const QString &name :
+             (FileActions + LayerActions + MoveActions + UnavailableActions).split(' ', Qt::SkipEmptyParts))
             QVERIFY2(w.action(name)->isEnabled() == expected.contains(name), qPrintable(name));
         for (const QString &name : UnavailableActions.split(' '))
             QVERIFY2(w.action(name)->toolTip().endsWith("(not available in this version yet)"),
@@ -329,6 +344,280 @@ private slots:
                      w.dialogs->message.contains(".corrupt"),
                  qPrintable(w.dialogs->message));
         MaterialList::destroyInstance();
+    }
+
+    // An enabled action that does nothing is a fault: every action a user can reach is
+    // connected (or opens a menu), and triggering it on a fresh window changes something that
+    // can be seen: a dialog, the project, the history, the clipboard, the diagram, a toolbar,
+    // the status bar, the settings or the window itself.
+    void everyEnabledActionHasAnEffect_data() {
+        QTest::addColumn<int>("layers"); // -1: no project; 3: with an air space
+        QTest::addColumn<int>("column");
+        QTest::newRow("no project") << -1 << -1;
+        QTest::newRow("middle layer") << 3 << 2;
+        QTest::newRow("first layer") << 3 << 1;
+        QTest::newRow("warm side") << 3 << 0;
+    }
+    void everyEnabledActionHasAnEffect() {
+        QFETCH(int, layers);
+        QFETCH(int, column);
+        Settings::instance().m_recentProjects = QStringList{BrickWall, "/no/such.t2p"};
+        const auto prepare = [&](Window &w) {
+            if (layers >= 0)
+                makeAirProject();
+            if (column >= 0)
+                w.table()->setCurrentCell(0, column);
+        };
+        QStringList ids;
+        {
+            Window w;
+            prepare(w);
+            for (QAction *a : reachableActions(*w.window)) {
+                if (!a->isEnabled() || !a->isVisible() || a->isSeparator())
+                    continue;
+                QVERIFY2(a->menu() || Receivers::of(a, SIGNAL(triggered(bool))) +
+                                              Receivers::of(a, SIGNAL(toggled(bool))) >
+                                          0,
+                         qPrintable(actionId(a)));
+                // choosing the direction already chosen is no change
+                if (a->menu() || (a->actionGroup() && a->isChecked()))
+                    continue;
+                ids << actionId(a);
+            }
+        }
+        QVERIFY(ids.size() > 15);
+        for (const QString &id : qAsConst(ids)) {
+            Window w;
+            prepare(w);
+            QAction *action = nullptr;
+            for (QAction *a : reachableActions(*w.window))
+                if (actionId(a) == id)
+                    action = a;
+            QVERIFY2(action != nullptr && action->isEnabled(), qPrintable(id));
+            QClipboard *clipboard = QGuiApplication::clipboard();
+            clipboard->clear();
+            const auto state = [&]() {
+                const Document *d = Project::instance().document();
+                QStringList s{w.dialogs->kinds.join(' '),
+                              QString::number(w.dialogs->urls.size()),
+                              QString::number(w.undoStack()->count()),
+                              QString::number(w.undoStack()->index()),
+                              QString::number(int(w.window->findChild<DiagramView *>()->diagramType())),
+                              w.window->statusBar()->currentMessage(),
+                              Settings::instance().m_languageId,
+                              QString::number(clipboard->pixmap().cacheKey()),
+                              Project::instance().fileName(),
+                              QString::number(w.window->isVisible()),
+                              QString::number(d != nullptr)};
+                for (QToolBar *bar : w.window->findChildren<QToolBar *>())
+                    s << QString::number(bar->isHidden());
+                if (d != nullptr)
+                    s << QString::number(d->inputData().layerCount())
+                      << QString::number(int(d->projectInformation().HeatFlowDirection));
+                return s;
+            };
+            w.window->show();
+            const QStringList before = state();
+            action->trigger();
+            QVERIFY2(state() != before, qPrintable(id + " did nothing"));
+        }
+    }
+
+    // The undo texts of the layer operations and the heat flow direction.
+    void layerOperationTexts_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("material"); // the picker's choice; empty: cancelled
+        QTest::addColumn<QString>("text");     // empty: nothing recorded
+        const QString eps = "EPS board WLS 040";
+        QTest::newRow("add left") << "AddLeft" << eps << ": Add layer left to no. 3";
+        QTest::newRow("add left, picker cancelled") << "AddLeft"
+                                                    << ""
+                                                    << "";
+        QTest::newRow("add right") << "AddRight" << eps << ": Add layer right to no. 3";
+        QTest::newRow("remove") << "RemoveLayer"
+                                << ""
+                                << ": Remove layer no. 3";
+        QTest::newRow("move left") << "MoveLeft"
+                                   << ""
+                                   << ": Move layer no. 3 to left";
+        QTest::newRow("move right") << "MoveRight"
+                                    << ""
+                                    << ": Move layer no. 3 to right";
+        QTest::newRow("select material") << "SelectMaterial" << eps << ": Change material on layer no. 3";
+        QTest::newRow("horizontal heat flow") << "HorizontalHeatFlow"
+                                              << ""
+                                              << ": Change heat flow direction to 2";
+        QTest::newRow("heat flow down") << "HeatFlowDown"
+                                        << ""
+                                        << ": Change heat flow direction to 1";
+    }
+    void layerOperationTexts() {
+        QFETCH(QString, action);
+        QFETCH(QString, material);
+        QFETCH(QString, text);
+        Window w;
+        makeAirProject();
+        InputData &data = Project::instance().document()->inputData();
+        data.insertLayer(0, data.layer(0)); // M M air M: layer 3 has neighbours on both sides
+        Project::instance().setModified(Project::ModificationType::InputData);
+        QVERIFY(w.visible("toolBarHeatFlowDirection"));
+        QVERIFY(w.action("HeatFlowUp")->isChecked());
+        w.table()->setCurrentCell(0, 3);
+        if (!material.isEmpty())
+            w.dialogs->materials << material;
+        w.action(action)->trigger();
+        QCOMPARE(w.undoStack()->count(), text.isEmpty() ? 0 : 1);
+        QCOMPARE(w.undoStack()->undoText(), text);
+        if (!text.isEmpty())
+            QCOMPARE(w.window->findChild<QAction *>("actionUndo")->text(), "Undo " + text);
+    }
+
+    // Undo and redo back to the saved state make the project unmodified again; a project never
+    // saved, or changed past the history, has no such state.
+    void undoToTheSavedState() {
+        Window w;
+        const auto addLayer = [&w]() {
+            w.dialogs->materials << "EPS board WLS 040";
+            w.table()->setCurrentCell(0, 1);
+            w.action("AddRight")->trigger();
+        };
+        const auto step = [&w](bool undo, const QString &title) {
+            undo ? w.undoStack()->undo() : w.undoStack()->redo();
+            QCOMPARE(w.title(), title);
+            QCOMPARE(Project::instance().isModified(), title.endsWith('*'));
+        };
+        w.dialogs->fileNames << BrickWall;
+        w.action("Open")->trigger();
+        addLayer();
+        QCOMPARE(w.title(), QString("Tavo 2 - brick-wall-etics.t2p*"));
+        step(true, "Tavo 2 - brick-wall-etics.t2p");
+        step(false, "Tavo 2 - brick-wall-etics.t2p*");
+        w.dialogs->fileNames << m_dir.filePath("saved.t2p");
+        w.action("SaveAs")->trigger();
+        QCOMPARE(w.title(), QString("Tavo 2 - saved.t2p"));
+        step(true, "Tavo 2 - saved.t2p*");
+        step(false, "Tavo 2 - saved.t2p");
+        Project::instance().setModified(Project::ModificationType::ProjectInformation);
+        step(true, "Tavo 2 - saved.t2p*");
+        step(false, "Tavo 2 - saved.t2p*");
+
+        w.dialogs->answers << QMessageBox::Discard;
+        w.action("New")->trigger();
+        addLayer();
+        step(true, "Tavo 2 - unnamed.t2p*");
+    }
+
+    void exports_data() {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("filter"); // index in the export dialog's filters
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("chart image.jpeg as PNG") << "Chart"
+                                                 << "image.jpeg" << 0 << "image.png" << QByteArray("\x89PNG");
+        QTest::newRow("chart as SVG") << "Chart"
+                                      << "chart.svg" << 2 << "chart.svg" << QByteArray("<?xml");
+        QTest::newRow("chart as PDF") << "Chart"
+                                      << "chart" << 1 << "chart.pdf" << QByteArray("%PDF");
+        QTest::newRow("sketch as JPG") << "Sketch"
+                                       << "wall.v2.png" << 3 << "wall.v2.jpg" << QByteArray("\xFF\xD8");
+        QTest::newRow("sketch as PDF") << "Sketch"
+                                       << "wall.png" << 1 << "wall.pdf" << QByteArray("%PDF");
+        QTest::newRow("sketch as SVG") << "Sketch"
+                                       << "wall" << 2 << "wall.svg" << QByteArray("<?xml");
+    }
+    void exports() {
+        QFETCH(QString, what);
+        QFETCH(QString, chosen);
+        QFETCH(int, filter);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, start);
+        QTemporaryDir dir;
+        Window w;
+        makeProject(2);
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        const QStringList filters = ImageExport::nameFilters();
+        w.dialogs->exports << qMakePair(dir.filePath(chosen), filters.at(filter));
+        w.action("Export" + what)->trigger();
+        QFile file(dir.filePath(written));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(w.dialogs->message));
+        QVERIFY(file.size() > 100 && file.read(start.size()) == start);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
+        QCOMPARE(Settings::instance().m_lastExportFile, dir.filePath(written));
+        if (filter == 2)
+            QVERIFY(file.readAll().contains(what == "Chart" ? "<title>Water content diagram</title>"
+                                                            : "<title>Construction Sketch</title>"));
+        // the dialog proposes the extension of the type chosen in it; PDF leaves it as it was
+        const QString suffix = w.window->findChild<QFileDialog *>("exportFileDialog")->defaultSuffix();
+        QCOMPARE(suffix, filter == 1 ? QString("png") : written.section('.', -1));
+    }
+
+    // The type's extension may name another file than the one the dialog asked about: ask before
+    // replacing it. A file that cannot be written is reported and nothing is left behind.
+    void exportAsksAndFails() {
+        QTemporaryDir dir;
+        Window w;
+        makeProject(2);
+        QFile old(dir.filePath("wall.pdf"));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        const QString pdf = ImageExport::nameFilters().at(1);
+        w.dialogs->exports << qMakePair(dir.filePath("wall.png"), pdf)
+                           << qMakePair(dir.filePath("wall.png"), pdf)
+                           << qMakePair(dir.filePath("no-dir/wall.png"), ImageExport::nameFilters().at(0));
+        w.dialogs->answers << QMessageBox::No << QMessageBox::Yes;
+        w.action("ExportChart")->trigger();
+        QCOMPARE(w.dialogs->kinds, QStringList({"export", "question"}));
+        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old");
+        old.close();
+        w.action("ExportChart")->trigger();
+        QVERIFY(old.open(QIODevice::ReadOnly) && old.read(4) == "%PDF");
+        w.action("ExportChart")->trigger();
+        QCOMPARE(w.dialogs->kinds.last(), QString("critical"));
+        QVERIFY2(w.dialogs->message.startsWith("Export failed | The file '" +
+                                               dir.filePath("no-dir/wall.png") + "' could not be written."),
+                 qPrintable(w.dialogs->message));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"wall.pdf"});
+    }
+
+    void addMaterialToUserDatabase() {
+        Window w;
+        makeProject(2);
+        MaterialList &list = MaterialList::instance();
+        const int count = list.userCount();
+        w.table()->setCurrentCell(0, 2);
+        w.action("AddMaterialToUserDatabase")->trigger();
+        QCOMPARE(list.userCount(), count + 1);
+        QCOMPARE(w.window->statusBar()->currentMessage(),
+                 QString("The material 'M' was added to the user database."));
+        w.action("AddMaterialToUserDatabase")->trigger();
+        QCOMPARE(list.userCount(), count + 1);
+        QCOMPARE(w.window->statusBar()->currentMessage(),
+                 QString("The material 'M' is already in the user database."));
+        list.removeUserMaterial(list.userMaterials().last().materialId);
+        // an invalid material is refused with a reason
+        Project::instance().document()->inputData().setLayerParameter(1, MaterialLayer::ThermalConductivity,
+                                                                      0);
+        w.action("AddMaterialToUserDatabase")->trigger();
+        QCOMPARE(list.userCount(), count);
+        QCOMPARE(w.dialogs->kinds.last(), QString("warning"));
+    }
+
+    void helpMenu() {
+        Window w;
+        w.action("Show_Logfile")->trigger();
+        w.action("About")->trigger();
+        w.action("AboutQt")->trigger();
+        w.action("WebPage")->trigger();
+        QCOMPARE(w.dialogs->kinds, QStringList({"log " + logFilePath(), "about", "aboutQt"}));
+        QCOMPARE(w.dialogs->urls.size(), 2);
+        QVERIFY(w.dialogs->urls.at(0).toString().endsWith("/DB_help/Tavo2_Documentation_en.pdf"));
+        QCOMPARE(w.dialogs->urls.at(1).scheme(), QString("https"));
+        w.dialogs->urlsOpen = false;
+        w.action("WebPage")->trigger();
+        QCOMPARE(w.dialogs->kinds.last(), QString("warning"));
     }
 };
 
