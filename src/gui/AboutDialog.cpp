@@ -36,7 +36,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent) {
     // The splash shows the program name top left and a drawing on the right; the texts go in
     // the free space below the name.
     auto *layout = new QGridLayout(this);
-    layout->setContentsMargins(35, 82, 260, 52);
+    layout->setContentsMargins(35, 82, 260, 62);
     layout->setVerticalSpacing(2);
     layout->setColumnStretch(1, 1);
     int row = 0;
