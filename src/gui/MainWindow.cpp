@@ -673,7 +673,8 @@ void MainWindow::showHelp(int topic) {
     const QString path =
         QStringLiteral("%1/DB_help/%2_%3.pdf")
             .arg(resourcesDir(), QStringLiteral("Tavo2_Documentation"), CurrentLanguage::instance().id());
-    if (!m_dialogs->openUrl(QUrl(QStringLiteral("file:///%1").arg(path))))
+    // The desktop's handler reports success as soon as it starts, even for a missing file.
+    if (!QFileInfo::exists(path) || !m_dialogs->openUrl(QUrl(QStringLiteral("file:///%1").arg(path))))
         m_dialogs->warning(this, tr("Help file error"),
                            tr("The help file cannot be found on location:\n%1").arg(path));
 }
