@@ -15,8 +15,8 @@ class tst_Dialogs : public QObject {
     Q_OBJECT
 
     static Material material(const QString &name, int category) {
-        return Material(name, MaterialCategory::fromRawValue(category), "", "", "", "", 1000, 0.5, 10, 0.01, 0.2,
-                        0.01, 1);
+        return Material(name, MaterialCategory::fromRawValue(category), "", "", "", "", 1000, 0.5, 10, 0.01,
+                        0.2, 0.01, 1);
     }
 
 private slots:
@@ -28,16 +28,21 @@ private slots:
     void pickerSearches_data() {
         QTest::addColumn<QString>("search");
         QTest::addColumn<QString>("shown"); // names shown, the first one selected
-        QTest::newRow("everything") << "" << "Lime plaster|EPS board|Glass wool|My EPS";
-        QTest::newRow("any case, built-in and user") << "eps" << "EPS board|My EPS";
-        QTest::newRow("by database") << "user" << "My EPS";
-        QTest::newRow("nothing") << "granite" << "";
+        QTest::newRow("everything") << ""
+                                    << "Lime plaster|EPS board|Glass wool|My EPS";
+        QTest::newRow("any case, built-in and user") << "eps"
+                                                     << "EPS board|My EPS";
+        QTest::newRow("by database") << "user"
+                                     << "My EPS";
+        QTest::newRow("nothing") << "granite"
+                                 << "";
     }
     void pickerSearches() {
         QFETCH(QString, search);
         QFETCH(QString, shown);
-        MaterialPickerDialog picker({material("Lime plaster", 1), material("EPS board", 5), material("Glass wool", 5)},
-                                    {material("My EPS", 5)});
+        MaterialPickerDialog picker(
+            {material("Lime plaster", 1), material("EPS board", 5), material("Glass wool", 5)},
+            {material("My EPS", 5)});
         picker.setSearchText(search);
         QStringList names;
         for (int row = 0; row < picker.shownCount(); ++row)
