@@ -440,6 +440,29 @@ Anforderung ist nicht erfüllt (nur mit --strict).
     </message>
 </context>
 <context>
+    <name>ConstructionSketchDock</name>
+    <message>
+        <source>Inside</source>
+        <translation>Innen</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Außen</translation>
+    </message>
+    <message>
+        <source>Construction to scale</source>
+        <translation>Bauteil maßstäblich</translation>
+    </message>
+    <message>
+        <source>Show/hide construction to scale</source>
+        <translation>Maßstäbliches Bauteil anzeigen/ausblenden</translation>
+    </message>
+    <message>
+        <source>Shows/hides the construction drawn to scale</source>
+        <translation>Zeigt das maßstäblich gezeichnete Bauteil an oder blendet es aus</translation>
+    </message>
+</context>
+<context>
     <name>DINCriteriaResult</name>
     <message>
         <source>kg/m%1h%2</source>

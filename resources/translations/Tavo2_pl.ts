@@ -441,6 +441,29 @@ spełnione (tylko z --strict).
     </message>
 </context>
 <context>
+    <name>ConstructionSketchDock</name>
+    <message>
+        <source>Inside</source>
+        <translation>Wewnątrz</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Na zewnątrz</translation>
+    </message>
+    <message>
+        <source>Construction to scale</source>
+        <translation>Przegroda w skali</translation>
+    </message>
+    <message>
+        <source>Show/hide construction to scale</source>
+        <translation>Pokaż/ukryj przegrodę w skali</translation>
+    </message>
+    <message>
+        <source>Shows/hides the construction drawn to scale</source>
+        <translation>Pokazuje/ukrywa przegrodę narysowaną w skali</translation>
+    </message>
+</context>
+<context>
     <name>DINCriteriaResult</name>
     <message>
         <source>kg/m%1h%2</source>

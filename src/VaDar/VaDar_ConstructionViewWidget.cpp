@@ -113,7 +113,8 @@ void ConstructionViewWidget::updateActions() {
     m_actionAssignMaterial->setEnabled(on);
     m_actionInsertLayerLeft->setEnabled(on);
     m_actionInsertLayerRight->setEnabled(on);
-    m_actionRemoveLayer->setEnabled(on);
+    // A construction keeps at least one layer.
+    m_actionRemoveLayer->setEnabled(on && count > 1);
     // The outermost layers have no neighbour to change places with on their outer side.
     m_actionMoveLayerLeft->setEnabled(on && selected > 0);
     m_actionMoveLayerRight->setEnabled(on && selected < count - 1);

@@ -25,6 +25,7 @@
 #include <algorithm>
 
 #include "ConstructionList.h"
+#include "ConstructionSketchDock.h"
 #include "ConstructionTableWidget.h"
 #include "CurrentLanguage.h"
 #include "DiagramView.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(EditorDocument &document, QSplashScreen *splashScreen, QW
 
     setupEditorPages();
     setupActions();
+    setupConstructionSketch();
 
     connect(&m_document, &EditorDocument::modified, this, &MainWindow::updateUi);
     connect(&m_document, &EditorDocument::savedStateReached, this, &MainWindow::updateTitleAndActions);
@@ -239,6 +241,23 @@ void MainWindow::setupActions() {
     addLanguageAction(QStringLiteral("en"), QStringLiteral("English"));
     addLanguageAction(QStringLiteral("de"), QStringLiteral("Deutsch"));
     addLanguageAction(QStringLiteral("pl"), QStringLiteral("Polski"));
+}
+
+void MainWindow::setupConstructionSketch() {
+    m_sketchDock = new ConstructionSketchDock(this);
+    m_sketchDock->setAllowedAreas(Qt::AllDockWidgetAreas);
+    addDockWidget(Qt::BottomDockWidgetArea, m_sketchDock);
+    m_ui->menuView->insertAction(m_ui->actionToggleGlaser, m_sketchDock->toggleViewAction());
+    m_ui->menuView->insertSeparator(m_ui->actionToggleGlaser);
+    // The drawing and the table show the same selection.
+    connect(m_sketchDock, &ConstructionSketchDock::layerSelected, this, [this](int index) {
+        if (index >= 0 && index + 1 < m_ui->tableWidgetConstruction->columnCount() - 1)
+            m_ui->tableWidgetConstruction->setCurrentCell(0, index + 1);
+    });
+    connect(m_sketchDock, &ConstructionSketchDock::assignMaterial, this, &MainWindow::changeMaterial);
+    connect(m_sketchDock, &ConstructionSketchDock::insertLayer, this, &MainWindow::addLayer);
+    connect(m_sketchDock, &ConstructionSketchDock::moveLayer, this, &MainWindow::moveLayer);
+    connect(m_sketchDock, &ConstructionSketchDock::removeLayer, this, &MainWindow::removeLayer);
 }
 
 void MainWindow::setupUnavailableActions() {
@@ -513,10 +532,13 @@ void MainWindow::rebuildConstructionTable() {
         }
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     }
-    if (document != nullptr)
+    if (document != nullptr) {
         table->setConstruction(document->inputData().layers());
-    else
+        m_sketchDock->setConstruction(document->inputData().layers());
+    } else {
         table->clearConstruction();
+        m_sketchDock->clearConstruction();
+    }
     table->setCurrentCell(0, current);
     constructionTableColumnChanged(0, current, -1, -1);
     connect(table, &QTableWidget::currentCellChanged, this, &MainWindow::constructionTableColumnChanged);
@@ -576,6 +598,7 @@ void MainWindow::constructionTableColumnChanged(int currentRow, int currentColum
     Ui::MainWindow &ui = *m_ui;
     const int columns = ui.tableWidgetConstruction->columnCount();
     const bool layerColumn = currentColumn > 0 && currentColumn < columns - 1;
+    m_sketchDock->selectLayer(layerColumn ? currentColumn - 1 : -1);
     if (layerColumn) {
         ui.stackedWidgetClimateMaterial->setCurrentIndex(MaterialEditorPage);
         const int layerIndex = currentColumn - 1;
@@ -739,45 +762,56 @@ void MainWindow::on_actionSelectMaterial_triggered() {
         changeMaterial(index);
 }
 
-void MainWindow::on_actionAddLeft_triggered() {
-    const int index = currentLayerIndex();
+void MainWindow::addLayer(int index, bool left) {
     Material material;
     if (index < 0 || !m_dialogs->selectMaterial(this, material))
         return;
-    m_document.push(new T2_UndoAddLayerLeft(m_document, m_ui->tableWidgetConstruction,
-                                            tr("Add layer left to no. %L1").arg(index + 1), index,
-                                            MaterialLayer(material, NewLayerWidth)));
+    const MaterialLayer layer(material, NewLayerWidth);
+    if (left)
+        m_document.push(new T2_UndoAddLayerLeft(m_document, m_ui->tableWidgetConstruction,
+                                                tr("Add layer left to no. %L1").arg(index + 1), index,
+                                                layer));
+    else
+        m_document.push(new T2_UndoAddLayerRight(m_document, m_ui->tableWidgetConstruction,
+                                                 tr("Add layer right to no. %L1").arg(index + 1), index,
+                                                 layer));
 }
 
-void MainWindow::on_actionAddRight_triggered() {
-    const int index = currentLayerIndex();
-    Material material;
-    if (index < 0 || !m_dialogs->selectMaterial(this, material))
-        return;
-    m_document.push(new T2_UndoAddLayerRight(m_document, m_ui->tableWidgetConstruction,
-                                             tr("Add layer right to no. %L1").arg(index + 1), index,
-                                             MaterialLayer(material, NewLayerWidth)));
-}
-
-void MainWindow::on_actionRemoveLayer_triggered() {
-    const int index = currentLayerIndex();
+void MainWindow::removeLayer(int index) {
     if (index >= 0)
         m_document.push(new T2_UndoRemoveLayer(m_document, m_ui->tableWidgetConstruction,
                                                tr("Remove layer no. %L1").arg(index + 1), index));
 }
 
-void MainWindow::on_actionMoveLeft_triggered() {
-    const int index = currentLayerIndex();
-    if (index >= 0)
+void MainWindow::moveLayer(int index, bool left) {
+    if (index < 0)
+        return;
+    if (left)
         m_document.push(new T2_UndoMoveLayerLeft(m_document, m_ui->tableWidgetConstruction,
                                                  tr("Move layer no. %L1 to left").arg(index + 1), index));
+    else
+        m_document.push(new T2_UndoMoveLayerRight(m_document, m_ui->tableWidgetConstruction,
+                                                  tr("Move layer no. %L1 to right").arg(index + 1), index));
+}
+
+void MainWindow::on_actionAddLeft_triggered() {
+    addLayer(currentLayerIndex(), true);
+}
+
+void MainWindow::on_actionAddRight_triggered() {
+    addLayer(currentLayerIndex(), false);
+}
+
+void MainWindow::on_actionRemoveLayer_triggered() {
+    removeLayer(currentLayerIndex());
+}
+
+void MainWindow::on_actionMoveLeft_triggered() {
+    moveLayer(currentLayerIndex(), true);
 }
 
 void MainWindow::on_actionMoveRight_triggered() {
-    const int index = currentLayerIndex();
-    if (index >= 0)
-        m_document.push(new T2_UndoMoveLayerRight(m_document, m_ui->tableWidgetConstruction,
-                                                  tr("Move layer no. %L1 to right").arg(index + 1), index));
+    moveLayer(currentLayerIndex(), false);
 }
 
 void MainWindow::onHeatFlowDirectionTriggerd(QAction *action) {

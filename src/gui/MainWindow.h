@@ -12,6 +12,7 @@
 #include "Project.h"
 #include "UserDialogs.h"
 
+class ConstructionSketchDock;
 class EditorDocument;
 class Settings;
 class QAction;
@@ -118,6 +119,8 @@ private:
     void paintSplashTagline();
     void setupActions();
     void setupEditorPages();
+    /*! The construction drawn to scale, in a dock beside the table. */
+    void setupConstructionSketch();
     void addLanguageAction(const QString &languageId, const QString &languageName);
     /*! Actions of features the program does not have yet stay disabled and say so. */
     void setupUnavailableActions();
@@ -140,6 +143,11 @@ private:
     int currentLayerIndex() const;
     /*! Lets the user pick a material for layer \a index. */
     void changeMaterial(int index);
+    /*! Lets the user pick a material for a new layer beside layer \a index (left or right). */
+    void addLayer(int index, bool left);
+    void removeLayer(int index);
+    /*! Swaps layer \a index with its left or right neighbour. */
+    void moveLayer(int index, bool left);
     /*! Asks for a file and writes \a source in the format chosen. */
     void exportImage(const ImageExport::Source &source);
     /*! The export dialog, created on first use and kept. */
@@ -159,6 +167,7 @@ private:
     QActionGroup *m_heatFlowActionGroup = nullptr;
     QFileDialog *m_exportFileDialog = nullptr;
     QList<QAction *> m_unavailableActions;
+    ConstructionSketchDock *m_sketchDock = nullptr;
     QPointer<QSplashScreen> m_splashScreen;
 };
 

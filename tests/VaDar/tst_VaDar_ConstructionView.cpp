@@ -330,19 +330,23 @@ private slots:
     }
 
     void widgetActions_data() {
+        QTest::addColumn<int>("layerCount");
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<int>("layer");
         QTest::addColumn<QList<bool>>("enabled"); ///< in toolbar order
         // Assign, insert left, insert right, move left, move right, remove.
-        QTest::newRow("read-only") << true << 2 << QList<bool>{false, false, false, false, false, false};
-        QTest::newRow("middle layer") << false << 2 << QList<bool>{true, true, true, true, true, true};
+        QTest::newRow("read-only") << 5 << true << 2 << QList<bool>{false, false, false, false, false, false};
+        QTest::newRow("middle layer") << 5 << false << 2 << QList<bool>{true, true, true, true, true, true};
         QTest::newRow("first layer cannot move left")
-            << false << 0 << QList<bool>{true, true, true, false, true, true};
+            << 5 << false << 0 << QList<bool>{true, true, true, false, true, true};
         QTest::newRow("last layer cannot move right")
-            << false << 4 << QList<bool>{true, true, true, true, false, true};
+            << 5 << false << 4 << QList<bool>{true, true, true, true, false, true};
+        QTest::newRow("the only layer stays")
+            << 1 << false << 0 << QList<bool>{true, true, true, false, false, false};
     }
 
     void widgetActions() {
+        QFETCH(int, layerCount);
         QFETCH(bool, readOnly);
         QFETCH(int, layer);
         QFETCH(QList<bool>, enabled);
@@ -352,7 +356,7 @@ private slots:
         for (QAction *action : widget.layerActions())
             QVERIFY(!action->isEnabled());
         QVERIFY(!widget.toolBar()->isEnabled());
-        widget.setData(nullptr, readOnly, "Inside", "Outside", fiveLayers());
+        widget.setData(nullptr, readOnly, "Inside", "Outside", fiveLayers().mid(0, layerCount));
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
         QSignalSpy selected(&widget, &ConstructionViewWidget::layerSelected);

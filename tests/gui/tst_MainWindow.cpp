@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QClipboard>
+#include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStackedWidget>
@@ -8,6 +9,7 @@
 #include <QToolBar>
 #include <QUndoStack>
 
+#include "ConstructionSketchDock.h"
 #include "ConstructionTableWidget.h"
 #include "DiagramView.h"
 #include "Directories.h"
@@ -20,6 +22,8 @@
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "T2_ResultsWidget.h"
+#include "VaDar_ConstructionView.h"
+#include "VaDar_ConstructionViewWidget.h"
 
 using Button = QMessageBox::StandardButton;
 using S = const QString &;
@@ -73,8 +77,12 @@ struct Receivers : QObject {
 QList<QAction *> reachableActions(MainWindow &window) {
     QList<QAction *> found = window.findChildren<QAction *>(QString(), Qt::FindDirectChildrenOnly);
     QList<QAction *> pending = window.menuBar()->actions();
+    // The toolbars of the window can be switched off from its context menu; a toolbar inside a
+    // dock only offers its actions.
     for (QToolBar *bar : window.findChildren<QToolBar *>())
-        pending << bar->actions() << bar->toggleViewAction();
+        pending << bar->actions();
+    for (QToolBar *bar : window.findChildren<QToolBar *>(QString(), Qt::FindDirectChildrenOnly))
+        pending << bar->toggleViewAction();
     while (!pending.isEmpty()) {
         QAction *a = pending.takeFirst();
         if (a == nullptr || found.contains(a))
@@ -313,6 +321,33 @@ private slots:
         QCOMPARE(w.editorPage(), 0);
     }
 
+    // The construction drawn to scale selects with the table both ways and edits through the same
+    // commands as the window's layer actions.
+    void constructionSketch() {
+        Window w;
+        makeProject(3);
+        auto *sketch = w.window->findChild<ConstructionSketchDock *>();
+        QVERIFY(sketch && sketch->isVisibleTo(w.window.get()));
+        VaDar::ConstructionViewWidget *view = sketch->viewWidget();
+        QCOMPARE(view->view()->layers().size(), 3);
+        w.table()->setCurrentCell(0, 2);
+        QCOMPARE(view->selectedLayer(), 1);
+        w.table()->setCurrentCell(0, 0); // a climate side has no layer
+        QCOMPARE(view->selectedLayer(), -1);
+        view->selectLayer(2);
+        QCOMPARE(w.table()->currentColumn(), 3);
+        w.dialogs->materials << "EPS board WLS 040";
+        view->layerActions().at(1)->trigger(); // insert left of the third layer
+        QCOMPARE(w.undoStack()->undoText(), QString(": Add layer left to no. 3"));
+        QCOMPARE(view->view()->layers().size(), 4);
+        QCOMPARE(w.table()->currentColumn(), 3); // the new layer
+        QCOMPARE(view->selectedLayer(), 2);
+        view->layerActions().at(5)->trigger(); // remove it again
+        QCOMPARE(w.undoStack()->undoText(), QString(": Remove layer no. 3"));
+        w.undoStack()->undo();
+        QCOMPARE(view->view()->layers().size(), 4); // undo redraws the sketch too
+    }
+
     void startProject_data() {
         QTest::addColumn<int>("restartMode");
         QTest::addColumn<QString>("initialFile");
@@ -337,6 +372,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray::fromHex("fffffffc00000003")) == 8);
         file.close();
         Settings::instance().m_userMaterialsDirectory = dir;
+        MaterialList::destroyInstance(); // read anew from that directory
         MaterialList::instance();
         Window w;
         QTRY_VERIFY(w.dialogs->kinds.contains("warning"));
@@ -411,6 +447,8 @@ private slots:
                               QString::number(d != nullptr)};
                 for (QToolBar *bar : w.window->findChildren<QToolBar *>())
                     s << QString::number(bar->isHidden());
+                for (QDockWidget *dock : w.window->findChildren<QDockWidget *>())
+                    s << QString::number(dock->isHidden());
                 if (d != nullptr)
                     s << QString::number(d->inputData().layerCount())
                       << QString::number(int(d->projectInformation().HeatFlowDirection));
