@@ -28,6 +28,7 @@ bool BatchItem::load(const QString &fileName, const AssessmentSettings &settings
     result.m_fileName = fileName;
     result.m_inputData = document.inputData();
     result.m_heatFlowDirection = document.projectInformation().HeatFlowDirection;
+    result.m_projectInformation = document.projectInformation();
     result.m_results = document.results();
     const AssessmentChecks checks(result.m_inputData, result.m_results, settings);
     result.m_checks = checks.rows();

@@ -9,6 +9,7 @@
 #include "CalculationResults.h"
 #include "CheckRow.h"
 #include "InputData.h"
+#include "ProjectInformation.h"
 
 /*! One project file of a batch, read, calculated and assessed exactly as the window program
     does when it opens the file: the same reader rules (first-generation files by extension, or
@@ -25,6 +26,7 @@ public:
     QString m_fileName; ///< as given on the command line
     InputData m_inputData;
     HeatFlowDirection m_heatFlowDirection = HeatFlowDirection::Horizontal;
+    ProjectInformation m_projectInformation; ///< printed in the report
     CalculationResults m_results;
     QVector<CheckRow> m_checks;
     QString m_note;              ///< remark below the checks (rich text), may be empty

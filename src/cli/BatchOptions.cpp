@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "MinimumHeatResistance.h"
+#include "ReportSettings.h"
 
 namespace {
 
@@ -15,7 +16,8 @@ const QStringList &valueOptions() {
         QStringLiteral("--output"),         QStringLiteral("--lang"),
         QStringLiteral("--edition"),        QStringLiteral("--non-capillary-aw"),
         QStringLiteral("--drying-reserve"), QStringLiteral("--min-r-edition"),
-        QStringLiteral("--min-r-element")};
+        QStringLiteral("--min-r-element"),  QStringLiteral("--report"),
+        QStringLiteral("--report-dir"),     QStringLiteral("--frames")};
     return options;
 }
 
@@ -55,6 +57,49 @@ QString BatchOptions::languageArgument(const QStringList &args) {
             ++i; // skip the value, which may look like an option
     }
     return language;
+}
+
+bool BatchOptions::wantsReport(const QStringList &args) {
+    for (int i = 1; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (arg == QLatin1String("--"))
+            break;
+        const QString name = arg.section(QLatin1Char('='), 0, 0);
+        if (name == QLatin1String("--report") || name == QLatin1String("--report-dir"))
+            return true;
+        if (valueOptions().contains(arg))
+            ++i; // skip the value, which may look like an option
+    }
+    return false;
+}
+
+bool BatchOptions::parseFrames(const QString &text, QSet<int> &frames) {
+    const int count = ReportSettings::FrameCount;
+    QSet<int> result;
+    if (text.trimmed() == QLatin1String("all")) {
+        for (int i = 0; i < count; ++i)
+            result.insert(i);
+        frames = result;
+        return true;
+    }
+    const QStringList parts = text.split(QLatin1Char(','));
+    for (const QString &part : parts) {
+        const QStringList ends = part.split(QLatin1Char('-'));
+        if (ends.size() > 2)
+            return false;
+        int first = 0;
+        int last = 0;
+        if (!parseInt(ends.front(), first) || !parseInt(ends.back(), last))
+            return false;
+        if (first < 0 || last >= count || first > last)
+            return false;
+        for (int i = first; i <= last; ++i)
+            result.insert(i);
+    }
+    if (result.isEmpty())
+        return false;
+    frames = result;
+    return true;
 }
 
 bool BatchOptions::isValidLanguageId(const QString &id) {
@@ -172,6 +217,24 @@ bool BatchOptions::parse(const QStringList &args, QString &error) {
                 return false;
             }
             calculationOptionGiven = true;
+        } else if (name == QLatin1String("--report") || name == QLatin1String("--report-dir")) {
+            if (value.isEmpty()) {
+                error = tr("Option '%1' needs a file name.").arg(name);
+                return false;
+            }
+            (name == QLatin1String("--report") ? m_reportFile : m_reportDir) = value;
+            calculationOptionGiven = true;
+        } else if (name == QLatin1String("--frames")) {
+            if (!parseFrames(value, m_frames)) {
+                error =
+                    tr("Invalid frame list '%1': use report frame numbers 0 to %2 and ranges, separated by "
+                       "commas (\"0,1,2,4-8\"), or all.")
+                        .arg(value)
+                        .arg(ReportSettings::FrameCount - 1);
+                return false;
+            }
+            m_framesGiven = true;
+            calculationOptionGiven = true;
         } else if (name == QLatin1String("--frsi")) {
             m_settings.m_frsiCheck = true;
             calculationOptionGiven = true;
@@ -199,6 +262,18 @@ bool BatchOptions::parse(const QStringList &args, QString &error) {
     }
     if (m_files.isEmpty()) {
         error = tr("No project file given.");
+        return false;
+    }
+    if (!m_reportFile.isEmpty() && !m_reportDir.isEmpty()) {
+        error = tr("Use either --report or --report-dir.");
+        return false;
+    }
+    if (!m_reportFile.isEmpty() && m_files.size() != 1) {
+        error = tr("--report writes the report of one project file; use --report-dir for several.");
+        return false;
+    }
+    if (m_framesGiven && !wantsReportOutput()) {
+        error = tr("--frames is used only with --report or --report-dir.");
         return false;
     }
     // A limit that would silently be ignored is more likely a mistake than a wish.
@@ -237,10 +312,23 @@ QString BatchOptions::helpText() {
               "  --min-r-element ID      building element of that table (default 12)\n"
               "  --frsi                  include the check of the temperature factor fRsi\n"
               "  --strict                exit with 3 when a requirement is not fulfilled\n"
+              "  --report FILE           also write the PDF report of the one project file\n"
+              "  --report-dir DIR        also write a PDF report of every project file into\n"
+              "                          DIR, named after the project file (FILE.t2p -> FILE.pdf)\n"
+              "  --frames LIST           report frames to print, e.g. 0,1,2,4-8 or all\n"
+              "                          (default 0-5,9,11,12): 0 page header, 1 page footer,\n"
+              "                          2 project information, 3 construction sketch,\n"
+              "                          4 material properties, 5 climate, 6 surface\n"
+              "                          resistances, 7 resistances, 8 temperatures, vapour\n"
+              "                          pressures and moisture contents, 9 moisture profile,\n"
+              "                          10 vapour pressure profile, 11 summary of results and\n"
+              "                          requirements, 12 Glaser scheme, 13 final remarks"
               "  --materials             list the material database instead\n"
               "  --help, --version\n"
               "\n"
               "Exit codes: 0 done, 1 usage error, 2 a file could not be read or the output\n"
               "not written (the other files are still processed), 3 a requirement is not\n"
-              "fulfilled (only with --strict).\n");
+              "fulfilled (only with --strict).\n"
+              "\n"
+              "A report is written completely or not at all; it needs no display.\n");
 }

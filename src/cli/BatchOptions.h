@@ -2,6 +2,7 @@
 #define BATCHOPTIONS_H
 
 #include <QCoreApplication>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,14 @@ public:
         Read before everything else so that the messages of parse() are already translated. */
     static QString languageArgument(const QStringList &args);
 
+    /*! True when the arguments ask for a PDF report ("--report" or "--report-dir"). Read before
+        the application object exists: only a report needs the graphical libraries. */
+    static bool wantsReport(const QStringList &args);
+
+    /*! Parses a frame list such as "0,1,2,4-8" (report frame numbers and ranges) or "all".
+        False when it holds anything else or no frame. */
+    static bool parseFrames(const QString &text, QSet<int> &frames);
+
     /*! True for a language identifier such as "de", "EN" or "de_AT" (letters only, so it can
         never point outside the translations folder). */
     static bool isValidLanguageId(const QString &id);
@@ -42,7 +51,13 @@ public:
     QString m_languageId;  ///< lower case; empty: untranslated English
     bool m_strict = false; ///< exit 3 when a requirement is not fulfilled
     AssessmentSettings m_settings;
+    QString m_reportFile;       ///< PDF report of the one project file; empty: none
+    QString m_reportDir;        ///< folder for one PDF report per project file; empty: none
+    QSet<int> m_frames;         ///< report frames to print
+    bool m_framesGiven = false; ///< false: the report settings' default frames
     QStringList m_files;
+
+    bool wantsReportOutput() const { return !m_reportFile.isEmpty() || !m_reportDir.isEmpty(); }
 
 private:
     bool m_nonCapillaryAwGiven = false;

@@ -1,5 +1,6 @@
 #include "BatchRunner.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
@@ -11,6 +12,7 @@
 #include "BatchItem.h"
 #include "BatchJsonWriter.h"
 #include "BatchOptions.h"
+#include "BatchReportWriter.h"
 #include "BatchTextWriter.h"
 #include "Directories.h"
 #include "MaterialList.h"
@@ -23,6 +25,15 @@ const char *const ProgramName = "tavo2-calc";
 
 void writeStream(FILE *stream, const QByteArray &data) {
     std::fwrite(data.constData(), 1, static_cast<size_t>(data.size()), stream);
+}
+
+// Whether \a fileName names one of the project files of the run (an existing file only).
+bool isProjectFile(const BatchOptions &options, const QString &fileName) {
+    const QString target = QFileInfo(fileName).canonicalFilePath();
+    for (const QString &file : options.m_files)
+        if (!target.isEmpty() && QFileInfo(file).canonicalFilePath() == target)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -94,6 +105,20 @@ int BatchRunner::calculate(const BatchOptions &options) {
                     tr("The output file '%1' is one of the project files.").arg(options.m_outputFile));
     }
 
+    // Nor may a report.
+    if (!options.m_reportFile.isEmpty() && isProjectFile(options, options.m_reportFile))
+        return usageError(tr("The report file '%1' is one of the project files.").arg(options.m_reportFile));
+    if (!options.m_reportFile.isEmpty() && !options.m_outputFile.isEmpty() &&
+        QFileInfo(options.m_reportFile).absoluteFilePath() ==
+            QFileInfo(options.m_outputFile).absoluteFilePath())
+        return usageError(tr("The report and the output cannot be written to the same file."));
+    if (!options.m_reportDir.isEmpty() && !QDir().mkpath(options.m_reportDir)) {
+        printError(tr("Cannot create the report folder '%1'.").arg(options.m_reportDir));
+        return ExitFileError;
+    }
+    const ReportSettings reportSettings = BatchReportWriter::settings(options);
+    QStringList reportsWritten;
+
     bool readError = false;
     bool allFulfilled = true;
     QVector<QByteArray> blocks;
@@ -107,6 +132,8 @@ int BatchRunner::calculate(const BatchOptions &options) {
             continue;
         }
         allFulfilled = allFulfilled && item.m_allFulfilled;
+        if (options.wantsReportOutput() && !writeReport(options, reportSettings, item, reportsWritten))
+            readError = true;
         switch (options.m_format) {
         case BatchOptions::Text:
             blocks.append(BatchTextWriter::write(item).toUtf8());
@@ -135,6 +162,32 @@ int BatchRunner::calculate(const BatchOptions &options) {
     if (readError)
         return ExitFileError;
     return options.m_strict && !allFulfilled ? ExitNotFulfilled : ExitDone;
+}
+
+bool BatchRunner::writeReport(const BatchOptions &options, const ReportSettings &settings,
+                              const BatchItem &item, QStringList &written) {
+    const QString target = options.m_reportFile.isEmpty()
+                               ? BatchReportWriter::reportFileName(options.m_reportDir, item.m_fileName)
+                               : options.m_reportFile;
+    if (isProjectFile(options, target)) {
+        printError(tr("%1: the report '%2' would replace a project file; it is not written.")
+                       .arg(item.m_fileName, target));
+        return false;
+    }
+    // Two projects of the same name from different folders would overwrite each other's report.
+    const QString key = QFileInfo(target).absoluteFilePath();
+    if (written.contains(key)) {
+        printError(tr("%1: the report '%2' was already written for another project file; it is not replaced.")
+                       .arg(item.m_fileName, target));
+        return false;
+    }
+    QString message;
+    if (!BatchReportWriter::write(item, settings, target, message)) {
+        printError(QStringLiteral("%1: %2").arg(item.m_fileName, message));
+        return false;
+    }
+    written << key;
+    return true;
 }
 
 int BatchRunner::listMaterials(const BatchOptions &options) {

@@ -8,7 +8,9 @@
 
 #include "TranslationCatalogues.h"
 
+class BatchItem;
 class BatchOptions;
+class ReportSettings;
 
 /*! The batch program from command line to exit code: reads the options, installs the
     requested language, calculates and assesses every project file and writes the results in
@@ -45,6 +47,11 @@ private:
 
     int calculate(const BatchOptions &options);
     int listMaterials(const BatchOptions &options);
+    /*! Writes the report of \a item where \a options ask for it, unless an earlier item of the run
+        (listed in \a written) got that file already or it would replace a project file. False
+        after an error message. */
+    bool writeReport(const BatchOptions &options, const ReportSettings &settings, const BatchItem &item,
+                     QStringList &written);
     /*! Writes \a data to the output file (replaced only when everything was written) or to
         standard output. False after an error message. */
     bool writeOutput(const QString &outputFile, const QByteArray &data);

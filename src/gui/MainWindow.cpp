@@ -13,7 +13,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPixmap>
+#include <QPrinter>
 #include <QScreen>
 #include <QSplashScreen>
 #include <QStatusBar>
@@ -34,6 +38,8 @@
 #include "EditorDocument.h"
 #include "MaterialList.h"
 #include "ProgramInfo.h"
+#include "Report.h"
+#include "ReportPdfWriter.h"
 #include "Settings.h"
 #include "StandardUserDialogs.h"
 #include "T2_ResultsWidget.h"
@@ -262,9 +268,7 @@ void MainWindow::setupConstructionSketch() {
 
 void MainWindow::setupUnavailableActions() {
     Ui::MainWindow &ui = *m_ui;
-    m_unavailableActions = {ui.actionPrint,
-                            ui.actionReport,
-                            ui.actionPreferences,
+    m_unavailableActions = {ui.actionPreferences,
                             ui.actionEditMaterialDatabase,
                             ui.actionAddToConstructionDatabase,
                             ui.actionEditProjectInformation};
@@ -914,4 +918,63 @@ void MainWindow::exportImage(const ImageExport::Source &source) {
     m_settings.m_lastExportFile = fileName;
     statusBar()->showMessage(tr("Exported to '%1'.").arg(QDir::toNativeSeparators(fileName)),
                              StatusMessageTimeout);
+}
+
+// --- report -------------------------------------------------------------------------------
+
+void MainWindow::prepareReport(Report &report) const {
+    const Document &document = *m_document.document();
+    report.setData(document.inputData(), document.results(), document.projectInformation());
+    report.setSettings(m_settings.m_reportSettings);
+    report.setAwInSeconds(m_settings.m_awInSeconds);
+}
+
+void MainWindow::on_actionReport_triggered() {
+    if (m_document.document() == nullptr)
+        return;
+    // Next to the last export, named after the project.
+    const QFileInfo project(m_document.fileName());
+    const QString base = project.fileName().isEmpty() ? QStringLiteral("report") : project.completeBaseName();
+    const QString directory =
+        !m_settings.m_lastExportFile.isEmpty()
+            ? QFileInfo(m_settings.m_lastExportFile).absolutePath()
+            : (project.fileName().isEmpty() ? QDir::homePath() : project.absolutePath());
+    QString fileName = m_dialogs->saveFileName(this, tr("Export PDF"),
+                                               QDir(directory).filePath(base + QStringLiteral(".pdf")),
+                                               QStringLiteral("*.pdf"));
+    if (fileName.isEmpty())
+        return;
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += QStringLiteral(".pdf");
+    Report report(m_settings.m_reportSettings.m_fontFamily, m_settings.m_reportSettings.m_fontPointSize);
+    connect(&report, &Report::progress, this, &MainWindow::setProgress);
+    prepareReport(report);
+    const QString title = m_document.document()->projectInformation().ProjectName;
+    QString errorMessage;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = ReportPdfWriter::write(report, fileName, title, errorMessage);
+    QApplication::restoreOverrideCursor();
+    if (!written) {
+        m_dialogs->critical(this, Report::printFailedTitle(), errorMessage);
+        return;
+    }
+    m_settings.m_lastExportFile = fileName;
+}
+
+void MainWindow::on_actionPrint_triggered() {
+    if (m_document.document() == nullptr)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+    if (!m_dialogs->printDialog(this, printer))
+        return;
+    Report report(m_settings.m_reportSettings.m_fontFamily, m_settings.m_reportSettings.m_fontPointSize);
+    connect(&report, &Report::progress, this, &MainWindow::setProgress);
+    prepareReport(report);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool printed = report.print(printer);
+    QApplication::restoreOverrideCursor();
+    if (!printed)
+        m_dialogs->critical(this, Report::printFailedTitle(), Report::printFailedText());
 }

@@ -14,6 +14,7 @@
 
 class ConstructionSketchDock;
 class EditorDocument;
+class Report;
 class Settings;
 class QAction;
 class QActionGroup;
@@ -104,6 +105,9 @@ private slots:
     void on_actionExportSketch_triggered();
     void on_actionWebPage_triggered();
     void on_actionShow_Logfile_triggered();
+    /*! Until the report preview exists: the whole report as a PDF file. */
+    void on_actionReport_triggered();
+    void on_actionPrint_triggered();
     void actionLanguange_triggered();
 
     // layer operations
@@ -152,6 +156,8 @@ private:
     void exportImage(const ImageExport::Source &source);
     /*! The export dialog, created on first use and kept. */
     QFileDialog &exportFileDialog();
+    /*! Hands \a report the open project and the report settings. */
+    void prepareReport(Report &report) const;
     /*! Start directory of the project file dialogs. */
     QString projectDialogDirectory() const;
 

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QPrintDialog>
 #include <QUrl>
 
 #include "AboutDialog.h"
@@ -45,6 +46,11 @@ QString StandardUserDialogs::saveFileName(QWidget *parent, const QString &captio
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+bool StandardUserDialogs::printDialog(QWidget *parent, QPrinter &printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool StandardUserDialogs::newProjectWizard(QWidget * /*parent*/, Document &document) {

@@ -19,6 +19,8 @@ public:
     QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
                          const QString &filter) override;
 
+    bool printDialog(QWidget *parent, QPrinter &printer) override;
+
     /*! Until the new-project wizard exists: one layer of firstLayerMaterial(), 0.1 m wide. */
     bool newProjectWizard(QWidget *parent, Document &document) override;
 

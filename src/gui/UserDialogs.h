@@ -9,6 +9,7 @@
 class Document;
 class Material;
 class QFileDialog;
+class QPrinter;
 class QUrl;
 class QWidget;
 
@@ -32,6 +33,9 @@ public:
     /*! The first file chosen in a save dialog; empty when cancelled. */
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
                                  const QString &filter) = 0;
+
+    /*! Lets the user choose and set up the printer for \a printer. Returns false when cancelled. */
+    virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
 
     /*! Lets the user set up a new project in \a document (project information already filled
         from the defaults). Returns false when cancelled. */

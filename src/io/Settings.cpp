@@ -29,6 +29,8 @@ void Settings::resetToDefaults() {
     m_defaultProjectInformation = ProjectInformation();
     m_projectDefaultFrames = framesFromText(QString::fromLatin1(DefaultFramesText));
     m_pageNumbersVisible = false;
+    m_defaultUserLogo = ReportSettings::UserLogo();
+    m_reportSettings = ReportSettings();
     m_initialProjectFile.clear();
     m_commandLineLanguage.clear();
     m_flags = QVector<bool>{true};
@@ -107,7 +109,14 @@ void Settings::read(QSettings &store) {
     if (frames.isEmpty())
         frames = QString::fromLatin1(DefaultFramesText);
     m_projectDefaultFrames = framesFromText(frames);
+    // Every report page gets its footer, whatever an older version stored.
+    m_projectDefaultFrames[1] = true;
     m_pageNumbersVisible = store.value(QStringLiteral("PageNumbersVisible"), false).toBool();
+    m_defaultUserLogo.read(store);
+    store.endGroup();
+
+    store.beginGroup(QStringLiteral("ReportSettings"));
+    m_reportSettings.read(store);
     store.endGroup();
 }
 
@@ -127,6 +136,11 @@ void Settings::write(QSettings &store) const {
 
     store.setValue(QStringLiteral("ProjectDefaultFrames"), framesToText(m_projectDefaultFrames));
     store.setValue(QStringLiteral("PageNumbersVisible"), m_pageNumbersVisible);
+    m_defaultUserLogo.write(store);
+    store.endGroup();
+
+    store.beginGroup(QStringLiteral("ReportSettings"));
+    m_reportSettings.write(store);
     store.endGroup();
     store.sync();
 }

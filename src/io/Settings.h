@@ -7,6 +7,7 @@
 #include <QVector>
 
 #include "ProjectInformation.h"
+#include "ReportSettings.h"
 
 class QSettings;
 
@@ -48,8 +49,14 @@ public:
     /*! Project information of new projects (group "DefaultProjectSettings"). */
     ProjectInformation m_defaultProjectInformation;
 
+    /*! Report frames activated by default in new projects; the footer always is. */
     QVector<bool> m_projectDefaultFrames;
     bool m_pageNumbersVisible;
+    /*! Logo of new projects' reports (group "ProjectDefaults"). */
+    ReportSettings::UserLogo m_defaultUserLogo;
+
+    /*! What the report prints and the assessment it judges with (group "ReportSettings"). */
+    ReportSettings m_reportSettings;
 
     // start-up values, not stored
     QString m_initialProjectFile;

@@ -4,6 +4,7 @@
 #include <QGraphicsItem>
 #include <QGraphicsTextItem>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPainterPath>
 #include <QTextDocument>
 
@@ -56,9 +57,11 @@ QString DiagramScene::thicknessLabel(double thickness) {
     // A thickness typed in millimetres must not show up as 174.99999... because of binary noise.
     if (std::fabs(x - std::round(x)) < 1e-9)
         x = std::round(x);
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     if (std::fabs(x - std::floor(x)) < 0.1)
-        return QString::number(std::floor(x + 0.5), 'f', 0);
-    return QString::number(x, 'f', 1);
+        return locale.toString(std::floor(x + 0.5), 'f', 0);
+    return locale.toString(x, 'f', 1);
 }
 
 int DiagramScene::itemTag(const QGraphicsItem *item) {
@@ -286,27 +289,51 @@ void DiagramScene::drawDimensionChain() {
     std::vector<double> lines{y1};
     if (n > 1)
         lines.push_back(chainBottom - 2.1 * H);
+    // Labels too wide for their layer get a row of their own below the layer line, clear of the
+    // extension lines that end just under it.
+    const double belowGap = 2 * t;
     if (!allFit)
-        lines.back() = chainBottom - 3.1 * H;
+        lines.back() = chainBottom - 3.1 * H - belowGap;
     const double layerLine = lines.back();
     m_diagramRect.setBottom(layerLine - H);
 
-    // Labels too wide for their layer go below the line, pushed right so they never overlap.
-    double previousRight = -std::numeric_limits<double>::max();
+    // Below the line, each label is centred under its layer where there is room, else pushed
+    // aside: to the right of its left neighbour, and back to the left where that would run past
+    // the cold surface. Thin layers side by side thus never print "12.50.4".
+    std::vector<int> below;
+    std::vector<double> belowX;
     for (int i = 0; i < int(labels.size()); ++i) {
-        QGraphicsTextItem *label = labels[i];
-        const QRectF br = label->boundingRect();
         const double centre = 0.5 * (m_xpos[i] + m_xpos[i + 1]);
+        const QRectF br = labels[i]->boundingRect();
         if (fits[i]) {
-            label->setPos(centre - 0.5 * br.width(), layerLine - br.height());
-            label->setData(TagKey, TagLayerLabel);
+            labels[i]->setPos(centre - 0.5 * br.width(), layerLine - br.height());
+            labels[i]->setData(TagKey, TagLayerLabel);
         } else {
-            const double x = std::max(centre - 0.5 * br.width(), previousRight);
-            label->setPos(x, layerLine);
-            label->setData(TagKey, TagLayerLabelBelow);
-            previousRight = x + br.width();
-            addLineItem(centre, layerLine, x + 0.5 * br.width(), layerLine + 2 * t, pen, TagLeaderLine, i);
+            below.push_back(i);
+            belowX.push_back(centre - 0.5 * br.width());
         }
+    }
+    const double spacing = t;
+    double limit = x0 + t;
+    for (size_t j = 0; j < below.size(); ++j) {
+        belowX[j] = std::max(belowX[j], limit);
+        limit = belowX[j] + labels[below[j]]->boundingRect().width() + spacing;
+    }
+    limit = xn - t;
+    for (size_t j = below.size(); j-- > 0;) {
+        const double w = labels[below[j]]->boundingRect().width();
+        belowX[j] = std::min(belowX[j], limit - w);
+        limit = belowX[j] - spacing;
+    }
+    for (size_t j = 0; j < below.size(); ++j) {
+        const int i = below[j];
+        QGraphicsTextItem *label = labels[i];
+        const double w = label->boundingRect().width();
+        const double top = layerLine + belowGap;
+        label->setPos(belowX[j], top);
+        label->setData(TagKey, TagLayerLabelBelow);
+        const double centre = 0.5 * (m_xpos[i] + m_xpos[i + 1]);
+        addLineItem(centre, layerLine, belowX[j] + 0.5 * w, top, pen, TagLeaderLine, i);
     }
 
     const QRectF tr = total->boundingRect();

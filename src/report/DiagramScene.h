@@ -89,7 +89,8 @@ public:
                       const CalculationResults &results, const InputData &inputData, DiagramKind kind);
 
     /*! Thickness label of a layer of \a thickness metres: whole millimetres without decimals when
-        the fraction is below 0.1 mm, else one decimal ("175", "12.5", "99.4"). Not localised. */
+        the fraction is below 0.1 mm, else one decimal ("175", "12.5", "99.4"), in the current
+        locale like the axes ("12,5" in German). */
     static QString thicknessLabel(double thickness);
 
     /*! Tag of an item (TagNone for untagged items). */

@@ -3,6 +3,7 @@
 
 #include <QFileDialog>
 #include <QPair>
+#include <QPrinter>
 #include <QStringList>
 #include <QUrl>
 
@@ -37,6 +38,13 @@ public:
     void warning(QWidget *, S t, S x) override { ask("warning", t, x, QMessageBox::Ok); }
     QString openFileName(QWidget *, S, S, S) override { return fileName("open"); }
     QString saveFileName(QWidget *, S, S, S) override { return fileName("save"); }
+    // Prints into the next file name as PDF; none left: cancelled.
+    bool printDialog(QWidget *, QPrinter &printer) override {
+        const QString name = fileName("print");
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(name);
+        return !name.isEmpty();
+    }
     bool newProjectWizard(QWidget *parent, Document &document) override {
         kinds << "wizard";
         return wizardAccepts && StandardUserDialogs().newProjectWizard(parent, document);

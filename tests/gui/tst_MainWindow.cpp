@@ -4,6 +4,7 @@
 #include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
@@ -99,12 +100,12 @@ QString actionId(const QAction *a) {
 }
 
 const QString BrickWall = QStringLiteral(TAVO_EXAMPLES_DIR "/brick-wall-etics.t2p");
-const QString FileActions = "Open Save SaveAs CopyChart CopySketch ExportChart ExportSketch ToggleGlaser ";
+const QString FileActions =
+    "Open Save SaveAs CopyChart CopySketch ExportChart ExportSketch ToggleGlaser Print Report ";
 const QString LayerActions = "SelectMaterial AddLeft AddRight AddMaterialToUserDatabase ";
 const QString MoveActions = "RemoveLayer MoveLeft MoveRight ";
 // Features still to come: always disabled, and their tool tips say so.
-const QString UnavailableActions =
-    "Print Report Preferences EditMaterialDatabase AddToConstructionDatabase EditProjectInformation";
+const QString UnavailableActions = "Preferences EditMaterialDatabase AddToConstructionDatabase EditProjectInformation";
 
 } // namespace
 

@@ -192,16 +192,21 @@ private slots:
         QTest::addColumn<int>("misfits");
         QTest::addColumn<QStringList>("labels"); // sorted, with the total
         QTest::newRow("all labels fit")
-            << Doubles{0.175, 0.0994, 0.2} << 0 << QStringList{"175", "200", "474.4", "99.4"};
+            << Doubles{0.175, 0.0994, 0.2} << 0 << QStringList{"175", "200", "474,4", "99,4"};
         QTest::newRow("thin layers") << Doubles{0.1, 0.001, 0.001, 0.001, 0.1} << 3
                                      << QStringList{"1", "1", "1", "100", "100", "203"};
-        QTest::newRow("thin first layer") << Doubles{0.0125, 0.3} << 1 << QStringList{"12.5", "300", "312.5"};
+        QTest::newRow("thin first layer") << Doubles{0.0125, 0.3} << 1 << QStringList{"12,5", "300", "312,5"};
+        QTest::newRow("foil beside a board")
+            << Doubles{0.0125, 0.0004, 0.3} << 2 << QStringList{"0,4", "12,5", "300", "312,9"};
+        QTest::newRow("thin layers at the cold side")
+            << Doubles{0.3, 0.0004, 0.0005, 0.0003} << 3 << QStringList{"0,3", "0,4", "0,5", "300", "301,2"};
         QTest::newRow("single layer: total only, no fraction below 0.1 mm")
             << Doubles{0.02005} << 0 << QStringList{"20"};
     }
 
-    // Labels sit over their layers; labels too wide go below the layer line with a leader, never
-    // overlapping each other or the diagram. Millimetres with a point whatever the locale.
+    // Labels sit over their layers; labels too wide go below the layer line with a leader, apart
+    // from each other, clear of the extension lines and between the surfaces. Millimetres in the
+    // number format of the locale, like the axes.
     void dimensionChain() {
         QFETCH(Doubles, widths);
         QFETCH(int, misfits);
@@ -217,18 +222,22 @@ private slots:
         QCOMPARE(below.size(), misfits);
         QCOMPARE(s[DiagramScene::TagLeaderLine].size(), misfits);
         QStringList texts{text(s[DiagramScene::TagTotalLabel].value(0))};
+        const std::vector<double> &x = s.scene.boundaries();
         double previousRight = -1e9;
         for (QGraphicsItem *label : above + below) {
             const QRectF r = label->sceneBoundingRect();
             texts << text(label);
             QVERIFY2(r.top() >= s.scene.diagramRect().bottom() && frame.contains(r), qPrintable(text(label)));
             if (below.contains(label)) {
-                QVERIFY2(r.left() >= previousRight - 1e-9, "labels below the line overlap");
+                QVERIFY2(r.left() > previousRight, "labels below the line touch or overlap");
+                QVERIFY2(r.left() > x.front() && r.right() < x.back(), "label beyond a surface");
                 previousRight = r.right();
+                for (QGraphicsItem *line : s[DiagramScene::TagExtensionLine] + s[DiagramScene::TagChainLine])
+                    QVERIFY2(!line->sceneBoundingRect().intersects(r.adjusted(0, 1, 0, -1)),
+                             qPrintable(text(label) + " crossed by a line"));
             } else {
                 const int i = DiagramScene::itemIndex(label);
-                VERIFY_NEAR(r.center().x(), (s.scene.boundaries()[i] + s.scene.boundaries()[i + 1]) / 2,
-                            1e-6);
+                VERIFY_NEAR(r.center().x(), (x[i] + x[i + 1]) / 2, 1e-6);
             }
         }
         texts.sort();
