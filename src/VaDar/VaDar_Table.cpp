@@ -315,9 +315,15 @@ void Table::computeColumnWidths(double tablewidth, double spacing) {
         double t = 0;
         for (unsigned int row = 0; row < m_rows; ++row) {
             const VaDar_TableCell &c = m_cells[col][row];
-            if (c.isMerged())
+            // A region within one column widens it like a single cell: a number spanning two rows
+            // must not be cut. Regions across columns never widen any of them.
+            const int region = regionIndex(col, row);
+            if (c.isMerged() && (m_mergedRegions[static_cast<std::size_t>(region)].firstCol != col ||
+                                 m_mergedRegions[static_cast<std::size_t>(region)].lastCol != col ||
+                                 m_mergedRegions[static_cast<std::size_t>(region)].firstRow != row))
                 continue;
-            e = std::max(e, c.leftMargin() + c.rightMargin());
+            // The borders take their share of the cell too, so the widest text fits its inner rectangle.
+            e = std::max(e, c.leftMargin() + c.rightMargin() + c.leftBorder() + c.rightBorder());
             // A vertical text is as wide as its lines are high.
             const double textWidth =
                 c.isVertical()
@@ -373,14 +379,16 @@ void Table::computeRowHeights(double spacing) {
             VaDar_TableCell &c = m_cells[col][row];
             if (c.isMerged())
                 continue;
-            tb = std::max(tb, c.topMargin() + c.bottomMargin());
+            tb = std::max(tb, c.topMargin() + c.bottomMargin() + c.topBorder() + c.bottomBorder());
             QSizeF size;
             if (c.isVertical()) {
                 size = c.textInfo().layoutSize(m_textDocument, verticalLayoutWidth(c, row, spacing));
                 size.transpose();
             } else {
-                const double w = std::max(
-                    1.0, m_columns[col].size - (2 * spacing + c.leftMargin() + c.rightMargin()) * m_scale);
+                const double w =
+                    std::max(1.0, m_columns[col].size - (2 * spacing + c.leftMargin() + c.rightMargin() +
+                                                         c.leftBorder() + c.rightBorder()) *
+                                                            m_scale);
                 size = c.textInfo().layoutSize(m_textDocument, w);
             }
             c.setTextRect(QRectF(QPointF(), size));
@@ -596,7 +604,7 @@ void Table::drawCellText(QPainter *painter, const VaDar_TableCell &c, const QRec
     const double th = textRect.height();
     const Qt::Alignment align = c.alignment();
     double x = innerRect.left();
-    if (tw <= innerRect.width()) {
+    if (tw <= innerRect.width() + DrawWidthSlack) {
         if (align & Qt::AlignHCenter)
             x += (innerRect.width() - tw) / 2;
         else if (align & Qt::AlignRight)
@@ -627,7 +635,7 @@ void Table::drawCellText(QPainter *painter, const VaDar_TableCell &c, const QRec
                                             (c.isVertical() ? th : tw) + DrawWidthSlack);
 
     painter->save();
-    if (tw > innerRect.width())
+    if (tw > innerRect.width() + DrawWidthSlack)
         painter->setClipRect(cellRect, Qt::IntersectClip);
     painter->translate(x, y);
     if (c.isVertical()) {

@@ -129,6 +129,49 @@ private slots:
         QCOMPARE(t.size().width(), 600);
     }
 
+    // With lines, the widest text of a content-sized column still fits inside borders, spacing and
+    // margins (it is not clipped), and a number spanning two rows widens its column like a cell.
+    void bordersAndOneColumnRegions_data() {
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("96 dpi") << 96;
+        QTest::newRow("1200 dpi") << 1200;
+    }
+    void bordersAndOneColumnRegions() {
+        QFETCH(int, dpi);
+        QImage img = image(4000, 2000, dpi);
+        Table t;
+        t.setTableSize(3, 3);
+        t.setInnerFrameWidth(0.7);
+        t.setOuterFrameWidth(1.5);
+        t.setSpacing(1);
+        for (unsigned int c = 0; c < 3; ++c)
+            for (unsigned int r = 0; r < 3; ++r)
+                t.setCellMargins(c, r, 3, 3, 1, 1);
+        t.setCellText(0, 0, "Layer");
+        t.setCellText(0, 1, "128.8");
+        QVERIFY(t.mergeCells(0, 1, 1, 2));
+        t.setCellText(1, 0, "1864.8");
+        t.setCellText(1, 1, "-4.4");
+        t.setCellText(2, 0, "Wide header across two columns");
+        QVERIFY(t.mergeCells(1, 2, 2, 1));
+        t.setCellText(1, 2, "A merged text far wider than any of its two columns put together");
+        t.setColumnWidthMode(0, Table::ContentSize);
+        t.setColumnWidthMode(1, Table::ContentSize);
+        t.setTableWidth(qRound(800 * dpi / screenDpi()));
+        t.adjust(&img);
+        for (unsigned int c = 0; c < 2; ++c)
+            for (unsigned int r = 0; r < 2; ++r)
+                QVERIFY2(t.textRect(c, r).width() <= t.innerRect(c, r).width() + 1e-6 &&
+                             t.textRect(c, r).height() <= t.innerRect(c, r).height() + 1e-6,
+                         qPrintable(t.cell(c, r).text()));
+        QVERIFY(t.cell(0, 1).textInfo().unconstrained().width >
+                t.cell(0, 0).textInfo().unconstrained().width);
+        // The region across columns widens neither: column 1 is as wide as its own widest cell.
+        const double padding = (2 * 1 + 3 + 3 + 0.7 + 0.7) * t.scale();
+        VERIFY_NEAR(t.columnWidth(0), t.cell(0, 1).textInfo().unconstrained().width + padding, 1e-9);
+        VERIFY_NEAR(t.columnWidth(1), t.cell(1, 0).textInfo().unconstrained().width + padding, 1e-9);
+    }
+
     void rowsAndMergedRegion_data() {
         QTest::addColumn<int>("dpi");
         QTest::newRow("96 dpi") << 96;

@@ -22,8 +22,10 @@ struct Run {
 };
 
 // Runs the program in the source folder, so file names stay relative as in the golden files.
-Run runCalc(const QStringList &args) {
+Run runCalc(const QStringList &args,
+            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.setWorkingDirectory(QStringLiteral(TAVO_SOURCE_DIR));
     process.start(QStringLiteral(TAVO_CALC_EXE), args);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
@@ -32,6 +34,17 @@ Run runCalc(const QStringList &args) {
     }
     return {process.exitCode(), process.readAllStandardOutput(),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Pages of a PDF file written by Qt; -1 when it is no complete PDF.
+int pageCount(const QString &fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray pdf = file.readAll();
+    if (!pdf.startsWith("%PDF-") || !pdf.trimmed().endsWith("%%EOF"))
+        return -1;
+    return pdf.count("/Type /Page\n");
 }
 
 QJsonArray parseArray(const QByteArray &json) {
@@ -172,6 +185,17 @@ private slots:
             << QStringList{"--strict", EightLayers, UninsulatedWall} << 3 << "";
         QTest::newRow("unreadable file wins over strict")
             << QStringList{"--strict", UninsulatedWall, "no-such.t2p"} << 2 << "no-such.t2p";
+        QTest::newRow("report of two files")
+            << QStringList{"--report", "r.pdf", tf, FlatRoof} << 1 << "--report-dir";
+        QTest::newRow("report and report folder")
+            << QStringList{"--report", "r.pdf", "--report-dir", "d", tf} << 1 << "either";
+        QTest::newRow("frames without report") << QStringList{"--frames", "0,1", tf} << 1 << "--frames";
+        QTest::newRow("frame out of range")
+            << QStringList{"--report=r.pdf", "--frames", "0,14", tf} << 1 << "'0,14'";
+        QTest::newRow("frame range backwards")
+            << QStringList{"--report=r.pdf", "--frames", "5-2", tf} << 1 << "'5-2'";
+        QTest::newRow("report with the material list")
+            << QStringList{"--materials", "--report", "r.pdf"} << 1 << "--materials";
     }
     void exitCodes() {
         QFETCH(QStringList, args);
@@ -231,6 +255,57 @@ private slots:
         const qint64 size = QFileInfo(project).size();
         QCOMPARE(runCalc({"-o", project, project}).exitCode, 1);
         QCOMPARE(QFileInfo(project).size(), size);
+    }
+
+    // PDF reports: written beside the unchanged text output, without a display, one per project in
+    // a folder, never half, never over a project file.
+    void reports() {
+        QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            noDisplay.remove(variable);
+        const QString pdf = m_tmp.filePath("reports/timber.pdf");
+        QVERIFY(QDir().mkpath(m_tmp.filePath("reports")));
+        const Run report = runCalc({"--report", pdf, TimberFrame}, noDisplay);
+        QCOMPARE(report.exitCode, 0);
+        QVERIFY2(report.err.isEmpty(), qPrintable(report.err));
+        QCOMPARE(report.out, runCalc({TimberFrame}).out);
+        QCOMPARE(pageCount(pdf), 3);
+        QCOMPARE(QDir(m_tmp.filePath("reports")).entryList(QDir::Files), QStringList{"timber.pdf"});
+
+        // A folder is made; each report is named after its project; the frames asked for only.
+        const QString folder = m_tmp.filePath("reports/all");
+        const QString legacy = QStringLiteral("examples/legacy/wall.tpj");
+        const Run all = runCalc(
+            {"--report-dir", folder, "--frames", "0-2,11", "--lang", "de", TimberFrame, FlatRoof, legacy});
+        QCOMPARE(all.exitCode, 0);
+        QCOMPARE(
+            QDir(folder).entryList(QDir::Files),
+            (QStringList{"timber-frame-wall-vapour-retarder.pdf", "unventilated-flat-roof.pdf", "wall.pdf"}));
+        QCOMPARE(pageCount(folder + "/wall.pdf"), 1);
+
+        // Two projects of one name: the second report would replace the first, so it is left out.
+        const QString twin = m_tmp.filePath("twin/unventilated-flat-roof.t2p");
+        QVERIFY(QDir().mkpath(m_tmp.filePath("twin")) &&
+                QFile::copy(QStringLiteral(TAVO_SOURCE_DIR "/") + FlatRoof, twin));
+        const Run twins = runCalc({"--report-dir", folder, FlatRoof, twin, TimberFrame});
+        QCOMPARE(twins.exitCode, 2);
+        QVERIFY2(twins.err.contains(twin) && twins.err.count('\n') == 1, qPrintable(twins.err));
+        QCOMPARE(parseArray(runCalc({"--format", "json", "--report-dir", folder, FlatRoof, twin}).out).size(),
+                 2);
+
+        // No folder to write into, or no project to report on: nothing is written.
+        const QString nowhere = m_tmp.filePath("no-such-folder/r.pdf");
+        const Run failed = runCalc({"--report", nowhere, TimberFrame});
+        QCOMPARE(failed.exitCode, 2);
+        QVERIFY2(failed.err.contains(nowhere) && !QFile::exists(nowhere), qPrintable(failed.err));
+        QCOMPARE(runCalc({"--report", pdf, "no-such.t2p"}).exitCode, 2);
+        QCOMPARE(pageCount(pdf), 3);
+        // Never over a project file.
+        const QString project = m_tmp.filePath("reports/project.pdf");
+        QVERIFY(QFile::copy(QStringLiteral(TAVO_SOURCE_DIR "/") + FlatRoof, project));
+        QCOMPARE(runCalc({"--report", project, project}).exitCode, 1);
+        QCOMPARE(runCalc({"--report-dir", m_tmp.filePath("reports"), project}).exitCode, 2);
+        QCOMPARE(QFileInfo(project).size(), QFileInfo(QStringLiteral(TAVO_SOURCE_DIR "/") + FlatRoof).size());
     }
 
     // The listing runs through the real program: built-in materials, then the air material.

@@ -307,6 +307,34 @@ private slots:
         QVERIFY(editorPage < 0 || w.editorPage() == editorPage);
     }
 
+    // "Report" writes the whole report as PDF (".pdf" added to a bare name), "Print" prints it
+    // through the print dialog; cancelled dialogs write nothing, a failure says so.
+    void reportAndPrint() {
+        Window w;
+        QVERIFY(w.window->loadProject(BrickWall));
+        const auto isPdf = [](const QString &name) {
+            QFile f(name);
+            return f.open(QIODevice::ReadOnly) && f.readAll().startsWith("%PDF-");
+        };
+        w.dialogs->fileNames << m_dir.filePath("wall-report");
+        w.action("Report")->trigger();
+        QVERIFY(isPdf(m_dir.filePath("wall-report.pdf")));
+        QCOMPARE(Settings::instance().m_lastExportFile, m_dir.filePath("wall-report.pdf"));
+        w.action("Report")->trigger(); // cancelled
+        w.dialogs->fileNames << m_dir.filePath("no-such-folder/r.pdf");
+        w.action("Report")->trigger();
+        QVERIFY(w.dialogs->message.startsWith("Cannot print report. | ") &&
+                w.dialogs->message.contains("r.pdf"));
+        QVERIFY(!QFile::exists(m_dir.filePath("no-such-folder")));
+
+        w.dialogs->fileNames << m_dir.filePath("printed.pdf");
+        w.action("Print")->trigger();
+        QVERIFY(isPdf(m_dir.filePath("printed.pdf")));
+        w.action("Print")->trigger(); // cancelled
+        QCOMPARE(w.dialogs->kinds, (QStringList{"save", "save", "save", "critical", "print", "print"}));
+        QCOMPARE(QDir(m_dir.path()).entryList({"*.pdf"}), (QStringList{"printed.pdf", "wall-report.pdf"}));
+    }
+
     // Links of the results select a layer; the selection stays inside the table when layers go.
     void layerSelection() {
         Window w;
