@@ -129,6 +129,22 @@
         <translation>Das Bauteil %1 ist nicht in %2. Bauteile: %3.</translation>
     </message>
     <message>
+        <source>Invalid frame list &apos;%1&apos;: use report frame numbers 0 to %2 and ranges, separated by commas (&quot;0,1,2,4-8&quot;), or all.</source>
+        <translation>Ungültige Liste der Berichtsteile &apos;%1&apos;: Nummern 0 bis %2 und Bereiche durch Kommas getrennt (&quot;0,1,2,4-8&quot;) oder all verwenden.</translation>
+    </message>
+    <message>
+        <source>Use either --report or --report-dir.</source>
+        <translation>Entweder --report oder --report-dir verwenden.</translation>
+    </message>
+    <message>
+        <source>--report writes the report of one project file; use --report-dir for several.</source>
+        <translation>--report schreibt den Bericht einer Projektdatei; für mehrere --report-dir verwenden.</translation>
+    </message>
+    <message>
+        <source>--frames is used only with --report or --report-dir.</source>
+        <translation>--frames gilt nur mit --report oder --report-dir.</translation>
+    </message>
+    <message>
         <source>Usage: tavo2-calc [options] FILE...
        tavo2-calc --materials [--format text|json|csv] [--lang ID] [-o FILE]
 
@@ -148,12 +164,25 @@ Options:
   --min-r-element ID      building element of that table (default 12)
   --frsi                  include the check of the temperature factor fRsi
   --strict                exit with 3 when a requirement is not fulfilled
+  --report FILE           also write the PDF report of the one project file
+  --report-dir DIR        also write a PDF report of every project file into
+                          DIR, named after the project file (FILE.t2p -&gt; FILE.pdf)
+  --frames LIST           report frames to print, e.g. 0,1,2,4-8 or all
+                          (default 0-5,9,11,12): 0 page header, 1 page footer,
+                          2 project information, 3 construction sketch,
+                          4 material properties, 5 climate, 6 surface
+                          resistances, 7 resistances, 8 temperatures, vapour
+                          pressures and moisture contents, 9 moisture profile,
+                          10 vapour pressure profile, 11 summary of results and
+                          requirements, 12 Glaser scheme, 13 final remarks
   --materials             list the material database instead
   --help, --version
 
 Exit codes: 0 done, 1 usage error, 2 a file could not be read or the output
 not written (the other files are still processed), 3 a requirement is not
 fulfilled (only with --strict).
+
+A report is written completely or not at all; it needs no display.
 </source>
         <translation>Aufruf: tavo2-calc [Optionen] DATEI...
         tavo2-calc --materials [--format text|json|csv] [--lang ID] [-o DATEI]
@@ -174,12 +203,26 @@ Optionen:
   --min-r-element ID      Bauteil dieser Tabelle (Vorgabe 12)
   --frsi                  den Temperaturfaktor fRsi mit prüfen
   --strict                mit 3 enden, wenn eine Anforderung nicht erfüllt ist
+  --report DATEI          zusätzlich den PDF-Bericht der einen Projektdatei schreiben
+  --report-dir ORDNER     zusätzlich für jede Projektdatei einen PDF-Bericht in
+                          ORDNER schreiben, benannt nach der Projektdatei
+                          (DATEI.t2p -&gt; DATEI.pdf)
+  --frames LISTE          zu druckende Berichtsteile, z. B. 0,1,2,4-8 oder all
+                          (Vorgabe 0-5,9,11,12): 0 Kopfzeile, 1 Fußzeile,
+                          2 Projektinformationen, 3 Konstruktionsskizze,
+                          4 Materialkennwerte, 5 Klima, 6 Wärmeübergangs-
+                          widerstände, 7 Widerstände, 8 Temperaturen, Dampf-
+                          drücke und Feuchtegehalte, 9 Feuchteverlauf,
+                          10 Dampfdruckverlauf, 11 Zusammenfassung der Ergebnisse
+                          und Anforderungen, 12 Glaser-Schema, 13 Schlussbemerkungen
   --materials             stattdessen die Materialdatenbank auflisten
   --help, --version
 
 Rückgabewerte: 0 fertig, 1 falscher Aufruf, 2 eine Datei war nicht lesbar oder die
 Ausgabe nicht schreibbar (die übrigen Dateien werden trotzdem bearbeitet), 3 eine
 Anforderung ist nicht erfüllt (nur mit --strict).
+
+Ein Bericht wird vollständig oder gar nicht geschrieben; er braucht keinen Bildschirm.
 </translation>
     </message>
 </context>
@@ -212,6 +255,26 @@ Anforderung ist nicht erfüllt (nur mit --strict).
     <message>
         <source>Error saving &apos;%1&apos;: %2</source>
         <translation>Fehler beim Speichern von &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>The report file &apos;%1&apos; is one of the project files.</source>
+        <translation>Die Berichtsdatei &apos;%1&apos; ist eine der Projektdateien.</translation>
+    </message>
+    <message>
+        <source>The report and the output cannot be written to the same file.</source>
+        <translation>Bericht und Ausgabe können nicht in dieselbe Datei geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot create the report folder &apos;%1&apos;.</source>
+        <translation>Der Berichtsordner &apos;%1&apos; kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1: the report &apos;%2&apos; would replace a project file; it is not written.</source>
+        <translation>%1: der Bericht &apos;%2&apos; würde eine Projektdatei ersetzen; er wird nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1: the report &apos;%2&apos; was already written for another project file; it is not replaced.</source>
+        <translation>%1: der Bericht &apos;%2&apos; wurde schon für eine andere Projektdatei geschrieben; er wird nicht ersetzt.</translation>
     </message>
 </context>
 <context>
@@ -326,6 +389,49 @@ Anforderung ist nicht erfüllt (nur mit --strict).
     </message>
 </context>
 <context>
+    <name>ClimateFrame</name>
+    <message>
+        <source>Climate at warm side</source>
+        <translation>Klima auf der warmen Seite</translation>
+    </message>
+    <message>
+        <source>Climate at cold side</source>
+        <translation>Klima auf der kalten Seite</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Relative Humidity</source>
+        <translation>Relative Luftfeuchte</translation>
+    </message>
+    <message>
+        <source>Climate Data</source>
+        <translation>Klimadaten</translation>
+    </message>
+    <message>
+        <source>Winter Climate</source>
+        <translation>Winterklima</translation>
+    </message>
+    <message>
+        <source>Duration of Condensation Periode (winter)</source>
+        <translation>Dauer der Tauperiode (Winter)</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Summer Climate</source>
+        <translation>Sommerklima</translation>
+    </message>
+    <message>
+        <source>Duration of Drying Periode (summer)</source>
+        <translation>Dauer der Verdunstungsperiode (Sommer)</translation>
+    </message>
+</context>
+<context>
     <name>ClimatePresetTable</name>
     <message>
         <source>Custom climate conditions, indoor</source>
@@ -398,6 +504,49 @@ Anforderung ist nicht erfüllt (nur mit --strict).
     <message>
         <source>DIN EN ISO 6946 Outdoor climate</source>
         <translation>DIN EN ISO 6946 Außenklima</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionLayerFrame</name>
+    <message>
+        <source>Material Properties</source>
+        <translation>Materialkennwerte</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>d - layer thickness, </source>
+        <translation>d - Schichtdicke, </translation>
+    </message>
+    <message>
+        <source>&amp;lambda; - design value of thermal conductivity, </source>
+        <translation>&amp;lambda; - Bemessungswert der Wärmeleitfähigkeit, </translation>
+    </message>
+    <message>
+        <source>&amp;mu; - vapour diffusion resistance factor, </source>
+        <translation>&amp;mu; - Wasserdampf-Diffusionswiderstandszahl, </translation>
+    </message>
+    <message>
+        <source>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; - %1, </source>
+        <translation>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; - %1, </translation>
+    </message>
+    <message>
+        <source>moisture content for 80% RH. resp. saturation</source>
+        <translation>Feuchtegehalt bei 80 % relativer Luftfeuchte bzw. bei Sättigung</translation>
+    </message>
+    <message>
+        <source>A&lt;sub&gt;w&lt;/sub&gt; - %1, </source>
+        <translation>A&lt;sub&gt;w&lt;/sub&gt; - %1, </translation>
+    </message>
+    <message>
+        <source>water uptake coefficient</source>
+        <translation>Wasseraufnahmekoeffizient</translation>
+    </message>
+    <message>
+        <source>layers from left to right</source>
+        <translation>Schichten von links (warm) nach rechts (kalt)</translation>
     </message>
 </context>
 <context>
@@ -483,6 +632,29 @@ Anforderung ist nicht erfüllt (nur mit --strict).
     <message>
         <source>This is admissible because TAVO is a advanced software as per appendix D DIN 4108-3.</source>
         <translation>Dies ist zulässig, da TAVO ein weitergehendes Berechnungsverfahren nach Anhang D der DIN 4108-3 ist.</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramFrame</name>
+    <message>
+        <source>Temperature and Moisture Profile</source>
+        <translation>Temperatur- und Feuchteverlauf</translation>
+    </message>
+    <message>
+        <source>Temperature and Vapour Pressure Profile</source>
+        <translation>Temperatur- und Dampfdruckverlauf</translation>
+    </message>
+    <message>
+        <source>Other Diagram</source>
+        <translation>Weiteres Diagramm</translation>
+    </message>
+    <message>
+        <source>Condensate (overhygroscopic moisture content) dark blue.</source>
+        <translation>Tauwasser (überhygroskopischer Feuchtegehalt) dunkelblau.</translation>
+    </message>
+    <message>
+        <source>No drawing: the input data are invalid.</source>
+        <translation>Keine Darstellung: die Eingabedaten sind ungültig.</translation>
     </message>
 </context>
 <context>
@@ -580,6 +752,60 @@ Anforderung ist nicht erfüllt (nur mit --strict).
 </source>
         <translation>[Document::readOld]  Fehler beim Lesen der Projektdatei &apos;%1&apos;
 </translation>
+    </message>
+</context>
+<context>
+    <name>FooterFrame</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>GlaserFrame</name>
+    <message>
+        <source>Results according DIN 4108-3 (Glaser Scheme)</source>
+        <translation>Ergebnisse nach DIN 4108-3 (Glaser-Verfahren)</translation>
+    </message>
+    <message>
+        <source>Condensation Period (Winter)</source>
+        <translation>Tauperiode (Winter)</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Condensation mass (according to Glaser)</source>
+        <translation>Tauwassermasse (nach Glaser)</translation>
+    </message>
+    <message>
+        <source>Interior climate (left)</source>
+        <translation>Innenklima (links)</translation>
+    </message>
+    <message>
+        <source>Outdoor climate (right)</source>
+        <translation>Außenklima (rechts)</translation>
+    </message>
+    <message>
+        <source>Drying Period (Summer)</source>
+        <translation>Verdunstungsperiode (Sommer)</translation>
+    </message>
+    <message>
+        <source>Potential drying mass</source>
+        <translation>Mögliche Verdunstungsmasse</translation>
+    </message>
+    <message>
+        <source>Duration of drying (according to Glaser)</source>
+        <translation>Austrocknungszeit (nach Glaser)</translation>
+    </message>
+    <message>
+        <source>Condensation zone</source>
+        <translation>Tauwasserbereich</translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1433,10 @@ Möchten Sie sie ersetzen?</translation>
         <source>Exported to &apos;%1&apos;.</source>
         <translation>Nach &apos;%1&apos; exportiert.</translation>
     </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>
@@ -1662,6 +1892,17 @@ Möchten Sie sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>Cannot print report.</source>
+        <translation>Der Bericht kann nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Creating paint device failed.</source>
+        <translation>Das Ausgabegerät konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>ReportFrameConclusions</name>
     <message>
         <source>Requirement fulfilled</source>
@@ -1730,6 +1971,184 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Check for drying reserve of %1 g/m&lt;sup&gt;2&lt;/sup&gt;a according DIN 68800-2</source>
         <translation>Nachweis der Trocknungsreserve von %1 g/m&lt;sup&gt;2&lt;/sup&gt;a nach DIN 68800-2</translation>
+    </message>
+    <message>
+        <source>Surface condensation left side. No calculation possible.</source>
+        <translation>Tauwasser auf der Oberfläche der linken Seite. Keine Berechnung möglich.</translation>
+    </message>
+    <message>
+        <source>Surface condensation right side. No calculation possible.</source>
+        <translation>Tauwasser auf der Oberfläche der rechten Seite. Keine Berechnung möglich.</translation>
+    </message>
+    <message>
+        <source>Only one layer. No condensation possible.</source>
+        <translation>Nur eine Schicht. Kein Tauwasser möglich.</translation>
+    </message>
+    <message>
+        <source>No condensation.</source>
+        <translation>Kein Tauwasserausfall.</translation>
+    </message>
+    <message>
+        <source>Unspecific error.</source>
+        <translation>Unbestimmter Fehler.</translation>
+    </message>
+    <message>
+        <source>Not applicable</source>
+        <translation>Entfällt</translation>
+    </message>
+    <message>
+        <source>No drying</source>
+        <translation>Keine Austrocknung</translation>
+    </message>
+    <message>
+        <source>Print Summary of Results</source>
+        <translation>Zusammenfassung der Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
+        <translation>Wärmedurchgangskoeffizient des Bauteils (feuchteabhängig)</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient of the construction according ISO 6946 (dry)</source>
+        <translation>Wärmedurchgangskoeffizient des Bauteils nach ISO 6946 (trocken)</translation>
+    </message>
+    <message>
+        <source>Thermal transfer resistance of the construction (dry)</source>
+        <translation>Wärmedurchlasswiderstand des Bauteils (trocken)</translation>
+    </message>
+    <message>
+        <source>Condensation mass after condensation period (based on TAVO)</source>
+        <translation>Tauwassermasse nach der Tauperiode (nach TAVO)</translation>
+    </message>
+    <message>
+        <source>Drying time</source>
+        <translation>Austrocknungszeit</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <translation>d</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameProjectInfo</name>
+    <message>
+        <source>Project:</source>
+        <translation>Projekt:</translation>
+    </message>
+    <message>
+        <source>Construction:</source>
+        <translation>Bauteil:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Bearbeiter:</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Firma:</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdfWriter</name>
+    <message>
+        <source>Cannot open &apos;%1&apos; for writing: %2</source>
+        <translation>&apos;%1&apos; kann nicht zum Schreiben geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Error saving &apos;%1&apos;: %2</source>
+        <translation>Fehler beim Speichern von &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResistanceFrame</name>
+    <message>
+        <source>Thermal, Vapour Diffusion and Liquid Transport Resistances</source>
+        <translation>Wärme-, Dampfdiffusions- und Flüssigtransportwiderstände</translation>
+    </message>
+    <message>
+        <source>Layer / Material</source>
+        <translation>Schicht / Material</translation>
+    </message>
+    <message>
+        <source>Sum of resistances (moisture dependend)</source>
+        <translation>Summe der Widerstände (feuchteabhängig)</translation>
+    </message>
+    <message>
+        <source>Thermal transmission resistance (moisture dependend):</source>
+        <translation>Wärmedurchgangswiderstand (feuchteabhängig):</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient (moisture dependend):</source>
+        <translation>Wärmedurchgangskoeffizient (feuchteabhängig):</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTableFrame</name>
+    <message>
+        <source>Temperatures, Vapoure Pressures and Moisture Contents</source>
+        <translation>Temperaturen, Dampfdrücke und Feuchtegehalte</translation>
+    </message>
+    <message>
+        <source>Layer / Material</source>
+        <translation>Schicht / Material</translation>
+    </message>
+    <message>
+        <source>Air layer (warm side)</source>
+        <translation>Luftschicht (warme Seite)</translation>
+    </message>
+    <message>
+        <source>Air layer (cold side)</source>
+        <translation>Luftschicht (kalte Seite)</translation>
+    </message>
+    <message>
+        <source>%1 - temperature, </source>
+        <translation>%1 - Temperatur, </translation>
+    </message>
+    <message>
+        <source>%1 - saturation vapour pressure, </source>
+        <translation>%1 - Sättigungsdampfdruck, </translation>
+    </message>
+    <message>
+        <source>p - vapour pressure, </source>
+        <translation>p - Dampfdruck, </translation>
+    </message>
+    <message>
+        <source>w - moisture content, </source>
+        <translation>w - Feuchtegehalt, </translation>
+    </message>
+    <message>
+        <source>d&lt;sub&gt;c&lt;/sub&gt; - thickness of condensation layer,&lt;br/&gt;</source>
+        <translation>d&lt;sub&gt;c&lt;/sub&gt; - Dicke des Tauwasserbereichs,&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>M&lt;sub&gt;c&lt;/sub&gt; - %1</source>
+        <translation>M&lt;sub&gt;c&lt;/sub&gt; - %1</translation>
+    </message>
+    <message>
+        <source>condensation mass</source>
+        <translation>Tauwassermasse</translation>
+    </message>
+</context>
+<context>
+    <name>SketchFrame</name>
+    <message>
+        <source>Construction Sketch</source>
+        <translation>Konstruktionsskizze</translation>
+    </message>
+</context>
+<context>
+    <name>SurfaceResistanceFrame</name>
+    <message>
+        <source>Surface Resistances</source>
+        <translation>Wärmeübergangswiderstände</translation>
+    </message>
+    <message>
+        <source>Warm side:</source>
+        <translation>Warme Seite:</translation>
+    </message>
+    <message>
+        <source>Cold side:</source>
+        <translation>Kalte Seite:</translation>
     </message>
 </context>
 <context>

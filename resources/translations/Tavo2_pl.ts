@@ -129,6 +129,22 @@
         <translation>Elementu budowlanego %1 nie ma w %2. Elementy: %3.</translation>
     </message>
     <message>
+        <source>Invalid frame list &apos;%1&apos;: use report frame numbers 0 to %2 and ranges, separated by commas (&quot;0,1,2,4-8&quot;), or all.</source>
+        <translation>Nieprawidłowa lista części raportu &apos;%1&apos;: użyj numerów od 0 do %2 i zakresów rozdzielonych przecinkami (&quot;0,1,2,4-8&quot;) lub all.</translation>
+    </message>
+    <message>
+        <source>Use either --report or --report-dir.</source>
+        <translation>Użyj albo --report, albo --report-dir.</translation>
+    </message>
+    <message>
+        <source>--report writes the report of one project file; use --report-dir for several.</source>
+        <translation>--report zapisuje raport jednego pliku projektu; dla kilku użyj --report-dir.</translation>
+    </message>
+    <message>
+        <source>--frames is used only with --report or --report-dir.</source>
+        <translation>--frames działa tylko z --report lub --report-dir.</translation>
+    </message>
+    <message>
         <source>Usage: tavo2-calc [options] FILE...
        tavo2-calc --materials [--format text|json|csv] [--lang ID] [-o FILE]
 
@@ -148,12 +164,25 @@ Options:
   --min-r-element ID      building element of that table (default 12)
   --frsi                  include the check of the temperature factor fRsi
   --strict                exit with 3 when a requirement is not fulfilled
+  --report FILE           also write the PDF report of the one project file
+  --report-dir DIR        also write a PDF report of every project file into
+                          DIR, named after the project file (FILE.t2p -&gt; FILE.pdf)
+  --frames LIST           report frames to print, e.g. 0,1,2,4-8 or all
+                          (default 0-5,9,11,12): 0 page header, 1 page footer,
+                          2 project information, 3 construction sketch,
+                          4 material properties, 5 climate, 6 surface
+                          resistances, 7 resistances, 8 temperatures, vapour
+                          pressures and moisture contents, 9 moisture profile,
+                          10 vapour pressure profile, 11 summary of results and
+                          requirements, 12 Glaser scheme, 13 final remarks
   --materials             list the material database instead
   --help, --version
 
 Exit codes: 0 done, 1 usage error, 2 a file could not be read or the output
 not written (the other files are still processed), 3 a requirement is not
 fulfilled (only with --strict).
+
+A report is written completely or not at all; it needs no display.
 </source>
         <translation>Użycie: tavo2-calc [opcje] PLIK...
         tavo2-calc --materials [--format text|json|csv] [--lang ID] [-o PLIK]
@@ -175,12 +204,26 @@ Opcje:
   --min-r-element ID      element budowlany z tej tabeli (domyślnie 12)
   --frsi                  uwzględnij sprawdzenie czynnika temperaturowego fRsi
   --strict                zakończ z kodem 3, gdy wymaganie nie jest spełnione
+  --report PLIK           zapisz też raport PDF jedynego pliku projektu
+  --report-dir KATALOG    zapisz też raport PDF każdego pliku projektu
+                          w KATALOGU, nazwany jak plik projektu
+                          (PLIK.t2p -&gt; PLIK.pdf)
+  --frames LISTA          drukowane części raportu, np. 0,1,2,4-8 lub all
+                          (domyślnie 0-5,9,11,12): 0 nagłówek strony, 1 stopka,
+                          2 informacje o projekcie, 3 szkic przegrody,
+                          4 właściwości materiałów, 5 klimat, 6 opory
+                          przejmowania ciepła, 7 opory, 8 temperatury,
+                          ciśnienia pary i wilgotności, 9 rozkład wilgotności,
+                          10 rozkład ciśnienia pary, 11 podsumowanie wyników
+                          i wymagań, 12 schemat Glasera, 13 uwagi końcowe
   --materials             zamiast tego wyświetl bazę materiałów
   --help, --version
 
 Kody wyjścia: 0 wykonano, 1 błąd wywołania, 2 nie można odczytać pliku lub
 zapisać wyjścia (pozostałe pliki są mimo to przetwarzane), 3 wymaganie nie jest
 spełnione (tylko z --strict).
+
+Raport jest zapisywany w całości albo wcale; nie potrzebuje ekranu.
 </translation>
     </message>
 </context>
@@ -213,6 +256,26 @@ spełnione (tylko z --strict).
     <message>
         <source>Error saving &apos;%1&apos;: %2</source>
         <translation>Błąd zapisywania &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>The report file &apos;%1&apos; is one of the project files.</source>
+        <translation>Plik raportu &apos;%1&apos; jest jednym z plików projektu.</translation>
+    </message>
+    <message>
+        <source>The report and the output cannot be written to the same file.</source>
+        <translation>Raportu i wyjścia nie można zapisać do tego samego pliku.</translation>
+    </message>
+    <message>
+        <source>Cannot create the report folder &apos;%1&apos;.</source>
+        <translation>Nie można utworzyć katalogu raportów &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>%1: the report &apos;%2&apos; would replace a project file; it is not written.</source>
+        <translation>%1: raport &apos;%2&apos; zastąpiłby plik projektu; nie zostaje zapisany.</translation>
+    </message>
+    <message>
+        <source>%1: the report &apos;%2&apos; was already written for another project file; it is not replaced.</source>
+        <translation>%1: raport &apos;%2&apos; został już zapisany dla innego pliku projektu; nie zostaje zastąpiony.</translation>
     </message>
 </context>
 <context>
@@ -327,6 +390,49 @@ spełnione (tylko z --strict).
     </message>
 </context>
 <context>
+    <name>ClimateFrame</name>
+    <message>
+        <source>Climate at warm side</source>
+        <translation>Klimat po stronie ciepłej</translation>
+    </message>
+    <message>
+        <source>Climate at cold side</source>
+        <translation>Klimat po stronie zimnej</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Relative Humidity</source>
+        <translation>Wilgotność względna</translation>
+    </message>
+    <message>
+        <source>Climate Data</source>
+        <translation>Dane klimatyczne</translation>
+    </message>
+    <message>
+        <source>Winter Climate</source>
+        <translation>Klimat zimowy</translation>
+    </message>
+    <message>
+        <source>Duration of Condensation Periode (winter)</source>
+        <translation>Czas trwania okresu kondensacji (zima)</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>dni</translation>
+    </message>
+    <message>
+        <source>Summer Climate</source>
+        <translation>Klimat letni</translation>
+    </message>
+    <message>
+        <source>Duration of Drying Periode (summer)</source>
+        <translation>Czas trwania okresu odparowania (lato)</translation>
+    </message>
+</context>
+<context>
     <name>ClimatePresetTable</name>
     <message>
         <source>Custom climate conditions, indoor</source>
@@ -399,6 +505,49 @@ spełnione (tylko z --strict).
     <message>
         <source>DIN EN ISO 6946 Outdoor climate</source>
         <translation>DIN EN ISO 6946 Klimat zewnętrzny</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionLayerFrame</name>
+    <message>
+        <source>Material Properties</source>
+        <translation>Właściwości materiałów</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Materiał</translation>
+    </message>
+    <message>
+        <source>d - layer thickness, </source>
+        <translation>d - grubość warstwy, </translation>
+    </message>
+    <message>
+        <source>&amp;lambda; - design value of thermal conductivity, </source>
+        <translation>&amp;lambda; - obliczeniowy współczynnik przewodzenia ciepła, </translation>
+    </message>
+    <message>
+        <source>&amp;mu; - vapour diffusion resistance factor, </source>
+        <translation>&amp;mu; - współczynnik oporu dyfuzyjnego pary wodnej, </translation>
+    </message>
+    <message>
+        <source>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; - %1, </source>
+        <translation>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; - %1, </translation>
+    </message>
+    <message>
+        <source>moisture content for 80% RH. resp. saturation</source>
+        <translation>wilgotność przy 80% wilgotności względnej lub przy nasyceniu</translation>
+    </message>
+    <message>
+        <source>A&lt;sub&gt;w&lt;/sub&gt; - %1, </source>
+        <translation>A&lt;sub&gt;w&lt;/sub&gt; - %1, </translation>
+    </message>
+    <message>
+        <source>water uptake coefficient</source>
+        <translation>współczynnik absorpcji wody</translation>
+    </message>
+    <message>
+        <source>layers from left to right</source>
+        <translation>warstwy od lewej (ciepłej) do prawej (zimnej) strony</translation>
     </message>
 </context>
 <context>
@@ -484,6 +633,29 @@ spełnione (tylko z --strict).
     <message>
         <source>This is admissible because TAVO is a advanced software as per appendix D DIN 4108-3.</source>
         <translation>Jest to dopuszczalne, ponieważ TAVO jest zaawansowaną metodą obliczeniową w rozumieniu załącznika D normy DIN 4108-3.</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramFrame</name>
+    <message>
+        <source>Temperature and Moisture Profile</source>
+        <translation>Rozkład temperatury i wilgotności</translation>
+    </message>
+    <message>
+        <source>Temperature and Vapour Pressure Profile</source>
+        <translation>Rozkład temperatury i ciśnienia pary wodnej</translation>
+    </message>
+    <message>
+        <source>Other Diagram</source>
+        <translation>Inny wykres</translation>
+    </message>
+    <message>
+        <source>Condensate (overhygroscopic moisture content) dark blue.</source>
+        <translation>Kondensat (wilgotność ponadhigroskopijna) kolorem ciemnoniebieskim.</translation>
+    </message>
+    <message>
+        <source>No drawing: the input data are invalid.</source>
+        <translation>Brak rysunku: dane wejściowe są nieprawidłowe.</translation>
     </message>
 </context>
 <context>
@@ -581,6 +753,60 @@ spełnione (tylko z --strict).
 </source>
         <translation>[Document::readOld]  Błąd odczytu pliku projektu &apos;%1&apos;
 </translation>
+    </message>
+</context>
+<context>
+    <name>FooterFrame</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>GlaserFrame</name>
+    <message>
+        <source>Results according DIN 4108-3 (Glaser Scheme)</source>
+        <translation>Wyniki wg DIN 4108-3 (metoda Glasera)</translation>
+    </message>
+    <message>
+        <source>Condensation Period (Winter)</source>
+        <translation>Okres kondensacji (zima)</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Czas trwania</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>dni</translation>
+    </message>
+    <message>
+        <source>Condensation mass (according to Glaser)</source>
+        <translation>Masa kondensatu (wg Glasera)</translation>
+    </message>
+    <message>
+        <source>Interior climate (left)</source>
+        <translation>Klimat wewnętrzny (z lewej)</translation>
+    </message>
+    <message>
+        <source>Outdoor climate (right)</source>
+        <translation>Klimat zewnętrzny (z prawej)</translation>
+    </message>
+    <message>
+        <source>Drying Period (Summer)</source>
+        <translation>Okres odparowania (lato)</translation>
+    </message>
+    <message>
+        <source>Potential drying mass</source>
+        <translation>Możliwa masa odparowania</translation>
+    </message>
+    <message>
+        <source>Duration of drying (according to Glaser)</source>
+        <translation>Czas wysychania (wg Glasera)</translation>
+    </message>
+    <message>
+        <source>Condensation zone</source>
+        <translation>Strefa kondensacji</translation>
     </message>
 </context>
 <context>
@@ -1208,6 +1434,10 @@ Czy chcesz go zastąpić?</translation>
         <source>Exported to &apos;%1&apos;.</source>
         <translation>Wyeksportowano do &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Eksportuj PDF</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>
@@ -1663,6 +1893,17 @@ Czy chcesz go zastąpić?</translation>
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>Cannot print report.</source>
+        <translation>Nie można wydrukować raportu.</translation>
+    </message>
+    <message>
+        <source>Creating paint device failed.</source>
+        <translation>Nie udało się otworzyć urządzenia wyjściowego.</translation>
+    </message>
+</context>
+<context>
     <name>ReportFrameConclusions</name>
     <message>
         <source>Requirement fulfilled</source>
@@ -1731,6 +1972,184 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Check for drying reserve of %1 g/m&lt;sup&gt;2&lt;/sup&gt;a according DIN 68800-2</source>
         <translation>Weryfikacja rezerwy wysychania %1 g/m&lt;sup&gt;2&lt;/sup&gt;a wg DIN 68800-2</translation>
+    </message>
+    <message>
+        <source>Surface condensation left side. No calculation possible.</source>
+        <translation>Kondensacja na powierzchni po lewej stronie. Obliczenia niemożliwe.</translation>
+    </message>
+    <message>
+        <source>Surface condensation right side. No calculation possible.</source>
+        <translation>Kondensacja na powierzchni po prawej stronie. Obliczenia niemożliwe.</translation>
+    </message>
+    <message>
+        <source>Only one layer. No condensation possible.</source>
+        <translation>Tylko jedna warstwa. Kondensacja niemożliwa.</translation>
+    </message>
+    <message>
+        <source>No condensation.</source>
+        <translation>Brak kondensacji.</translation>
+    </message>
+    <message>
+        <source>Unspecific error.</source>
+        <translation>Nieokreślony błąd.</translation>
+    </message>
+    <message>
+        <source>Not applicable</source>
+        <translation>Nie dotyczy</translation>
+    </message>
+    <message>
+        <source>No drying</source>
+        <translation>Brak wysychania</translation>
+    </message>
+    <message>
+        <source>Print Summary of Results</source>
+        <translation>Podsumowanie wyników</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
+        <translation>Współczynnik przenikania ciepła przegrody (zależny od wilgotności)</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient of the construction according ISO 6946 (dry)</source>
+        <translation>Współczynnik przenikania ciepła przegrody wg ISO 6946 (w stanie suchym)</translation>
+    </message>
+    <message>
+        <source>Thermal transfer resistance of the construction (dry)</source>
+        <translation>Opór cieplny przegrody (w stanie suchym)</translation>
+    </message>
+    <message>
+        <source>Condensation mass after condensation period (based on TAVO)</source>
+        <translation>Masa kondensatu po okresie kondensacji (wg TAVO)</translation>
+    </message>
+    <message>
+        <source>Drying time</source>
+        <translation>Czas wysychania</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <translation>d</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameProjectInfo</name>
+    <message>
+        <source>Project:</source>
+        <translation>Projekt:</translation>
+    </message>
+    <message>
+        <source>Construction:</source>
+        <translation>Przegroda:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Użytkownik:</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Firma:</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdfWriter</name>
+    <message>
+        <source>Cannot open &apos;%1&apos; for writing: %2</source>
+        <translation>Nie można otworzyć &apos;%1&apos; do zapisu: %2</translation>
+    </message>
+    <message>
+        <source>Error saving &apos;%1&apos;: %2</source>
+        <translation>Błąd zapisywania &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResistanceFrame</name>
+    <message>
+        <source>Thermal, Vapour Diffusion and Liquid Transport Resistances</source>
+        <translation>Opory cieplne, dyfuzyjne i transportu cieczy</translation>
+    </message>
+    <message>
+        <source>Layer / Material</source>
+        <translation>Warstwa / materiał</translation>
+    </message>
+    <message>
+        <source>Sum of resistances (moisture dependend)</source>
+        <translation>Suma oporów (zależna od wilgotności)</translation>
+    </message>
+    <message>
+        <source>Thermal transmission resistance (moisture dependend):</source>
+        <translation>Całkowity opór cieplny (zależny od wilgotności):</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient (moisture dependend):</source>
+        <translation>Współczynnik przenikania ciepła (zależny od wilgotności):</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTableFrame</name>
+    <message>
+        <source>Temperatures, Vapoure Pressures and Moisture Contents</source>
+        <translation>Temperatury, ciśnienia pary wodnej i wilgotności</translation>
+    </message>
+    <message>
+        <source>Layer / Material</source>
+        <translation>Warstwa / materiał</translation>
+    </message>
+    <message>
+        <source>Air layer (warm side)</source>
+        <translation>Warstwa powietrza (strona ciepła)</translation>
+    </message>
+    <message>
+        <source>Air layer (cold side)</source>
+        <translation>Warstwa powietrza (strona zimna)</translation>
+    </message>
+    <message>
+        <source>%1 - temperature, </source>
+        <translation>%1 - temperatura, </translation>
+    </message>
+    <message>
+        <source>%1 - saturation vapour pressure, </source>
+        <translation>%1 - ciśnienie pary nasyconej, </translation>
+    </message>
+    <message>
+        <source>p - vapour pressure, </source>
+        <translation>p - ciśnienie cząstkowe pary wodnej, </translation>
+    </message>
+    <message>
+        <source>w - moisture content, </source>
+        <translation>w - wilgotność, </translation>
+    </message>
+    <message>
+        <source>d&lt;sub&gt;c&lt;/sub&gt; - thickness of condensation layer,&lt;br/&gt;</source>
+        <translation>d&lt;sub&gt;c&lt;/sub&gt; - grubość strefy kondensacji,&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>M&lt;sub&gt;c&lt;/sub&gt; - %1</source>
+        <translation>M&lt;sub&gt;c&lt;/sub&gt; - %1</translation>
+    </message>
+    <message>
+        <source>condensation mass</source>
+        <translation>masa kondensatu</translation>
+    </message>
+</context>
+<context>
+    <name>SketchFrame</name>
+    <message>
+        <source>Construction Sketch</source>
+        <translation>Szkic przegrody</translation>
+    </message>
+</context>
+<context>
+    <name>SurfaceResistanceFrame</name>
+    <message>
+        <source>Surface Resistances</source>
+        <translation>Opory przejmowania ciepła</translation>
+    </message>
+    <message>
+        <source>Warm side:</source>
+        <translation>Strona ciepła:</translation>
+    </message>
+    <message>
+        <source>Cold side:</source>
+        <translation>Strona zimna:</translation>
     </message>
 </context>
 <context>

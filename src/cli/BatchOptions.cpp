@@ -322,7 +322,7 @@ QString BatchOptions::helpText() {
               "                          resistances, 7 resistances, 8 temperatures, vapour\n"
               "                          pressures and moisture contents, 9 moisture profile,\n"
               "                          10 vapour pressure profile, 11 summary of results and\n"
-              "                          requirements, 12 Glaser scheme, 13 final remarks"
+              "                          requirements, 12 Glaser scheme, 13 final remarks\n"
               "  --materials             list the material database instead\n"
               "  --help, --version\n"
               "\n"

@@ -25,7 +25,8 @@ void HeaderFrame::update(QPaintDevice *device, double width) {
     setupTable(m_table, 2, 2, false);
     m_table.setBackgroundColor(Qt::white);
     m_table.setCellText(0, 0, ReportText::plain(programText()));
-    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    // The locale the numbers follow: the system's in the window, the chosen language in the batch program.
+    const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
     const unsigned int dateRow = logo ? 1 : 0;
     m_table.setCellText(1, dateRow, date);
     m_table.setCellAlignment(1, dateRow, Qt::AlignRight | Qt::AlignBottom);
