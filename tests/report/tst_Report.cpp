@@ -7,11 +7,13 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTemporaryDir>
 
 #include "Document.h"
 #include "FooterFrame.h"
 #include "Report.h"
 #include "ReportFrameBase.h"
+#include "ReportFrameProjectInfo.h"
 #include "ReportPagination.h"
 #include "ZMT_MessageHandler.h"
 
@@ -234,6 +236,60 @@ private slots:
         VERIFY_NEAR(report.bodyRect().bottom(), r.top(), 1e-9);
         const auto &footerFrame = static_cast<const FooterFrame &>(report.frame(Report::FooterFrameIndex));
         QCOMPARE(footerFrame.rightText(2, 3), QString("Page 2 of 3"));
+    }
+
+    // The user's logo in the header or beside the project information: its natural size (or the
+    // size chosen in millimetres), never larger than a third of the page width.
+    void userLogo_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QSize>("pixels"); // of a 96 dpi image
+        QTest::addColumn<int>("sizeMM");   // width chosen in the settings, 0: natural
+        QTest::addColumn<double>("widthMM");
+        QTest::newRow("header, natural size") << 1 << QSize(192, 96) << 0 << 192 * 25.4 / 96;
+        QTest::newRow("header, 30 mm wide") << 1 << QSize(192, 96) << 30 << 30.0;
+        QTest::newRow("beside the project, natural size") << 2 << QSize(192, 96) << 0 << 192 * 25.4 / 96;
+        QTest::newRow("huge image: a third of the page") << 2 << QSize(6000, 3000) << 0 << 170 / 3.0;
+        QTest::newRow("no logo") << 0 << QSize(192, 96) << 0 << 0.0;
+    }
+
+    void userLogo() {
+        QFETCH(int, position);
+        QFETCH(QSize, pixels);
+        QFETCH(int, sizeMM);
+        QFETCH(double, widthMM);
+        QTemporaryDir dir;
+        QImage logo(pixels, QImage::Format_RGB32);
+        logo.fill(Qt::darkBlue);
+        logo.setDotsPerMeterX(qRound(96 / 0.0254));
+        logo.setDotsPerMeterY(qRound(96 / 0.0254));
+        QVERIFY(logo.save(dir.filePath("logo.png")));
+        const Document document = example("brick-wall-etics.t2p");
+        Report report;
+        report.setData(document.inputData(), document.results(), document.projectInformation());
+        ReportSettings settings = frames({0, 1, 2});
+        settings.m_userLogo.m_position = position;
+        settings.m_userLogo.m_path = dir.filePath("logo.png");
+        settings.m_userLogo.m_size = sizeMM;
+        report.setSettings(settings);
+        PdfPage pdf;
+        report.layout(pdf.writer);
+        const double mm = report.pixelsPerMillimetre();
+        QSizeF size = report.userLogoSize(QSizeF(report.pageSize().width() / 3.0, 1e9));
+        QCOMPARE(size.isEmpty(), position == 0);
+        if (position == 0)
+            size = QSizeF(0, 0);
+        VERIFY_NEAR(size.width() / mm, widthMM, 0.2); // the page width is whole pixels
+        VERIFY_NEAR(size.height() * pixels.width(), size.width() * pixels.height(),
+                    1e-6 * size.width() * 6000);
+        const double header = report.frameRect(Report::HeaderFrameIndex).height();
+        const double logoHeight = position == 1 ? size.height() : 0;
+        QVERIFY(header > logoHeight && header < logoHeight + 15 * mm);
+        const auto &table =
+            static_cast<const ReportFrameProjectInfo &>(report.frame(Report::ProjectInfoFrameIndex)).table();
+        QCOMPARE(table.size().width() == report.pageSize().width(), position != 2);
+        QVERIFY(position != 2 || table.size().width() + size.width() <= report.pageSize().width());
+        QVERIFY(report.frameRect(Report::ProjectInfoFrameIndex).height() >
+                (position == 2 ? size.height() : 0));
     }
 
     // A page printed on its own (image export) and a missing font family: logged, report goes on.
