@@ -1437,6 +1437,14 @@ Möchten Sie sie ersetzen?</translation>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
+    <message>
+        <source>Report as PDF...</source>
+        <translation>Bericht als PDF...</translation>
+    </message>
+    <message>
+        <source>Writes the report of the project as a PDF file.</source>
+        <translation>Schreibt den Bericht des Projekts als PDF-Datei.</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>

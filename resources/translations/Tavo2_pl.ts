@@ -1438,6 +1438,14 @@ Czy chcesz go zastąpić?</translation>
         <source>Export PDF</source>
         <translation>Eksportuj PDF</translation>
     </message>
+    <message>
+        <source>Report as PDF...</source>
+        <translation>Raport jako PDF...</translation>
+    </message>
+    <message>
+        <source>Writes the report of the project as a PDF file.</source>
+        <translation>Zapisuje raport projektu jako plik PDF.</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>

@@ -240,6 +240,7 @@ void MainWindow::setupActions() {
     connect(m_heatFlowActionGroup, &QActionGroup::triggered, this, &MainWindow::onHeatFlowDirectionTriggerd);
 
     setupUnavailableActions();
+    setupReportActions();
 
     m_recentProjectsMenu = new QMenu(this);
     m_recentProjectsMenu->setObjectName(QStringLiteral("menuRecentProjects"));
@@ -921,6 +922,12 @@ void MainWindow::exportImage(const ImageExport::Source &source) {
 }
 
 // --- report -------------------------------------------------------------------------------
+
+void MainWindow::setupReportActions() {
+    // Until the report preview exists, "Report" writes the whole report as a PDF file.
+    m_ui->actionReport->setText(tr("Report as PDF..."));
+    m_ui->actionReport->setToolTip(tr("Writes the report of the project as a PDF file."));
+}
 
 void MainWindow::prepareReport(Report &report) const {
     const Document &document = *m_document.document();

@@ -156,6 +156,8 @@ private:
     void exportImage(const ImageExport::Source &source);
     /*! The export dialog, created on first use and kept. */
     QFileDialog &exportFileDialog();
+    /*! Texts of the report actions for what they do now. */
+    void setupReportActions();
     /*! Hands \a report the open project and the report settings. */
     void prepareReport(Report &report) const;
     /*! Start directory of the project file dialogs. */
