@@ -1,7 +1,6 @@
 #include "ReportFrameConclusions.h"
 
 #include <QPainter>
-
 #include <QTextDocument>
 
 #include <algorithm>

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include <limits>
 #include <numeric>
 
 #include "Report.h"

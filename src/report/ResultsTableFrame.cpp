@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <limits>
+
 #include "Report.h"
 #include "ReportText.h"
 
