@@ -269,10 +269,8 @@ void MainWindow::setupConstructionSketch() {
 
 void MainWindow::setupUnavailableActions() {
     Ui::MainWindow &ui = *m_ui;
-    m_unavailableActions = {ui.actionPreferences,
-                            ui.actionEditMaterialDatabase,
-                            ui.actionAddToConstructionDatabase,
-                            ui.actionEditProjectInformation};
+    m_unavailableActions = {ui.actionPreferences, ui.actionEditMaterialDatabase,
+                            ui.actionAddToConstructionDatabase, ui.actionEditProjectInformation};
     for (QAction *action : qAsConst(m_unavailableActions))
         action->setToolTip(tr("%1 (not available in this version yet)").arg(action->toolTip()));
     disableUnavailableActions();

@@ -105,7 +105,8 @@ const QString FileActions =
 const QString LayerActions = "SelectMaterial AddLeft AddRight AddMaterialToUserDatabase ";
 const QString MoveActions = "RemoveLayer MoveLeft MoveRight ";
 // Features still to come: always disabled, and their tool tips say so.
-const QString UnavailableActions = "Preferences EditMaterialDatabase AddToConstructionDatabase EditProjectInformation";
+const QString UnavailableActions =
+    "Preferences EditMaterialDatabase AddToConstructionDatabase EditProjectInformation";
 
 } // namespace
 
