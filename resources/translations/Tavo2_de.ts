@@ -152,7 +152,7 @@ Calculates and assesses Tavo project files (.t2p, .tpj) without a window.
 
 Options:
   --format text|json|csv  output format (default text)
-  -o, --output FILE       write to FILE instead of standard output
+  -o, --output FILE       write to FILE (- or none: standard output)
   --lang ID               language of texts, verdicts and numbers
                           (default: untranslated English)
   --edition N             DIN 4108-3 criteria: 0 2001, 1 2014,
@@ -191,7 +191,7 @@ Berechnet und bewertet Tavo-Projektdateien (.t2p, .tpj) ohne Fenster.
 
 Optionen:
   --format text|json|csv  Ausgabeformat (Vorgabe text)
-  -o, --output DATEI      in DATEI statt auf die Standardausgabe schreiben
+  -o, --output DATEI      in DATEI schreiben (- oder keine: Standardausgabe)
   --lang ID               Sprache der Texte, Bewertungen und Zahlen
                           (Vorgabe: unübersetztes Englisch)
   --edition N             Kriterien der DIN 4108-3: 0 2001, 1 2014,
@@ -271,6 +271,22 @@ Ein Bericht wird vollständig oder gar nicht geschrieben; er braucht keinen Bild
     <message>
         <source>%1: the report &apos;%2&apos; would replace a project file; it is not written.</source>
         <translation>%1: der Bericht &apos;%2&apos; würde eine Projektdatei ersetzen; er wird nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read this file.</source>
+        <translation>Nicht genug Arbeitsspeicher, um diese Datei zu lesen.</translation>
+    </message>
+    <message>
+        <source>No project file could be read: &apos;%1&apos; is not written.</source>
+        <translation>Keine Projektdatei konnte gelesen werden: &apos;%1&apos; wird nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The material file &apos;%1&apos; could not be read completely; materials read from it: %2.</source>
+        <translation>Die Materialdatei &apos;%1&apos; konnte nicht vollständig gelesen werden; daraus gelesene Materialien: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;: the output of %2 bytes exceeds the file size limit of %3 bytes.</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: Die Ausgabe von %2 Byte überschreitet die Dateigrößenbegrenzung von %3 Byte.</translation>
     </message>
     <message>
         <source>%1: the report &apos;%2&apos; was already written for another project file; it is not replaced.</source>
@@ -1897,6 +1913,14 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Project doesn&apos;t contain any layers. Please create a new project!</source>
         <translation>Das Projekt enthält keine Schichten. Bitte ein neues Projekt anlegen!</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB; project files are far smaller.</source>
+        <translation>Die Datei ist größer als %1 MiB; Projektdateien sind weit kleiner.</translation>
+    </message>
+    <message>
+        <source>Error reading file &apos;%1&apos;: %2</source>
+        <translation>Fehler beim Lesen der Datei &apos;%1&apos;: %2</translation>
     </message>
 </context>
 <context>

@@ -152,7 +152,7 @@ Calculates and assesses Tavo project files (.t2p, .tpj) without a window.
 
 Options:
   --format text|json|csv  output format (default text)
-  -o, --output FILE       write to FILE instead of standard output
+  -o, --output FILE       write to FILE (- or none: standard output)
   --lang ID               language of texts, verdicts and numbers
                           (default: untranslated English)
   --edition N             DIN 4108-3 criteria: 0 2001, 1 2014,
@@ -191,7 +191,7 @@ Oblicza i ocenia pliki projektów Tavo (.t2p, .tpj) bez otwierania okna.
 
 Opcje:
   --format text|json|csv  format wyjścia (domyślnie text)
-  -o, --output PLIK       zapisz do PLIKU zamiast na standardowe wyjście
+  -o, --output PLIK       zapisz do PLIKU (- lub brak: standardowe wyjście)
   --lang ID               język tekstów, ocen i liczb
                           (domyślnie: angielski bez tłumaczenia)
   --edition N             kryteria DIN 4108-3: 0 2001, 1 2014,
@@ -272,6 +272,22 @@ Raport jest zapisywany w całości albo wcale; nie potrzebuje ekranu.
     <message>
         <source>%1: the report &apos;%2&apos; would replace a project file; it is not written.</source>
         <translation>%1: raport &apos;%2&apos; zastąpiłby plik projektu; nie zostaje zapisany.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read this file.</source>
+        <translation>Za mało pamięci, aby odczytać ten plik.</translation>
+    </message>
+    <message>
+        <source>No project file could be read: &apos;%1&apos; is not written.</source>
+        <translation>Nie udało się odczytać żadnego pliku projektu: &apos;%1&apos; nie zostanie zapisany.</translation>
+    </message>
+    <message>
+        <source>The material file &apos;%1&apos; could not be read completely; materials read from it: %2.</source>
+        <translation>Nie udało się odczytać całego pliku materiałów &apos;%1&apos;; odczytane z niego materiały: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;: the output of %2 bytes exceeds the file size limit of %3 bytes.</source>
+        <translation>Nie można zapisać &apos;%1&apos;: dane wyjściowe o rozmiarze %2 bajtów przekraczają limit rozmiaru pliku wynoszący %3 bajtów.</translation>
     </message>
     <message>
         <source>%1: the report &apos;%2&apos; was already written for another project file; it is not replaced.</source>
@@ -1898,6 +1914,14 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Project doesn&apos;t contain any layers. Please create a new project!</source>
         <translation>Projekt nie zawiera żadnych warstw. Utwórz nowy projekt!</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB; project files are far smaller.</source>
+        <translation>Plik jest większy niż %1 MiB; pliki projektów są znacznie mniejsze.</translation>
+    </message>
+    <message>
+        <source>Error reading file &apos;%1&apos;: %2</source>
+        <translation>Błąd odczytu pliku &apos;%1&apos;: %2</translation>
     </message>
 </context>
 <context>

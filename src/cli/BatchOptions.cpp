@@ -300,7 +300,7 @@ QString BatchOptions::helpText() {
               "\n"
               "Options:\n"
               "  --format text|json|csv  output format (default text)\n"
-              "  -o, --output FILE       write to FILE instead of standard output\n"
+              "  -o, --output FILE       write to FILE (- or none: standard output)\n"
               "  --lang ID               language of texts, verdicts and numbers\n"
               "                          (default: untranslated English)\n"
               "  --edition N             DIN 4108-3 criteria: 0 2001, 1 2014,\n"

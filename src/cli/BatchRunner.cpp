@@ -1,12 +1,19 @@
 #include "BatchRunner.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QVector>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <new>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "BatchCsvWriter.h"
 #include "BatchItem.h"
@@ -34,6 +41,22 @@ bool isProjectFile(const BatchOptions &options, const QString &fileName) {
         if (!target.isEmpty() && QFileInfo(file).canonicalFilePath() == target)
             return true;
     return false;
+}
+
+// "-", and names of this process's open descriptors such as /dev/stdout or /proc/self/fd/1.
+bool namesStandardOutputOrDescriptor(const QString &outputFile) {
+    static const QRegularExpression descriptor(
+        QStringLiteral("^/(dev/(stdout|stderr|fd/[0-9]+)|proc/(self|[0-9]+)/fd/[0-9]+)$"));
+    return outputFile == QLatin1String("-") ||
+           descriptor.match(QFileInfo(outputFile).absoluteFilePath()).hasMatch();
+}
+
+// The largest file this process may write (ulimit -f), or -1 for no limit.
+qint64 fileSizeLimit() {
+    struct rlimit limit;
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return -1;
+    return static_cast<qint64>(limit.rlim_cur);
 }
 
 } // namespace
@@ -97,7 +120,7 @@ int BatchRunner::run(const QStringList &args) {
 
 int BatchRunner::calculate(const BatchOptions &options) {
     // The output file must not replace one of the projects it is made from.
-    if (!options.m_outputFile.isEmpty()) {
+    if (isFileTarget(options.m_outputFile)) {
         const QString target = QFileInfo(options.m_outputFile).canonicalFilePath();
         for (const QString &file : options.m_files)
             if (!target.isEmpty() && QFileInfo(file).canonicalFilePath() == target)
@@ -123,28 +146,42 @@ int BatchRunner::calculate(const BatchOptions &options) {
     bool allFulfilled = true;
     QVector<QByteArray> blocks;
     for (const QString &file : options.m_files) {
-        BatchItem item;
-        QString message;
-        if (!BatchItem::load(file, options.m_settings, item, message)) {
-            printError(QStringLiteral("%1: %2").arg(
-                file, message.trimmed().replace(QLatin1Char('\n'), QLatin1Char(' '))));
+        // A file that exhausts the memory fails alone; the others still get their results.
+        try {
+            BatchItem item;
+            QString message;
+            if (!BatchItem::load(file, options.m_settings, item, message)) {
+                printError(QStringLiteral("%1: %2").arg(
+                    file, message.trimmed().replace(QLatin1Char('\n'), QLatin1Char(' '))));
+                readError = true;
+                continue;
+            }
+            QByteArray block;
+            switch (options.m_format) {
+            case BatchOptions::Text:
+                block = BatchTextWriter::write(item).toUtf8();
+                break;
+            case BatchOptions::Json:
+                block = BatchJsonWriter::object(item);
+                break;
+            case BatchOptions::Csv:
+                block = BatchCsvWriter::write(item);
+                break;
+            }
+            blocks.append(block);
+            allFulfilled = allFulfilled && item.m_allFulfilled;
+            if (options.wantsReportOutput() && !writeReport(options, reportSettings, item, reportsWritten))
+                readError = true;
+        } catch (const std::bad_alloc &) {
+            printError(QStringLiteral("%1: %2").arg(file, tr("Not enough memory to read this file.")));
             readError = true;
-            continue;
         }
-        allFulfilled = allFulfilled && item.m_allFulfilled;
-        if (options.wantsReportOutput() && !writeReport(options, reportSettings, item, reportsWritten))
-            readError = true;
-        switch (options.m_format) {
-        case BatchOptions::Text:
-            blocks.append(BatchTextWriter::write(item).toUtf8());
-            break;
-        case BatchOptions::Json:
-            blocks.append(BatchJsonWriter::object(item));
-            break;
-        case BatchOptions::Csv:
-            blocks.append(BatchCsvWriter::write(item));
-            break;
-        }
+    }
+
+    // A run that read nothing must not replace the results of an earlier run with an empty list.
+    if (blocks.isEmpty() && isFileTarget(options.m_outputFile)) {
+        printError(tr("No project file could be read: '%1' is not written.").arg(options.m_outputFile));
+        return ExitFileError;
     }
 
     QByteArray output;
@@ -203,23 +240,75 @@ int BatchRunner::listMaterials(const BatchOptions &options) {
             tr("The built-in material database in '%1' could not be read.").arg(list.builtInDirectory()));
         return ExitFileError;
     }
+    // What could be read is still listed, but a partial database must not pass for a whole one.
+    for (const MaterialList::IncompleteFile &file : list.incompleteFiles())
+        printError(tr("The material file '%1' could not be read completely; materials read from it: %2.")
+                       .arg(QDir::toNativeSeparators(QDir::cleanPath(file.path)))
+                       .arg(file.materialsRead));
     MaterialListExport::Format format = MaterialListExport::Text;
     if (options.m_format == BatchOptions::Json)
         format = MaterialListExport::Json;
     else if (options.m_format == BatchOptions::Csv)
         format = MaterialListExport::Csv;
-    return writeOutput(options.m_outputFile, MaterialListExport::write(list, format)) ? ExitDone
-                                                                                      : ExitFileError;
+    if (!writeOutput(options.m_outputFile, MaterialListExport::write(list, format)))
+        return ExitFileError;
+    return list.incompleteFiles().isEmpty() ? ExitDone : ExitFileError;
+}
+
+bool BatchRunner::isFileTarget(const QString &outputFile) {
+    if (outputFile.isEmpty() || namesStandardOutputOrDescriptor(outputFile))
+        return false;
+    const QFileInfo info(outputFile);
+    return !info.exists() || info.isFile() || info.isDir();
 }
 
 bool BatchRunner::writeOutput(const QString &outputFile, const QByteArray &data) {
-    if (outputFile.isEmpty()) {
+    if (outputFile.isEmpty() || outputFile == QLatin1String("-")) {
         writeStream(stdout, data);
         if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
             printError(tr("Error writing to standard output."));
             return false;
         }
         return true;
+    }
+    if (!isFileTarget(outputFile)) {
+        // A device, a FIFO or an open descriptor: written to as it is. Replacing it through a save
+        // file would put a regular file in its place (as root, even instead of /dev/null).
+        // Appending, so a descriptor that is a regular file opened by the shell is not truncated.
+        const int fd =
+            ::open(QFile::encodeName(outputFile).constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0) {
+            printError(tr("Cannot open '%1' for writing: %2").arg(outputFile, qt_error_string(errno)));
+            return false;
+        }
+        const char *next = data.constData();
+        qint64 left = data.size();
+        while (left > 0) {
+            const ssize_t n = ::write(fd, next, static_cast<size_t>(left));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                printError(tr("Error writing '%1': %2").arg(outputFile, qt_error_string(errno)));
+                ::close(fd);
+                return false;
+            }
+            next += n;
+            left -= n;
+        }
+        if (::close(fd) != 0 && errno != EINTR) {
+            printError(tr("Error writing '%1': %2").arg(outputFile, qt_error_string(errno)));
+            return false;
+        }
+        return true;
+    }
+    // The system refuses the write past the limit, and Qt has no words for that.
+    const qint64 limit = fileSizeLimit();
+    if (limit >= 0 && data.size() > limit) {
+        printError(tr("Cannot write '%1': the output of %2 bytes exceeds the file size limit of %3 bytes.")
+                       .arg(outputFile)
+                       .arg(data.size())
+                       .arg(limit));
+        return false;
     }
     QSaveFile file(outputFile);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -52,9 +52,13 @@ private:
         after an error message. */
     bool writeReport(const BatchOptions &options, const ReportSettings &settings, const BatchItem &item,
                      QStringList &written);
-    /*! Writes \a data to the output file (replaced only when everything was written) or to
-        standard output. False after an error message. */
+    /*! Writes \a data to standard output (no output file, or "-"), straight into a device, FIFO
+        or open descriptor (/dev/stdout), or to a regular output file, which is replaced only when
+        everything was written. False after an error message. */
     bool writeOutput(const QString &outputFile, const QByteArray &data);
+    /*! True when \a outputFile names a regular file (existing or not) that writeOutput() replaces
+        as a whole, rather than standard output, a device, a FIFO or a descriptor. */
+    static bool isFileTarget(const QString &outputFile);
 
     static void printError(const QString &message);
     static int usageError(const QString &message);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -22,6 +23,8 @@ void qtMessages(QtMsgType type, const QMessageLogContext &, const QString &messa
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // Past a file size limit (ulimit -f) a write should fail with a message, not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QStringList args;
     for (int i = 0; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);

@@ -1,11 +1,11 @@
 #include "LegacyTextStream.h"
 
-#include <QFile>
 #include <QTextCodec>
 
 #include <locale>
 #include <sstream>
 
+#include "BoundedFileRead.h"
 #include "ZMT_Exception.h"
 #include "ZMT_Parameter.h"
 
@@ -34,13 +34,8 @@ LegacyTextStream::LegacyTextStream(const QByteArray &data) : m_data(data) {
 
 bool LegacyTextStream::readFile(const QString &fileName) {
     *this = LegacyTextStream();
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    if (file.size() > MaxFileSize)
-        return false;
-    const QByteArray data = file.read(MaxFileSize + 1);
-    if (data.size() > MaxFileSize || file.error() != QFileDevice::NoError)
+    QByteArray data;
+    if (BoundedFileRead::readAll(fileName, MaxFileSize, data) != BoundedFileRead::Ok)
         return false;
     *this = LegacyTextStream(data);
     return true;

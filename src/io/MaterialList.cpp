@@ -65,15 +65,21 @@ bool MaterialList::read() {
     logMessage(QStringLiteral("Path for material database: ") + m_builtInDir, ZMT::MSG_PROGRESS,
                "MaterialList::read");
     m_builtIn.clear();
+    m_incompleteFiles.clear();
     const QDir dir(m_builtInDir);
     const QStringList files = dir.entryList(QStringList{QStringLiteral("*.t2m")}, QDir::Files);
-    for (const QString &file : files)
-        MaterialFile::read(dir.filePath(file), m_languageId, m_builtIn);
+    for (const QString &file : files) {
+        const int before = m_builtIn.size();
+        if (!MaterialFile::read(dir.filePath(file), m_languageId, m_builtIn))
+            m_incompleteFiles.append({dir.filePath(file), m_builtIn.size() - before});
+    }
     m_builtIn.append(airLayerMaterial());
 
     bool complete = true;
     m_user = readUserFile(userFilePath(), &complete);
     m_userFileIncomplete = !complete;
+    if (!complete)
+        m_incompleteFiles.append({userFilePath(), m_user.size()});
     if (!complete)
         logMessage(QStringLiteral("User material file '%1' could not be read completely; %2 materials read.")
                        .arg(QDir::toNativeSeparators(userFilePath()))

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 #include "Material.h"
 
@@ -135,6 +136,16 @@ public:
     const QString &builtInDirectory() const { return m_builtInDir; }
     const QString &userDirectory() const { return m_userDir; }
     QString userFilePath() const;
+    /*! A file read() could not read to its end (unreadable, rejected or damaged), with the
+        number of materials taken from it before the problem. */
+    struct IncompleteFile {
+        QString path;
+        int materialsRead = 0;
+    };
+    /*! The files the last read() could not read completely: built-in files in the order read,
+        then the user file. */
+    const QVector<IncompleteFile> &incompleteFiles() const { return m_incompleteFiles; }
+
     /*! False after read() met a user file it could not read completely (until the next
         successful write). */
     bool userFileReadCompletely() const { return !m_userFileIncomplete; }
@@ -148,6 +159,7 @@ private:
     QString m_languageId;
     QString m_builtInDir;
     QString m_userDir;
+    QVector<IncompleteFile> m_incompleteFiles;
     bool m_userFileIncomplete = false;
 };
 

@@ -1,11 +1,11 @@
 #include "Document.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include "BoundedFileRead.h"
 #include "XMLHelpers.h"
 
 namespace {
@@ -26,8 +26,23 @@ void Document::recalculate() {
 
 bool Document::readFile(const QString &fileName, QString &errorMessage) {
     // The messages keep the translation context of the project, whose opening of a file this is.
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    // The file is read once into memory: a pipe cannot be read a second time for the second
+    // attempt, and the size limit keeps a hostile file from exhausting the memory.
+    QByteArray data;
+    QString systemError;
+    switch (BoundedFileRead::readAll(fileName, MaxFileSize, data, &systemError)) {
+    case BoundedFileRead::Ok:
+        break;
+    case BoundedFileRead::TooLarge:
+        errorMessage = QCoreApplication::translate(
+                           "Project", "The file is larger than %1 MiB; project files are far smaller.")
+                           .arg(MaxFileSize / (1024 * 1024));
+        return false;
+    case BoundedFileRead::ReadError:
+        errorMessage =
+            QCoreApplication::translate("Project", "Error reading file '%1': %2").arg(fileName, systemError);
+        return false;
+    case BoundedFileRead::CannotOpen:
         errorMessage = QCoreApplication::translate(
                            "Project", "Cannot open file '%1' for reading (maybe missing permissions).")
                            .arg(fileName);
@@ -39,12 +54,12 @@ bool Document::readFile(const QString &fileName, QString &errorMessage) {
     Document document = *this;
     if (extension == QLatin1String("tpj")) {
         QString legacyMessage;
-        if (!document.readOld(fileName, legacyMessage)) {
+        if (!document.readOld(data, fileName, legacyMessage)) {
             errorMessage = legacyPrefix + legacyMessage;
             return false;
         }
     } else {
-        QXmlStreamReader reader(&file);
+        QXmlStreamReader reader(data);
         if (!document.readXML(reader)) {
             errorMessage = reader.errorString();
             if (extension == QLatin1String("t2p"))
@@ -52,7 +67,7 @@ bool Document::readFile(const QString &fileName, QString &errorMessage) {
             // A project under another extension may still be a first-generation file.
             document = *this;
             QString legacyMessage;
-            if (!document.readOld(fileName, legacyMessage)) {
+            if (!document.readOld(data, fileName, legacyMessage)) {
                 errorMessage = legacyPrefix + legacyMessage;
                 return false;
             }

@@ -6,6 +6,7 @@
 #include "InputData.h"
 #include "ProjectInformation.h"
 
+class LegacyTextStream;
 class QXmlStreamReader;
 class QXmlStreamWriter;
 
@@ -13,6 +14,9 @@ class QXmlStreamWriter;
     project information. Value type; assigning copies all three parts. */
 class Document {
 public:
+    /*! Project files larger than this are refused (real ones are a few kilobytes). */
+    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+
     /*! No layers, assessment type 2, reset results, default project information. */
     Document() = default;
 
@@ -34,9 +38,10 @@ public:
 
     /*! Reads a project file of either generation. Files with the extension "tpj" (any case) are
         first-generation projects; any other file is read as project XML, and when that fails and
-        the extension is not "t2p", as a first-generation project. A file without layers is
-        refused. On failure returns false with a message for the user in \a errorMessage and
-        leaves the document unchanged. Does not calculate. */
+        the extension is not "t2p", as a first-generation project. A file without layers, or
+        larger than MaxFileSize, is refused. The file is read once, so it may be a pipe. On failure returns
+       false with a message for the user in \a errorMessage and leaves the document unchanged. Does not
+       calculate. */
     bool readFile(const QString &fileName, QString &errorMessage);
 
     /*! Reads a whole project file. The input data start afresh; the project information is
@@ -53,8 +58,12 @@ public:
         value; the results are reset. On failure returns false with \a errorMessage set and leaves
         the document unchanged. */
     bool readOld(const QString &fileName, QString &errorMessage);
+    /*! The same for a file already read into memory; \a fileName only names it in messages. */
+    bool readOld(const QByteArray &data, const QString &fileName, QString &errorMessage);
 
 private:
+    bool readOld(LegacyTextStream &in, const QString &fileName, QString &errorMessage);
+
     InputData m_inputData;
     Calculation m_calculation; ///< holds the results of its last run
     ProjectInformation m_projectInformation;

@@ -135,14 +135,23 @@ bool readDocument(LegacyTextStream &in, InputData &input, ProjectInformation &in
 } // namespace
 
 bool Document::readOld(const QString &fileName, QString &errorMessage) {
+    LegacyTextStream in;
+    if (!in.readFile(fileName)) {
+        errorMessage = QCoreApplication::translate("Document", "Error reading project file.\n") + fileName;
+        return false;
+    }
+    return readOld(in, fileName, errorMessage);
+}
+
+bool Document::readOld(const QByteArray &data, const QString &fileName, QString &errorMessage) {
+    LegacyTextStream in(data);
+    return readOld(in, fileName, errorMessage);
+}
+
+bool Document::readOld(LegacyTextStream &in, const QString &fileName, QString &errorMessage) {
     const QString brokenFile =
         QCoreApplication::translate("Document", "Error reading project file.\n") + fileName;
     try {
-        LegacyTextStream in;
-        if (!in.readFile(fileName)) {
-            errorMessage = brokenFile;
-            return false;
-        }
         InputData input;
         ProjectInformation info = m_projectInformation;
         QString message;

@@ -1,0 +1,13 @@
+// First-generation project files ("*.tpj") as the programs open them, then saved as XML and opened
+// again.
+#include "ProjectRoundTrip.h"
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
+    FuzzSupport::init(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    FuzzSupport::openProject(data, size, QStringLiteral("input.tpj"));
+    return 0;
+}
