@@ -191,6 +191,22 @@ private slots:
         QCOMPARE(run.err.count('\n'), 1);
     }
 
+    // A file that exhausts the memory fails alone; the other files are still calculated.
+    void memoryExhaustedByOneFile() {
+        // 48 MiB of name, under the size limit, against an address space of 260 MB.
+        const QString limit = QStringLiteral("ulimit -v 260000");
+        if (runCalcAfter(limit, {FlatRoof}).exitCode != 0)
+            QSKIP("the program needs more address space than that here (sanitizer build)");
+        const QByteArray project = readBytes(FlatRoof);
+        const int at = project.indexOf("name=\"") + 6;
+        const QString path = caseDir() + "/big.t2p";
+        QVERIFY(at > 6 && writeBytes(path, project.left(at) + QByteArray(48 << 20, 'x') + project.mid(at)));
+        const Run run = runCalcAfter(limit, {"--format", "json", path, FlatRoof});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(jsonCount(run.out), 1);
+        QVERIFY2(run.err.startsWith("tavo2-calc: " + path + ": Not enough memory"), qPrintable(run.err));
+    }
+
     // Projects arriving through a pipe are read like files, without warnings about seeking.
     void projectFromPipe_data() {
         QTest::addColumn<QString>("source");
