@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the binary seed files of corpus/material_file and corpus/user_material_file.
+"""Writes the binary seed files of corpus/material_file, corpus/user_material_file and
+corpus/construction_database.
 
 The text seeds (project files, old material lists) come from examples/ and tests/data; the binary
 formats are written here field by field in Qt's data stream encoding (big-endian, strings as a
@@ -67,6 +68,13 @@ def tmat_record(name, version):
     return out
 
 
+def construction(name, notes, layers):
+    out = i32(1) + i32(len(layers)) + qstring(name) + qstring(notes)
+    for width, material, version in layers:
+        out += i32(version) + f64(width) + tmat_record(material, version)
+    return out
+
+
 def write(folder, name, data):
     path = os.path.join(HERE, 'corpus', folder)
     os.makedirs(path, exist_ok=True)
@@ -79,3 +87,7 @@ write('material_file', 'plain-v5-one-language', t2m_plain(5, [('Ziegel',), ('Put
 write('user_material_file', 'version-4', i32(-4) + i32(2) + tmat_record('OSB', 4) + tmat_record('', 4))
 write('user_material_file', 'version-2', i32(-2) + i32(1) + tmat_record('Holz', 2))
 write('user_material_file', 'version-1', i32(2) + tmat_record('Kalkputz', 1) + tmat_record('Lehm', 1))
+write('construction_database', 'two-entries', i32(1) + i32(2) +
+      construction('Wand', 'Zeile 1\nZeile 2', [(0.015, 'Putz', 4), (0.2, 'Ziegel', 4), (0.1, 'Dämmung', 2)]) +
+      construction('', '', [(0.0002, 'Folie', 1)]))
+write('construction_database', 'empty', i32(1) + i32(0))
