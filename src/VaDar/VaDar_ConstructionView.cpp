@@ -27,6 +27,13 @@ ConstructionView::ConstructionView(QWidget *parent) : QGraphicsView(parent) {
     m_frame = QRectF(viewport()->rect()).adjusted(FrameMargin, FrameMargin, -FrameMargin, -FrameMargin);
 }
 
+ConstructionView::~ConstructionView() {
+    // The scene is a child and goes in QWidget's destructor, when this view's own part is already
+    // gone; the selection changes of its dying items must not reach a slot of this class then.
+    if (m_scene != nullptr)
+        disconnect(m_scene, nullptr, this, nullptr);
+}
+
 void ConstructionView::setData(QPaintDevice *device, const QVector<ConstructionLayer> &layers,
                                double resolution, int visibleItems, bool vertical) {
     if (m_scene == nullptr || vertical != m_vertical) {

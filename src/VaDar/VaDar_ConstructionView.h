@@ -30,6 +30,7 @@ public:
     static constexpr int FrameMargin = 5;
 
     explicit ConstructionView(QWidget *parent = nullptr);
+    ~ConstructionView() override;
 
     /*! Draws \a layers (warm side first). Creates the scene of the orientation on first use or
         when the orientation changes. \a device measures the texts (null: this view);
