@@ -29,6 +29,12 @@ ValidatingLineEdit::ValidatingLineEdit(QWidget *parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::editingFinished, this, &ValidatingLineEdit::finishEditing);
 }
 
+ValidatingLineEdit::~ValidatingLineEdit() {
+    // A focused field loses the focus while QWidget destroys it: nothing may be committed then.
+    disconnect(this, &QLineEdit::editingFinished, this, &ValidatingLineEdit::finishEditing);
+    disconnect(this, &QLineEdit::textChanged, this, &ValidatingLineEdit::revalidate);
+}
+
 bool ValidatingLineEdit::parse(const QString &text, bool integer, double &value) {
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);

@@ -23,6 +23,7 @@ class ValidatingLineEdit : public QLineEdit, public ValidatingInputBase {
     Q_OBJECT
 public:
     explicit ValidatingLineEdit(QWidget *parent = nullptr);
+    ~ValidatingLineEdit() override;
 
     /*! Shows \a value (formatted) as the field's value; the text counts as unedited. */
     void setValue(double value);

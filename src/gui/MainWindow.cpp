@@ -10,7 +10,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QMarginsF>
@@ -28,6 +27,7 @@
 
 #include <algorithm>
 
+#include "AssessmentClimateWidget.h"
 #include "ConstructionList.h"
 #include "ConstructionSketchDock.h"
 #include "ConstructionTableWidget.h"
@@ -36,6 +36,7 @@
 #include "Directories.h"
 #include "Document.h"
 #include "EditorDocument.h"
+#include "MaterialEditWidget.h"
 #include "MaterialList.h"
 #include "ProgramInfo.h"
 #include "Report.h"
@@ -153,18 +154,19 @@ void MainWindow::setupEditorPages() {
     stack->removeWidget(placeholder);
     delete placeholder;
     m_ui->page = nullptr;
-    m_materialEditor = new QLabel(stack);
+    m_materialEditor = new MaterialEditWidget(m_document, stack);
     m_materialEditor->setObjectName(QStringLiteral("materialEditor"));
-    m_materialEditor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_materialEditor->setWordWrap(true);
-    m_materialEditor->setMargin(10);
-    m_climateEditor = new QLabel(stack);
+    m_climateEditor = new AssessmentClimateWidget(m_document, stack);
     m_climateEditor->setObjectName(QStringLiteral("climateEditor"));
-    m_climateEditor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_climateEditor->setWordWrap(true);
-    m_climateEditor->setMargin(10);
     stack->insertWidget(MaterialEditorPage, m_materialEditor);
     stack->insertWidget(ClimateEditorPage, m_climateEditor);
+    // Why a typed value was refused is told beside the field and in the status bar.
+    const auto showStatus = [this](const QString &message) {
+        statusBar()->showMessage(QString(message).replace(QLatin1Char('\n'), QLatin1Char(' ')),
+                                 StatusMessageTimeout);
+    };
+    connect(m_materialEditor, &MaterialEditWidget::statusMessage, this, showStatus);
+    connect(m_climateEditor, &AssessmentClimateWidget::statusMessage, this, showStatus);
 }
 
 void MainWindow::setupActions() {
@@ -606,11 +608,8 @@ void MainWindow::constructionTableColumnChanged(int currentRow, int currentColum
         ui.stackedWidgetClimateMaterial->setCurrentIndex(MaterialEditorPage);
         const int layerIndex = currentColumn - 1;
         const Document *document = m_document.document();
-        if (document != nullptr && layerIndex < document->inputData().layers().size()) {
-            const MaterialLayer &layer = document->inputData().layers().at(layerIndex);
-            m_materialEditor->setText(
-                tr("Layer %1: %2, %L3 m").arg(layerIndex + 1).arg(layer.name).arg(layer.width()));
-        }
+        const bool isLayer = document != nullptr && layerIndex < document->inputData().layerCount();
+        m_materialEditor->setLayer(ui.tableWidgetConstruction, isLayer ? layerIndex : -1);
         for (QAction *action : {ui.actionSelectMaterial, ui.actionAddLeft, ui.actionAddRight,
                                 ui.actionAddMaterialToUserDatabase})
             action->setEnabled(true);
@@ -619,7 +618,7 @@ void MainWindow::constructionTableColumnChanged(int currentRow, int currentColum
         ui.actionMoveRight->setEnabled(currentColumn < columns - 2);
     } else {
         ui.stackedWidgetClimateMaterial->setCurrentIndex(ClimateEditorPage);
-        m_climateEditor->setText(currentColumn == 0 ? tr("Inside climate") : tr("Outside climate"));
+        m_climateEditor->setSide(ui.tableWidgetConstruction, currentColumn == 0);
         for (QAction *action :
              {ui.actionSelectMaterial, ui.actionAddLeft, ui.actionAddRight, ui.actionRemoveLayer,
               ui.actionMoveLeft, ui.actionMoveRight, ui.actionAddMaterialToUserDatabase})

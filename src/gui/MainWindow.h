@@ -12,14 +12,15 @@
 #include "Project.h"
 #include "UserDialogs.h"
 
+class AssessmentClimateWidget;
 class ConstructionSketchDock;
 class EditorDocument;
+class MaterialEditWidget;
 class Report;
 class Settings;
 class QAction;
 class QActionGroup;
 class QFileDialog;
-class QLabel;
 class QMenu;
 class QSplashScreen;
 
@@ -167,9 +168,8 @@ private:
     EditorDocument &m_document;
     Settings &m_settings; ///< the user's preferences; read at start, written on close
     std::unique_ptr<UserDialogs> m_dialogs;
-    // Stand-ins of the material and climate editors until these exist.
-    QLabel *m_materialEditor = nullptr;
-    QLabel *m_climateEditor = nullptr;
+    MaterialEditWidget *m_materialEditor = nullptr;     ///< page 0 of the editor stack
+    AssessmentClimateWidget *m_climateEditor = nullptr; ///< page 1 of the editor stack
     QMenu *m_recentProjectsMenu = nullptr;
     QList<QAction *> m_recentFileActions;
     QActionGroup *m_heatFlowActionGroup = nullptr;

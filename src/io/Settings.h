@@ -36,6 +36,10 @@ public:
     /*! The directory of the user's material and construction databases. */
     QString userMaterialsDir() const;
 
+    /*! To be called by whatever changes preferences while the program runs (the configuration
+        dialog): emits changed(), so views showing units or defaults follow at once. */
+    void notifyChanged() { emit changed(); }
+
     // stored fields
     QString m_lastProjectFile;
     QString m_languageId;
@@ -70,6 +74,10 @@ public:
     static QString framesToText(const QVector<bool> &frames);
     /*! Parses the frame activations; missing or unreadable entries keep their default. */
     static QVector<bool> framesFromText(const QString &text);
+
+signals:
+    /*! Preferences were changed while the program runs (see notifyChanged()). */
+    void changed();
 
 private:
     Settings();

@@ -4,11 +4,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QComboBox>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QUndoStack>
 
 #include <cmath>
+#include <functional>
 
 #include "ConstructionTableWidget.h"
 #include "Document.h"
@@ -17,6 +20,7 @@
 #include "Project.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
+#include "VaDar_ValidatingLineEdit.h"
 
 // A whole editing session as a user works through it, with the mouse and the keyboard on the
 // main window: a new project, layers added, given materials, moved and removed, the heat flow
@@ -55,6 +59,23 @@ class tst_EditingSession : public QObject {
                 return;
             }
         QFAIL("no tool button");
+    }
+    // Types into a field of the editors and leaves it with Enter.
+    void type(const char *field, const QString &text) {
+        auto *edit = m_window->findChild<VaDar::ValidatingLineEdit *>(field);
+        QVERIFY(edit != nullptr && edit->isVisible() && edit->isEnabled());
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    // Undo and redo through the toolbar (a focused field keeps Ctrl+Z for its own text).
+    void undoRedo(const std::function<bool()> &changed) {
+        QVERIFY(changed());
+        press(action("Undo"));
+        QVERIFY(!changed());
+        press(action("Redo"));
+        QVERIFY(changed());
     }
     void expect(const QString &layers, int column, const QString &title) {
         QCOMPARE(names(), layers);
@@ -124,6 +145,31 @@ private slots:
         expect("EPS Vollziegel-Mauerwerk Air", 0, unnamed);
         QVERIFY(data() == afterRemove);
         QCOMPARE(Project::instance().document()->results().U, horizontalU);
+
+        // The editors: a width, a resistance factor and the outside climate, each undone and redone.
+        click(2);
+        QCOMPARE(window.findChild<QStackedWidget *>()->currentIndex(), 0);
+        type("lineEditWidth", "300"); // mm
+        undoRedo([this]() { return data().layer(1).width() == 0.3; });
+        type("lineEditMu", "0.05");
+        QVERIFY(window.statusBar()->currentMessage().startsWith("The vapor resistance factor must be"));
+        QTest::keyClick(window.findChild<VaDar::ValidatingLineEdit *>("lineEditMu"), Qt::Key_Escape);
+        type("lineEditMu", "8");
+        undoRedo([this]() { return data().layer(1).mu == 8; });
+        QCOMPARE(document.undoStack()->count(), 8); // the refused value made no step
+        click(4);                                   // the cold side
+        QCOMPARE(window.findChild<QStackedWidget *>()->currentIndex(), 1);
+        QComboBox *types = window.findChild<QComboBox *>("comboBoxAssessmentType");
+        types->setCurrentIndex(types->findData(0));
+        emit types->activated(types->currentIndex()); // custom conditions frees the climate values
+        type("lineEditClimateT", "-8");
+        undoRedo([this]() {
+            const AssessmentConditions &c = data().assessmentConditions();
+            return c.exteriorClimate().temperature() == -8 && c.assessmentType() == 0;
+        });
+        QCOMPARE(window.findChild<VaDar::ValidatingLineEdit *>("lineEditClimateT")->text(), QString("-8"));
+        click(0); // the inside climate is left as it was
+        QCOMPARE(window.findChild<VaDar::ValidatingLineEdit *>("lineEditClimateT")->text(), QString("20"));
 
         const QString file = dir.filePath("session.t2p");
         m_dialogs->fileNames << dir.filePath("session");

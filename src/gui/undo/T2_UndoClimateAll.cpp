@@ -4,17 +4,19 @@
 #include "InputData.h"
 
 T2_UndoClimateAll::T2_UndoClimateAll(EditorDocument &document, QTableWidget *table,
-                                     const QString &description, int presetId, bool warmSide)
+                                     const QString &description, int presetId, bool warmSide,
+                                     int assessmentType)
     : T2_UndoTableViewBase(document, table, description), m_warmSide(warmSide) {
     if (!isValid())
         return;
     m_before = inputData().assessmentConditions();
-    if (!ClimatePresetTable::isAllowed(m_before.assessmentType(), warmSide, presetId)) {
+    const int type = assessmentType < 0 ? m_before.assessmentType() : assessmentType;
+    if (!ClimatePresetTable::isAllowed(type, warmSide, presetId)) {
         setValid(false);
         return;
     }
     m_after = m_before;
-    m_after.setAssessmentType(m_before.assessmentType(), presetId,
+    m_after.setAssessmentType(type, presetId,
                               warmSide ? AssessmentConditions::WarmSide : AssessmentConditions::ColdSide);
     setValid(m_after.differsFrom(m_before));
 }

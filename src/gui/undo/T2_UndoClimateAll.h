@@ -10,11 +10,14 @@
 
     A preset may rewrite more than the side's winter climate (a side that matches no preset of
     the type is replaced too), so the command keeps the whole assessment conditions before and
-    after. Invalid when the preset is not allowed for the side and type, or changes nothing. */
+    after. Invalid when the preset is not allowed for the side and type, or changes nothing.
+
+    \a assessmentType is the type whose presets the editor offers: the project's (-1), or custom
+    conditions the user has chosen on a project whose values still match a DIN type. */
 class T2_UndoClimateAll : public T2_UndoTableViewBase {
 public:
     T2_UndoClimateAll(EditorDocument &document, QTableWidget *table, const QString &description, int presetId,
-                      bool warmSide);
+                      bool warmSide, int assessmentType = -1);
 
     void redo() override;
     void undo() override;

@@ -1,0 +1,7 @@
+#include "MaterialValueFormatter.h"
+
+#include "Material.h"
+
+QString MaterialValueFormatter::format(double value) const {
+    return Material::formattedValue(m_kind, value);
+}
