@@ -52,6 +52,45 @@
     </message>
 </context>
 <context>
+    <name>AssessmentTypeWidget</name>
+    <message>
+        <source>Assessment Type</source>
+        <translation>Nachweisverfahren</translation>
+    </message>
+    <message>
+        <source>Select assessment type</source>
+        <translation>Nachweisverfahren wählen</translation>
+    </message>
+    <message>
+        <source>Condensation time in d</source>
+        <translation>Tauperiode in d</translation>
+    </message>
+    <message>
+        <source>Drying time in d</source>
+        <translation>Verdunstungsperiode in d</translation>
+    </message>
+    <message>
+        <source>The condensation time must be &gt; 0d and &lt; 300d.</source>
+        <translation>Die Tauperiode muss &gt; 0 d und &lt; 300 d sein.</translation>
+    </message>
+    <message>
+        <source>The drying time must be &gt; 0d and &lt; 300d.</source>
+        <translation>Die Verdunstungsperiode muss &gt; 0 d und &lt; 300 d sein.</translation>
+    </message>
+    <message>
+        <source>Undo change of assessment type.</source>
+        <translation>Änderung des Nachweisverfahrens</translation>
+    </message>
+    <message>
+        <source>Undo change of evaporation time</source>
+        <translation>Änderung der Verdunstungsperiode</translation>
+    </message>
+    <message>
+        <source>Undo change of condensation time.</source>
+        <translation>Änderung der Tauperiode</translation>
+    </message>
+</context>
+<context>
     <name>BatchItem</name>
     <message>
         <source>No such file.</source>
@@ -402,6 +441,81 @@ Ein Bericht wird vollständig oder gar nicht geschrieben; er braucht keinen Bild
     <message>
         <source>Invalid climate data or period lengths.</source>
         <translation>Ungültige Klimadaten oder Periodenlängen.</translation>
+    </message>
+</context>
+<context>
+    <name>ClimateEditWidget</name>
+    <message>
+        <source>Climatic Data</source>
+        <translation>Klimadaten</translation>
+    </message>
+    <message>
+        <source>Select climate data preset:</source>
+        <translation>Klimavorgabe wählen:</translation>
+    </message>
+    <message>
+        <source>Winter:</source>
+        <translation>Winter:</translation>
+    </message>
+    <message>
+        <source>Summer:</source>
+        <translation>Sommer:</translation>
+    </message>
+    <message>
+        <source>Temperature in [°C]:</source>
+        <translation>Temperatur in [°C]:</translation>
+    </message>
+    <message>
+        <source>Relative Humidity in [%]:</source>
+        <translation>Relative Luftfeuchte in [%]:</translation>
+    </message>
+    <message>
+        <source>Surface transfer resistance in [m²K/W]:</source>
+        <translation>Wärmeübergangswiderstand in [m²K/W]:</translation>
+    </message>
+    <message>
+        <source>The temperature must be &gt; -40%1C and &lt; 80%1C.</source>
+        <translation>Die Temperatur muss &gt; -40 %1C und &lt; 80 %1C sein.</translation>
+    </message>
+    <message>
+        <source>The relative humidity must be &gt; 0% and &lt; 100%.</source>
+        <translation>Die relative Luftfeuchte muss &gt; 0 % und &lt; 100 % sein.</translation>
+    </message>
+    <message>
+        <source>The surface resistance must be &gt;= 0.</source>
+        <translation>Der Wärmeübergangswiderstand muss &gt;= 0 sein.</translation>
+    </message>
+    <message>
+        <source>warm side</source>
+        <translation>warmer Seite</translation>
+    </message>
+    <message>
+        <source>cold side</source>
+        <translation>kalter Seite</translation>
+    </message>
+    <message>
+        <source>Inside climate (warm side)</source>
+        <translation>Innenklima (warme Seite)</translation>
+    </message>
+    <message>
+        <source>Outside climate (cold side)</source>
+        <translation>Außenklima (kalte Seite)</translation>
+    </message>
+    <message>
+        <source>Undo change of temperature (condensation) at %1</source>
+        <translation>Änderung der Temperatur (Tauperiode) auf %1</translation>
+    </message>
+    <message>
+        <source>Undo change of relative humidity (condensation) at %1</source>
+        <translation>Änderung der relativen Luftfeuchte (Tauperiode) auf %1</translation>
+    </message>
+    <message>
+        <source>Undo change of surface resistance at %1</source>
+        <translation>Änderung des Wärmeübergangswiderstands auf %1</translation>
+    </message>
+    <message>
+        <source>Undo change climate data set at %1</source>
+        <translation>Änderung der Klimavorgabe auf %1</translation>
     </message>
 </context>
 <context>
@@ -1308,18 +1422,6 @@ Ein Bericht wird vollständig oder gar nicht geschrieben; er braucht keinen Bild
         <translation>Diese Datei aus der Liste entfernen?</translation>
     </message>
     <message>
-        <source>Layer %1: %2, %L3 m</source>
-        <translation>Schicht %1: %2, %L3 m</translation>
-    </message>
-    <message>
-        <source>Inside climate</source>
-        <translation>Innenklima</translation>
-    </message>
-    <message>
-        <source>Outside climate</source>
-        <translation>Außenklima</translation>
-    </message>
-    <message>
         <source>Help file error</source>
         <translation>Fehler beim Öffnen der Hilfe</translation>
     </message>
@@ -1566,6 +1668,256 @@ Möchten Sie sie ersetzen?</translation>
         <source>Unknown</source>
         <comment>MaterialCategory</comment>
         <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialEditDialog</name>
+    <message>
+        <source>Edit Material</source>
+        <translation>Material bearbeiten</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Name of the material</source>
+        <translation>Name des Materials</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Product Id / Origin</source>
+        <translation>Produkt-ID / Herkunft</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Data source</source>
+        <translation>Datenquelle</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Rohdichte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity</source>
+        <translation>Wärmeleitfähigkeit</translation>
+    </message>
+    <message>
+        <source>µ - value</source>
+        <translation>µ-Wert</translation>
+    </message>
+    <message>
+        <source>Moisture content for 80 %RH.</source>
+        <translation>Feuchtegehalt bei 80 % r.F.</translation>
+    </message>
+    <message>
+        <source>Saturation moisture content</source>
+        <translation>Sättigungsfeuchtegehalt</translation>
+    </message>
+    <message>
+        <source>Water uptake coefficient</source>
+        <translation>Wasseraufnahmekoeffizient</translation>
+    </message>
+    <message>
+        <source>sd-value</source>
+        <translation>sd-Wert</translation>
+    </message>
+    <message>
+        <source>Information about material properties</source>
+        <translation>Informationen zu den Materialeigenschaften</translation>
+    </message>
+    <message>
+        <source>The density must be &gt; 0.</source>
+        <translation>Die Rohdichte muss &gt; 0 sein.</translation>
+    </message>
+    <message>
+        <source>The thermal conductivity must be &gt; 0.</source>
+        <translation>Die Wärmeleitfähigkeit muss &gt; 0 sein.</translation>
+    </message>
+    <message>
+        <source>The vapor resistance factor must be &gt; 0.</source>
+        <translation>Die Wasserdampf-Diffusionswiderstandszahl muss &gt; 0 sein.</translation>
+    </message>
+    <message>
+        <source>The water uptake coefficient must be &gt; 0.</source>
+        <translation>Der Wasseraufnahmekoeffizient muss &gt; 0 sein.</translation>
+    </message>
+    <message>
+        <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
+        <translation>Der Feuchtegehalt bei 80 % r.F. muss &gt; 0 und kleiner als der Sättigungsfeuchtegehalt sein.</translation>
+    </message>
+    <message>
+        <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
+        <translation>Der Sättigungsfeuchtegehalt muss größer als der Feuchtegehalt bei 80 % r.F. und kleiner oder gleich 1,0 sein.</translation>
+    </message>
+    <message>
+        <source>The sd-value must be &gt; 0.</source>
+        <translation>Der sd-Wert muss &gt; 0 sein.</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Holz</translation>
+    </message>
+    <message>
+        <source>Wood based</source>
+        <translation>Holzwerkstoff</translation>
+    </message>
+    <message>
+        <source>Foil</source>
+        <translation>Folie</translation>
+    </message>
+    <message>
+        <source>Air layer is not editable!</source>
+        <translation>Eine Luftschicht kann nicht bearbeitet werden!</translation>
+    </message>
+    <message>
+        <source>Select Material Color</source>
+        <translation>Materialfarbe wählen</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialEditWidget</name>
+    <message>
+        <source>Layer</source>
+        <translation>Schicht</translation>
+    </message>
+    <message>
+        <source>Layer color:</source>
+        <translation>Schichtfarbe:</translation>
+    </message>
+    <message>
+        <source>Select Layer Color</source>
+        <translation>Schichtfarbe wählen</translation>
+    </message>
+    <message>
+        <source>Material properties</source>
+        <translation>Materialeigenschaften</translation>
+    </message>
+    <message>
+        <source>Material name:</source>
+        <translation>Materialname:</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity [W/mK]:</source>
+        <translation>Wärmeleitfähigkeit [W/mK]:</translation>
+    </message>
+    <message>
+        <source>Vapor diffusion resistance factor µ [-]:</source>
+        <translation>Wasserdampf-Diffusionswiderstandszahl µ [-]:</translation>
+    </message>
+    <message>
+        <source>sd-value [m]:</source>
+        <translation>sd-Wert [m]:</translation>
+    </message>
+    <message>
+        <source>The layer width must be &gt; 0.</source>
+        <translation>Die Schichtdicke muss &gt; 0 sein.</translation>
+    </message>
+    <message>
+        <source>The thermal conductivity must be &gt; 0.</source>
+        <translation>Die Wärmeleitfähigkeit muss &gt; 0 sein.</translation>
+    </message>
+    <message>
+        <source>The vapor resistance factor must be at least 0.1.</source>
+        <translation>Die Wasserdampf-Diffusionswiderstandszahl muss mindestens 0,1 sein.</translation>
+    </message>
+    <message>
+        <source>The water uptake coefficient must be &gt; 0.</source>
+        <translation>Der Wasseraufnahmekoeffizient muss &gt; 0 sein.</translation>
+    </message>
+    <message>
+        <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
+        <translation>Der Feuchtegehalt bei 80 % r.F. muss &gt; 0 und kleiner als der Sättigungsfeuchtegehalt sein.</translation>
+    </message>
+    <message>
+        <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
+        <translation>Der Sättigungsfeuchtegehalt muss größer als der Feuchtegehalt bei 80 % r.F. und kleiner oder gleich 1,0 sein.</translation>
+    </message>
+    <message>
+        <source>The sd-value must be &gt; 0.</source>
+        <translation>Der sd-Wert muss &gt; 0 sein.</translation>
+    </message>
+    <message>
+        <source>Layer width/height [%1]:</source>
+        <translation>Schichtdicke [%1]:</translation>
+    </message>
+    <message>
+        <source>Moisture content at 80% RH [m%1/m%1]:</source>
+        <translation>Feuchtegehalt bei 80 % r.F. [m%1/m%1]:</translation>
+    </message>
+    <message>
+        <source>Moisture content at saturation [m%1/m%1]:</source>
+        <translation>Sättigungsfeuchtegehalt [m%1/m%1]:</translation>
+    </message>
+    <message>
+        <source>Water absorption coefficient [kg/m%1s%2]:</source>
+        <translation>Wasseraufnahmekoeffizient [kg/m%1s%2]:</translation>
+    </message>
+    <message>
+        <source>Water absorption coefficient [kg/m%1h%2]:</source>
+        <translation>Wasseraufnahmekoeffizient [kg/m%1h%2]:</translation>
+    </message>
+    <message>
+        <source>Layer No. %1</source>
+        <translation>Schicht Nr. %1</translation>
+    </message>
+    <message>
+        <source>Undo layer width change at layer No. %1</source>
+        <translation>Änderung der Schichtdicke in Schicht Nr. %1</translation>
+    </message>
+    <message>
+        <source>Undo lambda change at layer No. %1</source>
+        <translation>Änderung von Lambda in Schicht Nr. %1</translation>
+    </message>
+    <message>
+        <source>Undo %L1-value change at layer No. %2</source>
+        <translation>Änderung des %L1-Werts in Schicht Nr. %2</translation>
+    </message>
+    <message>
+        <source>Undo w_80 change at layer No. %1</source>
+        <translation>Änderung von w_80 in Schicht Nr. %1</translation>
+    </message>
+    <message>
+        <source>Undo w_sat change at layer No. %1</source>
+        <translation>Änderung von w_sat in Schicht Nr. %1</translation>
+    </message>
+    <message>
+        <source>Undo Aw change at layer No. %1</source>
+        <translation>Änderung von Aw in Schicht Nr. %1</translation>
+    </message>
+    <message>
+        <source>The material name must not be empty.</source>
+        <translation>Der Materialname darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>Undo change of material name at layer No. %1</source>
+        <translation>Änderung des Materialnamens in Schicht Nr. %1</translation>
+    </message>
+    <message>
+        <source>Undo change of color at layer No. %1</source>
+        <translation>Änderung der Farbe in Schicht Nr. %1</translation>
     </message>
 </context>
 <context>
@@ -2318,6 +2670,21 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Move selected layer to right</source>
         <translation>Ausgewählte Schicht nach rechts verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>VaDar::ValidatingLineEdit</name>
+    <message>
+        <source>The value is out of range.</source>
+        <translation>Der Wert liegt außerhalb des zulässigen Bereichs.</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation>Bitte eine ganze Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Bitte eine Zahl eingeben.</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,45 @@
     </message>
 </context>
 <context>
+    <name>AssessmentTypeWidget</name>
+    <message>
+        <source>Assessment Type</source>
+        <translation>Rodzaj oceny</translation>
+    </message>
+    <message>
+        <source>Select assessment type</source>
+        <translation>Wybierz rodzaj oceny</translation>
+    </message>
+    <message>
+        <source>Condensation time in d</source>
+        <translation>Okres kondensacji w d</translation>
+    </message>
+    <message>
+        <source>Drying time in d</source>
+        <translation>Okres wysychania w d</translation>
+    </message>
+    <message>
+        <source>The condensation time must be &gt; 0d and &lt; 300d.</source>
+        <translation>Okres kondensacji musi wynosić &gt; 0 d i &lt; 300 d.</translation>
+    </message>
+    <message>
+        <source>The drying time must be &gt; 0d and &lt; 300d.</source>
+        <translation>Okres wysychania musi wynosić &gt; 0 d i &lt; 300 d.</translation>
+    </message>
+    <message>
+        <source>Undo change of assessment type.</source>
+        <translation>Zmiana rodzaju oceny</translation>
+    </message>
+    <message>
+        <source>Undo change of evaporation time</source>
+        <translation>Zmiana okresu wysychania</translation>
+    </message>
+    <message>
+        <source>Undo change of condensation time.</source>
+        <translation>Zmiana okresu kondensacji</translation>
+    </message>
+</context>
+<context>
     <name>BatchItem</name>
     <message>
         <source>No such file.</source>
@@ -403,6 +442,81 @@ Raport jest zapisywany w całości albo wcale; nie potrzebuje ekranu.
     <message>
         <source>Invalid climate data or period lengths.</source>
         <translation>Nieprawidłowe dane klimatyczne lub długości okresów.</translation>
+    </message>
+</context>
+<context>
+    <name>ClimateEditWidget</name>
+    <message>
+        <source>Climatic Data</source>
+        <translation>Dane klimatyczne</translation>
+    </message>
+    <message>
+        <source>Select climate data preset:</source>
+        <translation>Wybierz zestaw danych klimatycznych:</translation>
+    </message>
+    <message>
+        <source>Winter:</source>
+        <translation>Zima:</translation>
+    </message>
+    <message>
+        <source>Summer:</source>
+        <translation>Lato:</translation>
+    </message>
+    <message>
+        <source>Temperature in [°C]:</source>
+        <translation>Temperatura [°C]:</translation>
+    </message>
+    <message>
+        <source>Relative Humidity in [%]:</source>
+        <translation>Wilgotność względna [%]:</translation>
+    </message>
+    <message>
+        <source>Surface transfer resistance in [m²K/W]:</source>
+        <translation>Opór przejmowania ciepła [m²K/W]:</translation>
+    </message>
+    <message>
+        <source>The temperature must be &gt; -40%1C and &lt; 80%1C.</source>
+        <translation>Temperatura musi wynosić &gt; -40%1C i &lt; 80%1C.</translation>
+    </message>
+    <message>
+        <source>The relative humidity must be &gt; 0% and &lt; 100%.</source>
+        <translation>Wilgotność względna musi wynosić &gt; 0% i &lt; 100%.</translation>
+    </message>
+    <message>
+        <source>The surface resistance must be &gt;= 0.</source>
+        <translation>Opór przejmowania ciepła musi wynosić &gt;= 0.</translation>
+    </message>
+    <message>
+        <source>warm side</source>
+        <translation>stronie ciepłej</translation>
+    </message>
+    <message>
+        <source>cold side</source>
+        <translation>stronie zimnej</translation>
+    </message>
+    <message>
+        <source>Inside climate (warm side)</source>
+        <translation>Klimat wewnętrzny (strona ciepła)</translation>
+    </message>
+    <message>
+        <source>Outside climate (cold side)</source>
+        <translation>Klimat zewnętrzny (strona zimna)</translation>
+    </message>
+    <message>
+        <source>Undo change of temperature (condensation) at %1</source>
+        <translation>Zmiana temperatury (okres kondensacji) po %1</translation>
+    </message>
+    <message>
+        <source>Undo change of relative humidity (condensation) at %1</source>
+        <translation>Zmiana wilgotności względnej (okres kondensacji) po %1</translation>
+    </message>
+    <message>
+        <source>Undo change of surface resistance at %1</source>
+        <translation>Zmiana oporu przejmowania ciepła po %1</translation>
+    </message>
+    <message>
+        <source>Undo change climate data set at %1</source>
+        <translation>Zmiana zestawu danych klimatycznych po %1</translation>
     </message>
 </context>
 <context>
@@ -1309,18 +1423,6 @@ Raport jest zapisywany w całości albo wcale; nie potrzebuje ekranu.
         <translation>Usunąć ten plik z listy?</translation>
     </message>
     <message>
-        <source>Layer %1: %2, %L3 m</source>
-        <translation>Warstwa %1: %2, %L3 m</translation>
-    </message>
-    <message>
-        <source>Inside climate</source>
-        <translation>Klimat wewnętrzny</translation>
-    </message>
-    <message>
-        <source>Outside climate</source>
-        <translation>Klimat zewnętrzny</translation>
-    </message>
-    <message>
         <source>Help file error</source>
         <translation>Błąd pliku pomocy</translation>
     </message>
@@ -1567,6 +1669,256 @@ Czy chcesz go zastąpić?</translation>
         <source>Unknown</source>
         <comment>MaterialCategory</comment>
         <translation>Nieznana</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialEditDialog</name>
+    <message>
+        <source>Edit Material</source>
+        <translation>Edycja materiału</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Name of the material</source>
+        <translation>Nazwa materiału</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategoria</translation>
+    </message>
+    <message>
+        <source>Product Id / Origin</source>
+        <translation>Identyfikator produktu / pochodzenie</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Producent</translation>
+    </message>
+    <message>
+        <source>Data source</source>
+        <translation>Źródło danych</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Właściwości</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Gęstość</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Rodzaj</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity</source>
+        <translation>Współczynnik przewodzenia ciepła</translation>
+    </message>
+    <message>
+        <source>µ - value</source>
+        <translation>Wartość µ</translation>
+    </message>
+    <message>
+        <source>Moisture content for 80 %RH.</source>
+        <translation>Wilgotność przy φ = 80%</translation>
+    </message>
+    <message>
+        <source>Saturation moisture content</source>
+        <translation>Wilgotność w stanie nasycenia</translation>
+    </message>
+    <message>
+        <source>Water uptake coefficient</source>
+        <translation>Współczynnik absorpcji wody</translation>
+    </message>
+    <message>
+        <source>sd-value</source>
+        <translation>Wartość sd</translation>
+    </message>
+    <message>
+        <source>Information about material properties</source>
+        <translation>Informacje o właściwościach materiałów</translation>
+    </message>
+    <message>
+        <source>The density must be &gt; 0.</source>
+        <translation>Gęstość musi być &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The thermal conductivity must be &gt; 0.</source>
+        <translation>Współczynnik przewodzenia ciepła musi być &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The vapor resistance factor must be &gt; 0.</source>
+        <translation>Współczynnik oporu dyfuzyjnego musi być &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The water uptake coefficient must be &gt; 0.</source>
+        <translation>Współczynnik absorpcji wody musi być &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
+        <translation>Wilgotność przy φ = 80% musi być &gt; 0 i mniejsza niż wilgotność w stanie nasycenia.</translation>
+    </message>
+    <message>
+        <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
+        <translation>Wilgotność w stanie nasycenia musi być większa niż wilgotność przy φ = 80% i mniejsza lub równa 1,0.</translation>
+    </message>
+    <message>
+        <source>The sd-value must be &gt; 0.</source>
+        <translation>Wartość sd musi być &gt; 0.</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Drewno</translation>
+    </message>
+    <message>
+        <source>Wood based</source>
+        <translation>Materiał drewnopochodny</translation>
+    </message>
+    <message>
+        <source>Foil</source>
+        <translation>Folia</translation>
+    </message>
+    <message>
+        <source>Air layer is not editable!</source>
+        <translation>Warstwy powietrza nie można edytować!</translation>
+    </message>
+    <message>
+        <source>Select Material Color</source>
+        <translation>Wybierz kolor materiału</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialEditWidget</name>
+    <message>
+        <source>Layer</source>
+        <translation>Warstwa</translation>
+    </message>
+    <message>
+        <source>Layer color:</source>
+        <translation>Kolor warstwy:</translation>
+    </message>
+    <message>
+        <source>Select Layer Color</source>
+        <translation>Wybierz kolor warstwy</translation>
+    </message>
+    <message>
+        <source>Material properties</source>
+        <translation>Właściwości materiału</translation>
+    </message>
+    <message>
+        <source>Material name:</source>
+        <translation>Nazwa materiału:</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity [W/mK]:</source>
+        <translation>Współczynnik przewodzenia ciepła [W/mK]:</translation>
+    </message>
+    <message>
+        <source>Vapor diffusion resistance factor µ [-]:</source>
+        <translation>Współczynnik oporu dyfuzyjnego µ [-]:</translation>
+    </message>
+    <message>
+        <source>sd-value [m]:</source>
+        <translation>Wartość sd [m]:</translation>
+    </message>
+    <message>
+        <source>The layer width must be &gt; 0.</source>
+        <translation>Grubość warstwy musi być &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The thermal conductivity must be &gt; 0.</source>
+        <translation>Współczynnik przewodzenia ciepła musi być &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The vapor resistance factor must be at least 0.1.</source>
+        <translation>Współczynnik oporu dyfuzyjnego musi wynosić co najmniej 0,1.</translation>
+    </message>
+    <message>
+        <source>The water uptake coefficient must be &gt; 0.</source>
+        <translation>Współczynnik absorpcji wody musi być &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
+        <translation>Wilgotność przy φ = 80% musi być &gt; 0 i mniejsza niż wilgotność w stanie nasycenia.</translation>
+    </message>
+    <message>
+        <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
+        <translation>Wilgotność w stanie nasycenia musi być większa niż wilgotność przy φ = 80% i mniejsza lub równa 1,0.</translation>
+    </message>
+    <message>
+        <source>The sd-value must be &gt; 0.</source>
+        <translation>Wartość sd musi być &gt; 0.</translation>
+    </message>
+    <message>
+        <source>Layer width/height [%1]:</source>
+        <translation>Grubość warstwy [%1]:</translation>
+    </message>
+    <message>
+        <source>Moisture content at 80% RH [m%1/m%1]:</source>
+        <translation>Wilgotność przy φ = 80% [m%1/m%1]:</translation>
+    </message>
+    <message>
+        <source>Moisture content at saturation [m%1/m%1]:</source>
+        <translation>Wilgotność w stanie nasycenia [m%1/m%1]:</translation>
+    </message>
+    <message>
+        <source>Water absorption coefficient [kg/m%1s%2]:</source>
+        <translation>Współczynnik absorpcji wody [kg/m%1s%2]:</translation>
+    </message>
+    <message>
+        <source>Water absorption coefficient [kg/m%1h%2]:</source>
+        <translation>Współczynnik absorpcji wody [kg/m%1h%2]:</translation>
+    </message>
+    <message>
+        <source>Layer No. %1</source>
+        <translation>Warstwa nr %1</translation>
+    </message>
+    <message>
+        <source>Undo layer width change at layer No. %1</source>
+        <translation>Zmiana grubości warstwy nr %1</translation>
+    </message>
+    <message>
+        <source>Undo lambda change at layer No. %1</source>
+        <translation>Zmiana lambda warstwy nr %1</translation>
+    </message>
+    <message>
+        <source>Undo %L1-value change at layer No. %2</source>
+        <translation>Zmiana wartości %L1 warstwy nr %2</translation>
+    </message>
+    <message>
+        <source>Undo w_80 change at layer No. %1</source>
+        <translation>Zmiana w_80 warstwy nr %1</translation>
+    </message>
+    <message>
+        <source>Undo w_sat change at layer No. %1</source>
+        <translation>Zmiana w_sat warstwy nr %1</translation>
+    </message>
+    <message>
+        <source>Undo Aw change at layer No. %1</source>
+        <translation>Zmiana Aw warstwy nr %1</translation>
+    </message>
+    <message>
+        <source>The material name must not be empty.</source>
+        <translation>Nazwa materiału nie może być pusta.</translation>
+    </message>
+    <message>
+        <source>Undo change of material name at layer No. %1</source>
+        <translation>Zmiana nazwy materiału warstwy nr %1</translation>
+    </message>
+    <message>
+        <source>Undo change of color at layer No. %1</source>
+        <translation>Zmiana koloru warstwy nr %1</translation>
     </message>
 </context>
 <context>
@@ -2319,6 +2671,21 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Move selected layer to right</source>
         <translation>Przesuń zaznaczoną warstwę w prawo</translation>
+    </message>
+</context>
+<context>
+    <name>VaDar::ValidatingLineEdit</name>
+    <message>
+        <source>The value is out of range.</source>
+        <translation>Wartość jest poza dopuszczalnym zakresem.</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation>Wprowadź liczbę całkowitą.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Wprowadź liczbę.</translation>
     </message>
 </context>
 <context>
