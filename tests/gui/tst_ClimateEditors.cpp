@@ -169,6 +169,29 @@ private slots:
         QCOMPARE(e.child(field)->text(), e.child(field)->formatted(stored(before)));
     }
 
+    // Tab leads through the type, the periods and then the climate; Enter on a shown value and
+    // leaving it change nothing.
+    void tabOrderWithoutChanges() {
+        Editor e(AC::CustomConditions);
+        QVERIFY(QTest::qWaitForWindowActive(&e.widget));
+        const AssessmentConditions before = e.conditions();
+        const QStringList order{"comboBoxAssessmentType", "lineEditCondensationTime", "lineEditDryingTime",
+                                "comboBoxClimatePresets", "radioButtonWinter",        "lineEditClimateT",
+                                "lineEditClimateRH",      "lineEditClimateRT"};
+        e.child<QComboBox>("comboBoxAssessmentType")->setFocus();
+        for (const QString &name : order) {
+            QWidget *focused = QApplication::focusWidget();
+            QVERIFY(focused != nullptr);
+            QCOMPARE(focused->objectName(), name);
+            if (qobject_cast<QLineEdit *>(focused))
+                QTest::keyClick(focused, Qt::Key_Return);
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QCOMPARE(e.steps(), 0);
+        QVERIFY(!e.conditions().differsFrom(before));
+        QVERIFY(e.statusMessages.isEmpty());
+    }
+
     void fieldsFreeOnlyForCustomConditions_data() {
         QTest::addColumn<int>("type");
         QTest::newRow("DIN 4108-3 2001") << int(AC::DIN4108_2001);
