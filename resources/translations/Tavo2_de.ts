@@ -2412,6 +2412,34 @@ Möchten Sie sie ersetzen?</translation>
         <source>d</source>
         <translation>d</translation>
     </message>
+    <message>
+        <source>DIN 4108-3 (Glaser period balance) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1.0kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
+        <translation>DIN 4108-3 Tauwassermasse (Periodenbilanz nach Glaser) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1,0 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser period balance) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0.5kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
+        <translation>DIN 4108-3 Tauwassermasse (Periodenbilanz nach Glaser) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0,5 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser period balance) (wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
+        <translation>DIN 4108-3 (Periodenbilanz nach Glaser) (Holzwerkstoff) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser period balance) (wood) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</source>
+        <translation>DIN 4108-3 (Periodenbilanz nach Glaser) (Holz) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser period balance) M&lt;sub&gt;ev&lt;/sub&gt; &amp;gt;= M&lt;sub&gt;c&lt;/sub&gt;</source>
+        <translation>DIN 4108-3 (Periodenbilanz nach Glaser) Verdunstungsmasse M&lt;sub&gt;ev&lt;/sub&gt; &amp;gt;= Tauwassermasse M&lt;sub&gt;c&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 by the condensation zone calculation</source>
+        <translation>DIN 4108-3 nach der Berechnung der Tauwasserbereiche</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 by the standard procedure (Glaser period balance)</source>
+        <translation>DIN 4108-3 nach dem Standardverfahren (Periodenbilanz nach Glaser)</translation>
+    </message>
 </context>
 <context>
     <name>ReportFrameProjectInfo</name>

@@ -2413,6 +2413,34 @@ Czy chcesz go zastąpić?</translation>
         <source>d</source>
         <translation>d</translation>
     </message>
+    <message>
+        <source>DIN 4108-3 (Glaser period balance) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1.0kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
+        <translation>DIN 4108-3 masa kondensatu (bilans okresowy Glasera) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1,0 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser period balance) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0.5kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
+        <translation>DIN 4108-3 masa kondensatu (bilans okresowy Glasera) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0,5 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser period balance) (wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
+        <translation>DIN 4108-3 (bilans okresowy Glasera) (materiał drewnopochodny) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser period balance) (wood) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</source>
+        <translation>DIN 4108-3 (bilans okresowy Glasera) (drewno) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser period balance) M&lt;sub&gt;ev&lt;/sub&gt; &amp;gt;= M&lt;sub&gt;c&lt;/sub&gt;</source>
+        <translation>DIN 4108-3 (bilans okresowy Glasera) masa odparowania M&lt;sub&gt;ev&lt;/sub&gt; &amp;gt;= masa kondensatu M&lt;sub&gt;c&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 by the condensation zone calculation</source>
+        <translation>DIN 4108-3 według obliczenia stref kondensacji</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 by the standard procedure (Glaser period balance)</source>
+        <translation>DIN 4108-3 według procedury standardowej (bilans okresowy Glasera)</translation>
+    </message>
 </context>
 <context>
     <name>ReportFrameProjectInfo</name>

@@ -43,6 +43,7 @@ AssessmentChecks::AssessmentChecks(const InputData &input, const CalculationResu
                                            conditions.exteriorClimate().surfaceResistance()));
     }
     m_rows += din4108_3Rows(results, m_criteria, settings);
+    m_rows += standardProcedureRows(input.layers(), results, settings);
 }
 
 bool AssessmentChecks::allFulfilled() const {
@@ -182,4 +183,70 @@ QVector<CheckRow> AssessmentChecks::din4108_3Rows(const CalculationResults &resu
                                valid && results.mev > mc + reserve));
     }
     return rows;
+}
+
+QVector<CheckRow> AssessmentChecks::standardProcedureRows(const QVector<MaterialLayer> &layers,
+                                                          const CalculationResults &results,
+                                                          const AssessmentSettings &settings) {
+    // Only the closed formulas give masses to judge; without condensation there is nothing to
+    // judge. Any other outcome (input error, surface condensation, more than two planes) fails.
+    const bool dry = results.glaserCase == CalculationResults::GC_NoCondensation;
+    const bool judged = results.glaserCase == CalculationResults::GC_OnePlane ||
+                        results.glaserCase == CalculationResults::GC_OneZone ||
+                        results.glaserCase == CalculationResults::GC_TwoPlanes;
+    const double mc = results.mc_Glaser;
+
+    // Condensate at an interface wets the layers on both sides of it.
+    DINCriteriaResult::Zones touched;
+    for (const CalculationResults::IndexRange &run : results.condRanges_Glaser)
+        touched.push_back({run.first > 0 ? run.first - 1 : 0, run.second});
+    const DINCriteriaResult criteria(layers, touched, settings);
+
+    QVector<CheckRow> rows;
+    if (criteria.nonCapillaryLayers().isEmpty())
+        rows.append(verdictRow(CheckRow::GlaserCondensateMass,
+                               QCoreApplication::translate("ReportFrameConclusions",
+                                                           "DIN 4108-3 (Glaser period balance) "
+                                                           "M<sub>c</sub> &lt;= 1.0kg/m<sup>2</sup>"),
+                               dry || (judged && mc <= CapillaryLimit)));
+    else
+        rows.append(verdictRow(CheckRow::GlaserCondensateMassNonCapillary,
+                               QCoreApplication::translate("ReportFrameConclusions",
+                                                           "DIN 4108-3 (Glaser period balance) "
+                                                           "M<sub>c</sub> &lt;= 0.5kg/m<sup>2</sup>"),
+                               dry || (judged && mc <= NonCapillaryLimit)));
+
+    // As for the zones: the wood-based line also keeps solid wood beside it within its limit.
+    const QString delta(QChar(0x0394));
+    if (!criteria.woodBasedLayers().isEmpty())
+        rows.append(verdictRow(CheckRow::GlaserWoodBasedMoisture,
+                               QCoreApplication::translate("ReportFrameConclusions",
+                                                           "DIN 4108-3 (Glaser period balance) (wood based "
+                                                           "material) %1u<sub>m</sub> &lt; 3%")
+                                   .arg(delta),
+                               dry || (judged && criteria.woodBasedOk(mc) && criteria.woodOk(mc))));
+    else if (!criteria.woodLayers().isEmpty())
+        rows.append(verdictRow(
+            CheckRow::GlaserWoodMoisture,
+            QCoreApplication::translate("ReportFrameConclusions",
+                                        "DIN 4108-3 (Glaser period balance) (wood) %1u<sub>m</sub> &lt; 5%")
+                .arg(delta),
+            dry || (judged && criteria.woodOk(mc))));
+
+    rows.append(verdictRow(CheckRow::GlaserEvaporation,
+                           QCoreApplication::translate("ReportFrameConclusions",
+                                                       "DIN 4108-3 (Glaser period balance) M<sub>ev</sub> "
+                                                       "&gt;= M<sub>c</sub>"),
+                           dry || (judged && results.mev_Glaser >= mc)));
+    return rows;
+}
+
+QString AssessmentChecks::zoneCalculationHeading() {
+    return QCoreApplication::translate("ReportFrameConclusions",
+                                       "DIN 4108-3 by the condensation zone calculation");
+}
+
+QString AssessmentChecks::standardProcedureHeading() {
+    return QCoreApplication::translate("ReportFrameConclusions",
+                                       "DIN 4108-3 by the standard procedure (Glaser period balance)");
 }

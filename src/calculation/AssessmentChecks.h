@@ -19,11 +19,16 @@
     4. wood or wood-based material in a zone: one line, named after the wood-based material when
        both are present, which then has to meet both limits;
     5. drying within 90 days in summer;
-    6. the drying reserve of DIN 68800-2, when one is set and condensate forms at all.
+    6. the drying reserve of DIN 68800-2, when one is set and condensate forms at all;
+    7. the same DIN 4108-3 limits for the condensate of the standard Glaser procedure (period
+       balance), which the standard itself prescribes: mass, wood when a condensation run of
+       that procedure touches wood, and evaporation of the whole mass in summer.
 
-    A calculation without a valid condensation result (no layers, invalid input, algorithm
-    failure, surface condensation) fails lines 3 to 6: a failed calculation never reads as a
-    passed check. Texts are translated (context "ReportFrameConclusions"). */
+    Lines 3 to 6 judge the condensation zone calculation, lines 7 the standard procedure: a
+    planner needs both answers, told apart. A calculation without a valid condensation result
+    (no layers, invalid input, algorithm failure, surface condensation) fails lines 3 to 6, and a
+    standard procedure without a closed result fails lines 7: a failed calculation never reads
+    as a passed check. Texts are translated (context "ReportFrameConclusions"). */
 class AssessmentChecks {
 public:
     /*! Evaluates \a results of \a input with \a settings. */
@@ -63,6 +68,19 @@ public:
     static QVector<CheckRow> din4108_3Rows(const CalculationResults &results,
                                            const DINCriteriaResult &criteria,
                                            const AssessmentSettings &settings);
+
+    /*! Lines 7: the condensate of the standard procedure in \a results for \a layers. The layers
+        beside a run of condensing interfaces k1..kl (layers k1 - 1 to kl) decide the mass limit
+        (0.5 instead of 1.0 kg/m² when one of them takes up no water by capillary suction) and
+        whether a wood line is added. */
+    static QVector<CheckRow> standardProcedureRows(const QVector<MaterialLayer> &layers,
+                                                   const CalculationResults &results,
+                                                   const AssessmentSettings &settings);
+
+    /*! Heading of the lines that judge the condensation zone calculation. */
+    static QString zoneCalculationHeading();
+    /*! Heading of the lines that judge the standard procedure. */
+    static QString standardProcedureHeading();
 
 private:
     DINCriteriaResult m_criteria;

@@ -13,15 +13,27 @@
 struct CheckRow {
     /*! What a line checks. */
     enum Kind {
-        MinimumThermalResistance,   ///< DIN 4108-2 table 3
-        TemperatureFactor,          ///< DIN 4108-2 fRsi
-        CondensateMassCapillary,    ///< DIN 4108-3, Mc below 1.0 kg/m²
-        CondensateMassNonCapillary, ///< DIN 4108-3, Mc below 0.5 kg/m²
-        NonCapillaryLimit,          ///< edition and water uptake limit (no verdict)
-        WoodMoisture,               ///< DIN 4108-3, wood
-        WoodBasedMoisture,          ///< DIN 4108-3, wood-based material
-        DryingTime,                 ///< DIN 4108-3, drying within 90 days
-        DryingReserve               ///< DIN 68800-2
+        MinimumThermalResistance,         ///< DIN 4108-2 table 3
+        TemperatureFactor,                ///< DIN 4108-2 fRsi
+        CondensateMassCapillary,          ///< DIN 4108-3, Mc below 1.0 kg/m²
+        CondensateMassNonCapillary,       ///< DIN 4108-3, Mc below 0.5 kg/m²
+        NonCapillaryLimit,                ///< edition and water uptake limit (no verdict)
+        WoodMoisture,                     ///< DIN 4108-3, wood
+        WoodBasedMoisture,                ///< DIN 4108-3, wood-based material
+        DryingTime,                       ///< DIN 4108-3, drying within 90 days
+        DryingReserve,                    ///< DIN 68800-2
+        GlaserCondensateMass,             ///< DIN 4108-3 standard procedure, Mc up to 1.0 kg/m²
+        GlaserCondensateMassNonCapillary, ///< DIN 4108-3 standard procedure, Mc up to 0.5 kg/m²
+        GlaserWoodMoisture,               ///< DIN 4108-3 standard procedure, wood
+        GlaserWoodBasedMoisture,          ///< DIN 4108-3 standard procedure, wood-based material
+        GlaserEvaporation                 ///< DIN 4108-3 standard procedure, Mev at least Mc
+    };
+
+    /*! Which result a line judges. */
+    enum Group {
+        ThermalProtection, ///< DIN 4108-2: the dry layers alone
+        ZoneCalculation,   ///< the condensate of the condensation zone calculation
+        StandardProcedure  ///< the condensate of the standard Glaser procedure (period balance)
     };
 
     enum Verdict { NoVerdict, NotFulfilled, Fulfilled };
@@ -33,6 +45,11 @@ struct CheckRow {
 
     bool isFulfilled() const { return verdict == Fulfilled; }
     bool hasVerdict() const { return verdict != NoVerdict; }
+    Group group() const {
+        if (kind == MinimumThermalResistance || kind == TemperatureFactor)
+            return ThermalProtection;
+        return kind >= GlaserCondensateMass ? StandardProcedure : ZoneCalculation;
+    }
 };
 
 #endif // CHECKROW_H

@@ -55,6 +55,22 @@ QVector<ResultsSummary::Line> ResultsSummary::rows() const {
     return rows;
 }
 
+ResultsSummary::Line ResultsSummary::standardProcedureCondensate() const {
+    return {tr("Condensation mass after condensation period"), number(m_results.mc_Glaser, 3),
+            QStringLiteral("kg/m<sup>2</sup>")};
+}
+
+bool ResultsSummary::hasStandardProcedureCondensate() const {
+    switch (m_results.glaserCase) {
+    case CalculationResults::GC_OnePlane:
+    case CalculationResults::GC_OneZone:
+    case CalculationResults::GC_TwoPlanes:
+        return true;
+    default:
+        return false;
+    }
+}
+
 QString ResultsSummary::verdictText(const CalculationResults &results) {
     const std::vector<CalculationResults::IndexRange> &zones = results.zones;
     switch (results.calcState) {

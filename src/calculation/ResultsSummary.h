@@ -49,6 +49,12 @@ public:
     QString inputErrorText() const;
     /*! The RowCount rows of the summary table. */
     QVector<Line> rows() const;
+    /*! The condensate mass of the standard Glaser procedure, with the label of the condensate
+        row; only meaningful when that procedure found condensation inside the construction
+        (hasStandardProcedureCondensate()). */
+    Line standardProcedureCondensate() const;
+    /*! True when the standard procedure ended with condensate masses from its closed formulas. */
+    bool hasStandardProcedureCondensate() const;
 
     /*! The verdict line for the outcome of \a results, coloured red for failures and blue for
         results; layer numbers count from 1. */

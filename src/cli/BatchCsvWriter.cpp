@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "BatchItem.h"
+#include "PlainText.h"
 #include "RoundTripNumber.h"
 
 namespace {
@@ -49,6 +50,15 @@ QByteArray BatchCsvWriter::write(const BatchItem &item) {
              {&r.R_layers, &r.Z_layers, &r.L_layers, &r.w_left, &r.w_right, &r.sk_Tavo, &r.mc_layers})
             out += ',' + RoundTripNumber::text(at(*column, i));
         out += '\n';
+    }
+
+    out += "\nfile,index,label,value,fulfilled\n";
+    for (int i = 0; i < item.m_checks.size(); ++i) {
+        const CheckRow &check = item.m_checks.at(i);
+        const QString value = check.kind == CheckRow::TemperatureFactor ? check.value : QString();
+        out += file + ',' + QByteArray::number(i) + ',' + field(PlainText::fromHtml(check.label)) + ',' +
+               field(PlainText::fromHtml(value)) + ',' +
+               (!check.hasVerdict() ? "" : (check.isFulfilled() ? "true" : "false")) + '\n';
     }
     return out;
 }

@@ -5,18 +5,21 @@
 
 class BatchItem;
 
-/*! CSV for spreadsheets and plotting: per file two tables, separated by a blank line, each
+/*! CSV for spreadsheets and plotting: per file three tables, separated by a blank line, each
     starting with its header line.
     - interfaces: file, index, x (distance from the warm surface, m), T, psat, pv, T_Glaser,
       psat_Glaser, pv_Glaser;
     - layers: file, index, name, d, R_layers, Z_layers, L_layers, w_left, w_right, sk_Tavo,
-      mc_layers.
+      mc_layers;
+    - criteria: file, index, label, value, fulfilled: the assessment lines in the report's order,
+      label and value (the temperature factor, else empty) as plain text, fulfilled "true",
+      "false" or empty for a line without a verdict.
     Every row starts with the file name, so the rows of several files stay apart. Indices count
     from 0 (warm side). Numbers with '.' in their shortest round-trip form, an empty cell for a
     value that is not a number; texts are quoted when they need it (RFC 4180). UTF-8, line feeds. */
 class BatchCsvWriter {
 public:
-    /*! The two tables of one file, each followed by a line feed; the blank line between files
+    /*! The three tables of one file, each followed by a line feed; the blank line between files
         is added by the caller. */
     static QByteArray write(const BatchItem &item);
 

@@ -41,6 +41,32 @@ void appendRows(QString &out, const QVector<SummaryRow> &rows) {
     }
 }
 
+// A blank line, then the lines with their verdicts in a column of their own.
+void appendChecks(QString &out, const QVector<CheckRow> &checks) {
+    if (checks.isEmpty())
+        return;
+    out += QLatin1Char('\n');
+    int labelWidth = 0;
+    QStringList labels;
+    for (const CheckRow &row : checks) {
+        labels << PlainText::fromHtml(row.label);
+        labelWidth = qMax(labelWidth, labels.last().size());
+    }
+    for (int i = 0; i < checks.size(); ++i) {
+        const CheckRow &row = checks.at(i);
+        QStringList verdict;
+        if (row.kind == CheckRow::TemperatureFactor)
+            verdict << PlainText::fromHtml(row.value);
+        if (row.hasVerdict())
+            verdict << PlainText::fromHtml(AssessmentChecks::verdictText(row.isFulfilled()));
+        QString line = Indent + labels.at(i);
+        if (!verdict.isEmpty())
+            line = line.leftJustified(Indent.size() + labelWidth) + QStringLiteral("  ") +
+                   verdict.join(QStringLiteral("  "));
+        out += line + QLatin1Char('\n');
+    }
+}
+
 } // namespace
 
 QString BatchTextWriter::write(const BatchItem &item) {
@@ -62,27 +88,14 @@ QString BatchTextWriter::write(const BatchItem &item) {
     }
     appendRows(out, rows);
 
-    // The assessment lines: label, then the value (fRsi) and the verdict.
-    out += QLatin1Char('\n');
-    int labelWidth = 0;
-    QStringList labels;
-    for (const CheckRow &row : item.m_checks) {
-        labels << PlainText::fromHtml(row.label);
-        labelWidth = qMax(labelWidth, labels.last().size());
-    }
-    for (int i = 0; i < item.m_checks.size(); ++i) {
-        const CheckRow &row = item.m_checks.at(i);
-        QStringList verdict;
-        if (row.kind == CheckRow::TemperatureFactor)
-            verdict << PlainText::fromHtml(row.value);
-        if (row.hasVerdict())
-            verdict << PlainText::fromHtml(AssessmentChecks::verdictText(row.isFulfilled()));
-        QString line = Indent + labels.at(i);
-        if (!verdict.isEmpty())
-            line = line.leftJustified(Indent.size() + labelWidth) + QStringLiteral("  ") +
-                   verdict.join(QStringLiteral("  "));
-        out += line + QLatin1Char('\n');
-    }
+    // The assessment lines: label, then the value (fRsi) and the verdict. Those of the standard
+    // procedure follow as a block of their own, after a blank line.
+    QVector<CheckRow> checks;
+    QVector<CheckRow> standardProcedure;
+    for (const CheckRow &row : item.m_checks)
+        (row.group() == CheckRow::StandardProcedure ? standardProcedure : checks).append(row);
+    appendChecks(out, checks);
+    appendChecks(out, standardProcedure);
     const QString note = PlainText::fromHtml(item.m_note);
     if (!note.isEmpty())
         for (const QString &line : note.split(QLatin1Char('\n')))

@@ -8,7 +8,8 @@ class BatchItem;
 /*! Plain text for a person at a terminal: per file its name, the rows of the results summary of
     the window program (thickness, dry thermal resistance, both U-values, the verdict line,
     condensate mass, drying time; or the input errors), then every assessment line with its
-    verdict and the remark below them. Rich text is reduced to plain text and numbers are
+    verdict (those of the standard Glaser procedure as a block of their own) and the remark
+    below them. Rich text is reduced to plain text and numbers are
     written in the current default locale. The summary rows are those of the results panel
     (ResultsSummary). */
 class BatchTextWriter {

@@ -509,8 +509,10 @@ void MainWindow::updateUi(Project::ModificationType modType) {
         (modType == Project::ModificationType::InputData || modType == Project::ModificationType::Display))
         m_ui->diagramView->setData(document->inputData(), document->results(), 1.0);
     rebuildConstructionTable();
-    if (document != nullptr)
+    if (document != nullptr) {
+        m_ui->widgetResults->setAssessmentSettings(m_settings.m_reportSettings.m_assessment);
         m_ui->widgetResults->setResults(document->inputData(), document->results());
+    }
     updateTitleAndActions();
     m_ui->tableWidgetConstruction->viewport()->update();
 }

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTextDocument>
 
+#include "AssessmentChecks.h"
 #include "ResultsSummary.h"
 #include "VaDar_Table.h"
 #include "VaDar_TextFrame.h"
@@ -13,6 +14,8 @@ namespace {
 
 // Everything is drawn this far from the left edge.
 const int LeftOffset = 10;
+// Space between the summary and the verdicts.
+const int VerdictGap = 8;
 
 } // namespace
 
@@ -32,6 +35,11 @@ T2_ResultsWidget::~T2_ResultsWidget() = default;
 void T2_ResultsWidget::setResults(const InputData &inputData, const CalculationResults &results) {
     m_inputData = inputData;
     m_results = results;
+    update();
+}
+
+void T2_ResultsWidget::setAssessmentSettings(const AssessmentSettings &settings) {
+    m_settings = settings;
     update();
 }
 
@@ -71,6 +79,58 @@ void T2_ResultsWidget::setupTable(VaDar::Table &table, int width) const {
     }
 }
 
+void T2_ResultsWidget::setupVerdictTable(VaDar::Table &table, int width) const {
+    const ResultsSummary summary(m_inputData, m_results);
+    const QVector<CheckRow> checks = AssessmentChecks(m_inputData, m_results, m_settings).rows();
+    struct Line {
+        QString label, value;
+        bool heading;
+    };
+    QVector<Line> lines;
+    lines.append({AssessmentChecks::zoneCalculationHeading(), QString(), true});
+    for (const CheckRow &check : checks)
+        if (check.group() == CheckRow::ZoneCalculation)
+            lines.append({check.label, check.value, false});
+    lines.append({AssessmentChecks::standardProcedureHeading(), QString(), true});
+    // The standard procedure's own condensate: the summary above shows only the zones'.
+    if (summary.hasStandardProcedureCondensate()) {
+        const ResultsSummary::Line mass = summary.standardProcedureCondensate();
+        lines.append({mass.label, mass.value + QLatin1Char(' ') + mass.unit, false});
+    }
+    for (const CheckRow &check : checks)
+        if (check.group() == CheckRow::StandardProcedure)
+            lines.append({check.label, check.value, false});
+
+    const unsigned int rowCount = unsigned(lines.size());
+    table.setTableSize(2, rowCount);
+    table.setOuterFrameWidth(0);
+    table.setInnerFrameWidth(0);
+    table.setMargin(0);
+    table.setSpacing(0);
+    table.setTableWidth(width);
+    table.setDefaultFont(font());
+    // The verdicts keep to one line; long labels wrap instead.
+    table.setColumnWidthMode(1, VaDar::Table::ContentSize);
+    for (unsigned int row = 0; row < rowCount; ++row) {
+        const Line &line = lines.at(int(row));
+        table.setRowMargins(row, line.heading ? 5 : 2, 2);
+        table.setCellMargins(0, row, line.heading ? 10 : 20, -1, -1, -1);
+        table.setCellMargins(1, row, 10, -1, -1, -1);
+        table.setCellAlignment(0, row, Qt::AlignLeft | Qt::AlignVCenter);
+        table.setCellAlignment(1, row, Qt::AlignLeft | Qt::AlignVCenter);
+        if (line.heading) {
+            table.setCellText(0, row, QStringLiteral("<b>%1</b>").arg(line.label));
+            table.mergeCells(0, row, 2, 1);
+            continue;
+        }
+        table.setCellText(0, row, line.label);
+        if (line.value.isEmpty())
+            table.mergeCells(0, row, 2, 1); // explains the line above
+        else
+            table.setCellText(1, row, line.value);
+    }
+}
+
 void T2_ResultsWidget::paintEvent(QPaintEvent * /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
@@ -86,6 +146,9 @@ void T2_ResultsWidget::paintEvent(QPaintEvent * /*event*/) {
     VaDar::Table table;
     setupTable(table, width);
     table.paint(&painter, QPointF(LeftOffset, 0));
+    VaDar::Table verdicts;
+    setupVerdictTable(verdicts, width);
+    verdicts.paint(&painter, QPointF(LeftOffset, table.size().height() + VerdictGap));
 }
 
 QString T2_ResultsWidget::anchorAt(const QPoint &pos) {

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "AssessmentSettings.h"
 #include "CalculationResults.h"
 #include "InputData.h"
 
@@ -14,7 +15,10 @@ class TextFrame;
 /*! The compact results panel of the main window: the rows of the ResultsSummary (thickness,
     thermal resistance, U-values, the verdict of the condensation calculation, condensate mass
     and drying time) as a table, or the list of input errors when the input could not be
-    calculated. Painted completely from copies of the input data and the results record.
+    calculated. Below the table the DIN 4108-3 verdicts of both condensation procedures, each
+    under its own heading: those of the condensation zone calculation and those of the standard
+    Glaser procedure (with its condensate mass). Painted completely from copies of the input
+    data, the results record and the assessment settings.
 
     Links in the input error list (such as "layer-2") are reported with linkActivated(). */
 class T2_ResultsWidget : public QWidget {
@@ -25,6 +29,9 @@ public:
 
     /*! Copies both and repaints. */
     void setResults(const InputData &inputData, const CalculationResults &results);
+    /*! The settings the verdicts are judged with (edition, water uptake limit, drying reserve);
+        repaints. */
+    void setAssessmentSettings(const AssessmentSettings &settings);
 
     const InputData &inputData() const { return m_inputData; }
     const CalculationResults &results() const { return m_results; }
@@ -35,6 +42,8 @@ public:
     QString inputErrorText() const;
     /*! Fills \a table with the summary for a drawing area \a width device pixels wide. */
     void setupTable(VaDar::Table &table, int width) const;
+    /*! Fills \a table with the verdicts of both procedures, each group under its heading. */
+    void setupVerdictTable(VaDar::Table &table, int width) const;
 
 signals:
     /*! A link of the input error list was clicked, e.g. "layer-2". */
@@ -51,6 +60,7 @@ private:
 
     InputData m_inputData;
     CalculationResults m_results;
+    AssessmentSettings m_settings;
     VaDar::TextFrame *m_errorFrame;
 };
 

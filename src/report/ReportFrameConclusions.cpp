@@ -90,8 +90,12 @@ void ReportFrameConclusions::update(QPaintDevice *device, double width) {
     }
 
     const unsigned int stateRows = state.isEmpty() ? 0 : 1;
-    const unsigned int rows =
-        static_cast<unsigned int>(lines.size()) + stateRows + static_cast<unsigned int>(m_checks.size());
+    const bool standardProcedure = std::any_of(m_checks.cbegin(), m_checks.cend(), [](const CheckRow &check) {
+        return check.group() == CheckRow::StandardProcedure;
+    });
+    const unsigned int headingRows = standardProcedure ? 1 : 0;
+    const unsigned int rows = static_cast<unsigned int>(lines.size()) + stateRows + headingRows +
+                              static_cast<unsigned int>(m_checks.size());
     setupTable(m_table, 4, rows);
     m_table.setColumnWidthMode(1, VaDar::Table::ContentSize);
     m_table.setColumnWidthMode(2, VaDar::Table::ContentSize);
@@ -114,7 +118,18 @@ void ReportFrameConclusions::update(QPaintDevice *device, double width) {
         ++row;
     }
     m_firstCheckRow = row;
+    m_checkRows.clear();
+    m_standardProcedureHeadingRow = 0;
     for (const CheckRow &check : qAsConst(m_checks)) {
+        if (check.group() == CheckRow::StandardProcedure && m_standardProcedureHeadingRow == 0) {
+            m_standardProcedureHeadingRow = row;
+            m_table.setCellText(
+                0, row, QStringLiteral("<b>%1</b>").arg(AssessmentChecks::standardProcedureHeading()));
+            m_table.setCellAlignment(0, row, Qt::AlignLeft | Qt::AlignVCenter);
+            m_table.mergeCells(0, row, 4, 1);
+            ++row;
+        }
+        m_checkRows.append(row);
         m_table.setCellText(0, row, check.label);
         m_table.setCellAlignment(0, row, Qt::AlignLeft | Qt::AlignVCenter);
         if (check.hasVerdict()) {

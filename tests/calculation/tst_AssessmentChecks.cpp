@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "AssessmentChecks.h"
+#include "CalculationTestHelpers.h"
 #include "MinimumHeatResistance.h"
 #include "TemperatureFactorCheck.h"
 
@@ -13,6 +14,7 @@ Q_DECLARE_METATYPE(ZoneList)
 Q_DECLARE_METATYPE(MaterialLayer)
 Q_DECLARE_METATYPE(CalculationResults)
 Q_DECLARE_METATYPE(AssessmentSettings)
+Q_DECLARE_METATYPE(InputData)
 
 namespace {
 
@@ -40,6 +42,7 @@ InputData construction(const Layers &layers) {
 CalculationResults condensation(const ZoneList &zones, double mc, double tDryDays, int calcState = 9) {
     CalculationResults r;
     r.calcState = calcState;
+    r.glaserCase = CalculationResults::GC_NoCondensation;
     r.zones = zones;
     r.R_dry = 2.0;
     r.mc_0 = r.mc = mc;
@@ -61,10 +64,31 @@ AssessmentSettings settings(int edition, double dryingReserve = 0, double userAw
 QString summary(const QVector<CheckRow> &rows) {
     QStringList parts;
     for (const CheckRow &row : rows) {
-        static const char *const codes[] = {"R", "F", "C", "N", "L", "W", "WB", "T", "D"};
+        static const char *const codes[] = {"R", "F", "C", "N",  "L",  "W",   "WB",
+                                            "T", "D", "G", "GN", "GW", "GWB", "GE"};
         parts << QString(codes[row.kind]) + (!row.hasVerdict() ? "" : row.isFulfilled() ? "+" : "-");
     }
     return parts.join(' ');
+}
+
+// Only the lines judging the standard procedure.
+QString standardSummary(const QVector<CheckRow> &rows) {
+    QVector<CheckRow> standard;
+    for (const CheckRow &row : rows)
+        if (row.group() == CheckRow::StandardProcedure)
+            standard.append(row);
+    return summary(standard);
+}
+
+// A standard procedure with the outcome \a glaserCase, condensing at the interface \a runs; the
+// zone calculation found nothing.
+CalculationResults glaser(int glaserCase, const ZoneList &runs, double mc, double mev) {
+    CalculationResults r = condensation({}, 0, 0, CalculationResults::CS_NoCondensation);
+    r.glaserCase = glaserCase;
+    r.condRanges_Glaser = runs;
+    r.mc_Glaser = mc;
+    r.mev_Glaser = mev;
+    return r;
 }
 
 } // namespace
@@ -78,6 +102,10 @@ private slots:
     void texts();
     void germanNumbers();
     void legacyAccordanceKey();
+    void standardProcedure_data();
+    void standardProcedure();
+    void standardProcedureCalculated_data();
+    void standardProcedureCalculated();
     void minimumResistance_data();
     void minimumResistance();
     void temperatureFactor_data();
@@ -160,8 +188,106 @@ void tst_AssessmentChecks::rows() {
     QFETCH(AssessmentSettings, settings);
     QFETCH(QString, expected);
     const AssessmentChecks checks(construction(layers), results, settings);
-    QCOMPARE(summary(checks.rows()), expected);
+    // The lines of the standard procedure follow all others; without condensation in it they pass.
+    QCOMPARE(summary(checks.rows()), expected + " G+ GE+");
     QCOMPARE(checks.allFulfilled(), !expected.contains('-'));
+}
+
+void tst_AssessmentChecks::standardProcedure_data() {
+    QTest::addColumn<Layers>("layers");
+    QTest::addColumn<CalculationResults>("results");
+    QTest::addColumn<AssessmentSettings>("settings");
+    QTest::addColumn<QString>("expected");
+    const auto row = [](const char *name, const Layers &layers, CalculationResults results,
+                        const char *expected, const AssessmentSettings &s = {}) {
+        QTest::newRow(name) << layers << results << s << QString(expected);
+    };
+    const int plane = CalculationResults::GC_OnePlane;
+    const MaterialLayer capillary = layer(0.1), foil = layer(0.001, 1000, 0.001); // 0.06 per hour
+    const MaterialLayer board = layer(0.05, 1000, 0.003);                         // 0.18 per hour
+    const MaterialLayer wood20 = layer(0.02, 500, 0.1, Wood), osb = layer(0.015, 600, 0.1, WoodBased);
+    const Layers plain{capillary, capillary, capillary, capillary};
+    const Layers foilSecond{capillary, foil, capillary, capillary};
+
+    row("no condensation", plain, glaser(CalculationResults::GC_NoCondensation, {}, 0, 0), "G+ GE+");
+    // The limit itself passes; the whole mass must evaporate in summer.
+    row("1.0 kg/m2", plain, glaser(plane, {{2, 2}}, 1.0, 2.0), "G+ GE+");
+    row("1.001 kg/m2", plain, glaser(plane, {{2, 2}}, 1.001, 2.0), "G- GE+");
+    row("evaporates exactly Mc", plain, glaser(plane, {{2, 2}}, 0.5, 0.5), "G+ GE+");
+    row("evaporates less than Mc", plain, glaser(plane, {{2, 2}}, 0.5, 0.499), "G+ GE-");
+    // An interface touches the layers on both sides: the foil is layer 1, between interfaces 1 and 2.
+    row("plane behind a foil 0.5", foilSecond, glaser(plane, {{2, 2}}, 0.5, 2), "GN+ GE+");
+    row("plane behind a foil 0.501", foilSecond, glaser(plane, {{2, 2}}, 0.501, 2), "GN- GE+");
+    row("plane before a foil", foilSecond, glaser(plane, {{1, 1}}, 0.6, 2), "GN- GE+");
+    row("plane one layer from a foil", foilSecond, glaser(plane, {{3, 3}}, 0.6, 2), "G+ GE+");
+    // A run of interfaces k1..kl touches the layers k1 - 1 to kl.
+    row("zone starting behind a foil", foilSecond, glaser(CalculationResults::GC_OneZone, {{2, 4}}, 0.6, 2),
+        "GN- GE+");
+    row("second of two planes beside a foil", {capillary, capillary, capillary, foil, capillary},
+        glaser(CalculationResults::GC_TwoPlanes, {{1, 1}, {3, 3}}, 0.6, 2), "GN- GE+");
+    // The water uptake limit of the edition decides, as for the zones.
+    row("0.18 per hour, 2018", {capillary, board, capillary}, glaser(plane, {{1, 1}}, 0.6, 2), "G+ GE+");
+    row("0.18 per hour, 2014", {capillary, board, capillary}, glaser(plane, {{1, 1}}, 0.6, 2), "GN- GE+",
+        settings(AssessmentSettings::DIN4108_3_2014));
+    // 20 mm wood of 500 kg/m³ tolerates less than 0.5 kg/m².
+    row("plane beside wood 0.4", {capillary, wood20, capillary}, glaser(plane, {{2, 2}}, 0.4, 2),
+        "G+ GW+ GE+");
+    row("plane beside wood 0.5", {capillary, wood20, capillary}, glaser(plane, {{2, 2}}, 0.5, 2),
+        "G+ GW- GE+");
+    row("wood one layer away", {wood20, capillary, capillary}, glaser(plane, {{2, 2}}, 0.5, 2), "G+ GE+");
+    // Wood-based material (15 mm of 600 kg/m³: 0.27) replaces the wood line; thin wood still counts.
+    row("plane between wood-based and wood 0.2", {osb, wood20}, glaser(plane, {{1, 1}}, 0.2, 2),
+        "G+ GWB+ GE+");
+    row("plane between wood-based and wood 0.27", {osb, wood20}, glaser(plane, {{1, 1}}, 0.27, 2),
+        "G+ GWB- GE+");
+    row("thin wood beside wood-based", {osb, layer(0.005, 500, 0.1, Wood)}, glaser(plane, {{1, 1}}, 0.2, 2),
+        "G+ GWB- GE+");
+    // No closed result: the masses left at zero must not pass.
+    for (int outcome : {1, 3, 4, 5})
+        QTest::addRow("glaserCase %d", outcome)
+            << Layers{capillary, wood20, capillary} << glaser(outcome, {{1, 2}}, 0, 0) << AssessmentSettings()
+            << "G- GW- GE-";
+}
+
+void tst_AssessmentChecks::standardProcedure() {
+    QFETCH(Layers, layers);
+    QFETCH(CalculationResults, results);
+    QFETCH(AssessmentSettings, settings);
+    QFETCH(QString, expected);
+    const AssessmentChecks checks(construction(layers), results, settings);
+    // The zone calculation found nothing: its lines pass and stand in front, unchanged.
+    QCOMPARE(summary(checks.rows()), "R+ C+ T+ " + expected);
+    QCOMPARE(checks.allFulfilled(), !expected.contains('-'));
+    QCOMPARE(summary(AssessmentChecks::standardProcedureRows(layers, results, settings)), expected);
+}
+
+// Whole calculations: the outcome of the standard procedure and its verdicts.
+void tst_AssessmentChecks::standardProcedureCalculated_data() {
+    QTest::addColumn<InputData>("input");
+    QTest::addColumn<int>("glaserCase");
+    QTest::addColumn<QString>("expected");
+    using namespace TestMaterials;
+    QTest::newRow("no condensation")
+        << testConstruction({{limePlaster, 0.015}, {brick, 0.24}, {eps, 0.12}, {limeCementRender, 0.01}})
+        << int(CalculationResults::GC_NoCondensation) << "G+ GE+";
+    // 5 cm of concrete: the inner surface is at about 0 °C.
+    QTest::newRow("surface condensation") << testConstruction({{concrete, 0.05}})
+                                          << int(CalculationResults::GC_CondensationInnerSurface) << "G- GE-";
+    // Interior insulation without a vapour retarder condenses on the brick, beside the mineral
+    // wool, which takes up no water by capillary suction: far more than summer can dry.
+    QTest::newRow("plane beside mineral wool")
+        << testConstruction(
+               {{gypsumBoard, 0.0125}, {mineralWool, 0.1}, {brick, 0.24}, {limeCementRender, 0.02}})
+        << int(CalculationResults::GC_OnePlane) << "GN- GE-";
+}
+
+void tst_AssessmentChecks::standardProcedureCalculated() {
+    QFETCH(InputData, input);
+    QFETCH(int, glaserCase);
+    QFETCH(QString, expected);
+    const CalculationResults results = calculate(input);
+    QCOMPARE(results.glaserCase, glaserCase);
+    QCOMPARE(standardSummary(AssessmentChecks(input, results, AssessmentSettings()).rows()), expected);
 }
 
 void tst_AssessmentChecks::texts() {
@@ -177,6 +303,8 @@ void tst_AssessmentChecks::texts() {
         QString::fromUtf8("DIN 4108-3 (Wood) \u0394u<sub>m</sub> &lt; 5%"),
         "Drying time in summer t<sub>ev</sub> &lt; 90d",
         "Check for drying reserve of 1500 g/m<sup>2</sup>a according DIN 68800-2",
+        "DIN 4108-3 (Glaser period balance) M<sub>c</sub> &lt;= 1.0kg/m<sup>2</sup>",
+        "DIN 4108-3 (Glaser period balance) M<sub>ev</sub> &gt;= M<sub>c</sub>",
     };
     QCOMPARE(checks.rows().size(), labels.size());
     for (int i = 0; i < labels.size(); ++i)
@@ -196,6 +324,25 @@ void tst_AssessmentChecks::texts() {
     QCOMPARE(based.rows()[2].label,
              QString::fromUtf8("DIN 4108-3 (Wood based material) \u0394u<sub>m</sub> &lt; 3%"));
     QVERIFY(based.note().isEmpty());
+    // The standard procedure's lines with a foil, wood and wood-based material beside the plane.
+    const auto standardLabels = [](const Layers &layers) {
+        QStringList labels;
+        for (const CheckRow &row : AssessmentChecks::standardProcedureRows(
+                 layers, glaser(CalculationResults::GC_OnePlane, {{1, 1}}, 0.1, 1), AssessmentSettings()))
+            labels << row.label;
+        return labels;
+    };
+    const QString mev = "DIN 4108-3 (Glaser period balance) M<sub>ev</sub> &gt;= M<sub>c</sub>";
+    QCOMPARE(standardLabels({layer(0.001, 1000, 0.001), layer(0.02, 500, 0.1, Wood)}),
+             QStringList({"DIN 4108-3 (Glaser period balance) M<sub>c</sub> &lt;= 0.5kg/m<sup>2</sup>",
+                          QString::fromUtf8("DIN 4108-3 (Glaser period balance) (wood) \u0394u<sub>m</sub> "
+                                            "&lt; 5%"),
+                          mev}));
+    QCOMPARE(standardLabels({layer(0.015, 600, 0.1, WoodBased), layer(0.1)}),
+             QStringList({"DIN 4108-3 (Glaser period balance) M<sub>c</sub> &lt;= 1.0kg/m<sup>2</sup>",
+                          QString::fromUtf8("DIN 4108-3 (Glaser period balance) (wood based material) "
+                                            "\u0394u<sub>m</sub> &lt; 3%"),
+                          mev}));
     QVERIFY(DINCriteriaResult({}, {}, settings(AssessmentSettings::UserDefined, 0, 0)).note().isEmpty());
 }
 

@@ -202,7 +202,10 @@ private slots:
         QVERIFY(!c.checks().isEmpty());
         for (int i = 0; i < c.checks().size(); ++i) {
             const CheckRow &check = c.checks()[i];
-            const QString verdict = c.table().cell(2, c.firstCheckRow() + unsigned(i)).text();
+            const QString verdict = c.table().cell(2, c.checkRow(i)).text();
+            // The standard procedure ran before and is judged by its own outcome.
+            if (check.group() == CheckRow::StandardProcedure)
+                continue;
             if (check.kind == CheckRow::MinimumThermalResistance)
                 QCOMPARE(verdict, AssessmentChecks::verdictText(true));
             else if (check.hasVerdict())
@@ -238,11 +241,45 @@ private slots:
             if (c.checks()[i].kind != CheckRow::CondensateMassCapillary)
                 continue;
             ++found;
-            QCOMPARE(c.table().cell(2, c.firstCheckRow() + unsigned(i)).text(),
-                     AssessmentChecks::verdictText(fulfilled));
+            QCOMPARE(c.table().cell(2, c.checkRow(i)).text(), AssessmentChecks::verdictText(fulfilled));
         }
         QCOMPARE(found, 1);
         QVERIFY(l.conclusionTexts().contains(mc == 1.0 ? "1.000" : "0.999"));
+    }
+
+    // The standard procedure's lines stand last, as a group under their own heading. The
+    // interior insulation passes by the zone calculation (0.44 kg/m²) but condenses 1.65 kg/m²
+    // by the standard procedure; which verdict belongs to which must be plain.
+    void conclusionsStandardProcedureGroup() {
+        const Document document = example("interior-insulation-brick-wall.t2p");
+        const CalculationResults &r = document.results();
+        QVERIFY(r.mc < 1.0 && r.mc_Glaser > 1.0);
+        const LaidOut l(document.inputData(), r);
+        const ReportFrameConclusions &c = l.conclusions();
+        const VaDar::Table &t = c.table();
+        QStringList labels, verdicts;
+        int first = -1;
+        for (int i = 0; i < c.checks().size(); ++i) {
+            const CheckRow &check = c.checks()[i];
+            if (check.group() != CheckRow::StandardProcedure) {
+                QCOMPARE(first, -1); // no zone line after the group
+                if (check.kind == CheckRow::CondensateMassCapillary)
+                    QCOMPARE(t.cell(2, c.checkRow(i)).text(), AssessmentChecks::verdictText(true));
+                continue;
+            }
+            if (first < 0)
+                first = i;
+            labels << plain(t.cell(0, c.checkRow(i)).text());
+            verdicts << plain(t.cell(2, c.checkRow(i)).text());
+        }
+        QVERIFY(first > 0);
+        QCOMPARE(c.standardProcedureHeadingRow(), c.checkRow(first) - 1);
+        QCOMPARE(c.checkRow(first - 1), c.standardProcedureHeadingRow() - 1);
+        QCOMPARE(plain(t.cell(0, c.standardProcedureHeadingRow()).text()),
+                 QString("DIN 4108-3 by the standard procedure (Glaser period balance)"));
+        QCOMPARE(labels, QStringList({"DIN 4108-3 (Glaser period balance) Mc <= 1.0kg/m2",
+                                      "DIN 4108-3 (Glaser period balance) Mev >= Mc"}));
+        QCOMPARE(verdicts, QStringList({"Requirement not fulfilled", "Requirement fulfilled"}));
     }
 
     void diagramNotes() {
@@ -299,10 +336,12 @@ private slots:
             const LaidOut l(document.inputData(), document.results(), settings);
             const ReportFrameConclusions &c = l.conclusions();
             const VaDar::Table &t = c.table();
-            QCOMPARE(t.rowCount() - c.firstCheckRow(), unsigned(criteria.size()));
+            QCOMPARE(c.checks().size(), criteria.size());
+            // One more row: the heading of the standard procedure's lines.
+            QCOMPARE(t.rowCount() - c.firstCheckRow(), unsigned(criteria.size()) + 1);
             for (int i = 0; i < criteria.size(); ++i) {
                 const QJsonObject criterion = criteria.at(i).toObject();
-                const unsigned int row = c.firstCheckRow() + unsigned(i);
+                const unsigned int row = c.checkRow(i);
                 QCOMPARE(t.cell(0, row).text(), criterion["label"].toString());
                 const QString verdict = t.cell(2, row).text();
                 if (criterion["fulfilled"].isNull())
