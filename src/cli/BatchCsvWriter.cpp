@@ -52,13 +52,15 @@ QByteArray BatchCsvWriter::write(const BatchItem &item) {
         out += '\n';
     }
 
-    out += "\nfile,index,label,value,fulfilled\n";
-    for (int i = 0; i < item.m_checks.size(); ++i) {
-        const CheckRow &check = item.m_checks.at(i);
-        const QString value = check.kind == CheckRow::TemperatureFactor ? check.value : QString();
-        out += file + ',' + QByteArray::number(i) + ',' + field(PlainText::fromHtml(check.label)) + ',' +
-               field(PlainText::fromHtml(value)) + ',' +
-               (!check.hasVerdict() ? "" : (check.isFulfilled() ? "true" : "false")) + '\n';
+    // Of the assessment lines only those of the standard procedure, whose profiles the tables
+    // above give; every line is in the JSON output.
+    out += "\nfile,index,label,fulfilled\n";
+    int index = 0;
+    for (const CheckRow &check : item.m_checks) {
+        if (check.group() != CheckRow::StandardProcedure)
+            continue;
+        out += file + ',' + QByteArray::number(index++) + ',' + field(PlainText::fromHtml(check.label)) +
+               ',' + (check.isFulfilled() ? "true" : "false") + '\n';
     }
     return out;
 }

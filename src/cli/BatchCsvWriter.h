@@ -11,9 +11,8 @@ class BatchItem;
       psat_Glaser, pv_Glaser;
     - layers: file, index, name, d, R_layers, Z_layers, L_layers, w_left, w_right, sk_Tavo,
       mc_layers;
-    - criteria: file, index, label, value, fulfilled: the assessment lines in the report's order,
-      label and value (the temperature factor, else empty) as plain text, fulfilled "true",
-      "false" or empty for a line without a verdict.
+    - verdicts of the standard Glaser procedure: file, index, label (plain text), fulfilled
+      ("true" or "false"), in the report's order.
     Every row starts with the file name, so the rows of several files stay apart. Indices count
     from 0 (warm side). Numbers with '.' in their shortest round-trip form, an empty cell for a
     value that is not a number; texts are quoted when they need it (RFC 4180). UTF-8, line feeds. */

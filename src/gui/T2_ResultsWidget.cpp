@@ -2,6 +2,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
+#include <QResizeEvent>
+#include <QtMath>
 #include <QPainter>
 #include <QTextDocument>
 
@@ -16,6 +18,8 @@ namespace {
 const int LeftOffset = 10;
 // Space between the summary and the verdicts.
 const int VerdictGap = 8;
+// Width assumed for the size hints before the panel has one of its own.
+const int DefaultWidth = 350;
 
 } // namespace
 
@@ -35,12 +39,49 @@ T2_ResultsWidget::~T2_ResultsWidget() = default;
 void T2_ResultsWidget::setResults(const InputData &inputData, const CalculationResults &results) {
     m_inputData = inputData;
     m_results = results;
+    updateGeometry();
     update();
 }
 
 void T2_ResultsWidget::setAssessmentSettings(const AssessmentSettings &settings) {
     m_settings = settings;
+    updateGeometry();
     update();
+}
+
+int T2_ResultsWidget::contentHeight(int width) const {
+    if (width < 1)
+        return 0;
+    // Laying out only measures; the tables need the widget as device for its resolution.
+    QPaintDevice *device = const_cast<T2_ResultsWidget *>(this);
+    if (showsInputErrors()) {
+        m_errorFrame->setDefaultFont(font());
+        m_errorFrame->setText(inputErrorText());
+        return qCeil(m_errorFrame->frameRect(device, width).height());
+    }
+    VaDar::Table table;
+    setupTable(table, width);
+    table.adjust(device);
+    VaDar::Table verdicts;
+    setupVerdictTable(verdicts, width);
+    verdicts.adjust(device);
+    return table.size().height() + VerdictGap + verdicts.size().height();
+}
+
+QSize T2_ResultsWidget::minimumSizeHint() const {
+    const int width = isVisible() && this->width() > LeftOffset ? this->width() : DefaultWidth;
+    return QSize(DefaultWidth / 2, contentHeight(width - LeftOffset));
+}
+
+QSize T2_ResultsWidget::sizeHint() const {
+    return minimumSizeHint().expandedTo(QSize(DefaultWidth, 0));
+}
+
+void T2_ResultsWidget::resizeEvent(QResizeEvent *event) {
+    // Narrower means more wrapped lines: the needed height follows the width.
+    if (event->size().width() != event->oldSize().width())
+        updateGeometry();
+    QWidget::resizeEvent(event);
 }
 
 bool T2_ResultsWidget::showsInputErrors() const {
@@ -86,20 +127,31 @@ void T2_ResultsWidget::setupVerdictTable(VaDar::Table &table, int width) const {
         QString label, value;
         bool heading;
     };
+    // Per procedure its heading with the verdict over all its lines, then only the lines that
+    // fail, in red: the panel is small, the report lists every line.
     QVector<Line> lines;
-    lines.append({AssessmentChecks::zoneCalculationHeading(), QString(), true});
-    for (const CheckRow &check : checks)
-        if (check.group() == CheckRow::ZoneCalculation)
-            lines.append({check.label, check.value, false});
-    lines.append({AssessmentChecks::standardProcedureHeading(), QString(), true});
+    const auto appendGroup = [&](CheckRow::Group group, const QString &heading, const Line *extra) {
+        bool fulfilled = true;
+        QVector<Line> failed;
+        for (const CheckRow &check : checks) {
+            // The drying reserve belongs to DIN 68800-2, not under a DIN 4108-3 heading.
+            if (check.group() != group || !check.hasVerdict() || check.kind == CheckRow::DryingReserve)
+                continue;
+            fulfilled = fulfilled && check.isFulfilled();
+            if (!check.isFulfilled())
+                failed.append({ResultsSummary::red(check.label), QString(), false});
+        }
+        lines.append({heading, AssessmentChecks::verdictText(fulfilled), true});
+        if (extra != nullptr)
+            lines.append(*extra);
+        lines += failed;
+    };
+    appendGroup(CheckRow::ZoneCalculation, AssessmentChecks::zoneCalculationHeading(), nullptr);
     // The standard procedure's own condensate: the summary above shows only the zones'.
-    if (summary.hasStandardProcedureCondensate()) {
-        const ResultsSummary::Line mass = summary.standardProcedureCondensate();
-        lines.append({mass.label, mass.value + QLatin1Char(' ') + mass.unit, false});
-    }
-    for (const CheckRow &check : checks)
-        if (check.group() == CheckRow::StandardProcedure)
-            lines.append({check.label, check.value, false});
+    const ResultsSummary::Line mass = summary.standardProcedureCondensate();
+    const Line massLine{mass.label, mass.value + QLatin1Char(' ') + mass.unit, false};
+    appendGroup(CheckRow::StandardProcedure, AssessmentChecks::standardProcedureHeading(),
+                summary.hasStandardProcedureCondensate() ? &massLine : nullptr);
 
     const unsigned int rowCount = unsigned(lines.size());
     table.setTableSize(2, rowCount);
@@ -113,19 +165,14 @@ void T2_ResultsWidget::setupVerdictTable(VaDar::Table &table, int width) const {
     table.setColumnWidthMode(1, VaDar::Table::ContentSize);
     for (unsigned int row = 0; row < rowCount; ++row) {
         const Line &line = lines.at(int(row));
-        table.setRowMargins(row, line.heading ? 5 : 2, 2);
+        table.setRowMargins(row, line.heading ? 6 : 2, 2);
         table.setCellMargins(0, row, line.heading ? 10 : 20, -1, -1, -1);
         table.setCellMargins(1, row, 10, -1, -1, -1);
         table.setCellAlignment(0, row, Qt::AlignLeft | Qt::AlignVCenter);
         table.setCellAlignment(1, row, Qt::AlignLeft | Qt::AlignVCenter);
-        if (line.heading) {
-            table.setCellText(0, row, QStringLiteral("<b>%1</b>").arg(line.label));
-            table.mergeCells(0, row, 2, 1);
-            continue;
-        }
-        table.setCellText(0, row, line.label);
+        table.setCellText(0, row, line.heading ? QStringLiteral("<b>%1</b>").arg(line.label) : line.label);
         if (line.value.isEmpty())
-            table.mergeCells(0, row, 2, 1); // explains the line above
+            table.mergeCells(0, row, 2, 1);
         else
             table.setCellText(1, row, line.value);
     }

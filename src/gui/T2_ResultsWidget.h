@@ -42,8 +42,14 @@ public:
     QString inputErrorText() const;
     /*! Fills \a table with the summary for a drawing area \a width device pixels wide. */
     void setupTable(VaDar::Table &table, int width) const;
-    /*! Fills \a table with the verdicts of both procedures, each group under its heading. */
+    /*! Fills \a table with the verdicts of both procedures: per procedure a heading with the
+        verdict over all its DIN 4108-3 lines, the condensate mass of the standard procedure,
+        and the lines that are not fulfilled. */
     void setupVerdictTable(VaDar::Table &table, int width) const;
+
+    /*! As high as the content at the current width, so that the layout does not cut it off. */
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
 
 signals:
     /*! A link of the input error list was clicked, e.g. "layer-2". */
@@ -51,10 +57,13 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    /*! Height of everything painted for a drawing area \a width device pixels wide. */
+    int contentHeight(int width) const;
     /*! Link below \a pos in the input error list, empty when there is none. */
     QString anchorAt(const QPoint &pos);
 

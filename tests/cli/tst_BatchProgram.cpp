@@ -138,16 +138,29 @@ private slots:
         QVERIFY2(!text.contains(QRegularExpression("<[A-Za-z/]|&[A-Za-z#][A-Za-z0-9]*;")), qPrintable(text));
     }
 
-    // Two tables per file, interfaces and layers, separated by blank lines; '.' decimals.
+    // Three tables per file, interfaces, layers and the standard procedure's verdicts, separated
+    // by blank lines; '.' decimals.
     void csvShape() {
         const Run run = runCalc({"--format", "csv", EightLayers, TimberFrame});
         QCOMPARE(run.exitCode, 0);
         const QStringList tables = QString::fromUtf8(run.out).split("\n\n");
-        QCOMPARE(tables.size(), 4);
+        QCOMPARE(tables.size(), 6);
+        // Mass and evaporation; no wood beside a condensation plane of the standard procedure.
+        const QRegularExpression verdict(
+            "^[^,]+,[01],DIN 4108-3 \\(Glaser period balance\\) [^,\"]+,(true|false)$");
+        for (int t : {2, 5}) {
+            const QStringList lines = tables.at(t).split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(lines.value(0), "file,index,label,fulfilled");
+            QCOMPARE(lines.size() - 1, 2);
+            for (int i = 1; i < lines.size(); ++i)
+                QVERIFY2(verdict.match(lines.at(i)).hasMatch(), qPrintable(lines.at(i)));
+            QVERIFY(lines.last().contains(",1,DIN 4108-3 (Glaser period balance) Mev >= Mc,true"));
+        }
+        const QStringList geometry{tables.at(0), tables.at(1), tables.at(3), tables.at(4)};
         const int rows[] = {9, 8, 5, 4};
         const double thickness[] = {0.4283, 0.2729};
         for (int t = 0; t < 4; ++t) {
-            const QStringList lines = tables.at(t).split('\n', Qt::SkipEmptyParts);
+            const QStringList lines = geometry.at(t).split('\n', Qt::SkipEmptyParts);
             QCOMPARE(lines.value(0), t % 2 == 0 ? "file,index,x,T,psat,pv,T_Glaser,psat_Glaser,pv_Glaser"
                                                 : "file,index,name,d,R_layers,Z_layers,L_layers,w_left,"
                                                   "w_right,sk_Tavo,mc_layers");
@@ -164,6 +177,42 @@ private slots:
             const double x = lines.last().section(',', 2, 2).toDouble(); // the cold surface
             QVERIFY2(t % 2 == 1 || std::fabs(x - thickness[t / 2]) < 1e-12, qPrintable(lines.last()));
         }
+    }
+
+    // The interior insulation passes by the zone calculation (0.44 kg/m²) and fails by the
+    // standard procedure (1.65 kg/m²): every format carries both, those of the standard procedure
+    // last, the text output as a block of its own.
+    void standardProcedureVerdicts() {
+        const Run text = runCalc({InteriorInsulation});
+        QCOMPARE(text.exitCode, 0);
+        QVERIFY2(
+            QString::fromUtf8(text.out).endsWith(
+                "  Drying time in summer tev < 90d                                    Requirement fulfilled\n"
+                "\n"
+                "  DIN 4108-3 (Glaser period balance) Mc <= 1.0kg/m2  Requirement not fulfilled\n"
+                "  DIN 4108-3 (Glaser period balance) Mev >= Mc       Requirement fulfilled\n"),
+            text.out.constData());
+
+        const Run json = runCalc({"--format", "json", InteriorInsulation});
+        const QJsonArray criteria = parseArray(json.out).at(0).toObject()["criteria"].toArray();
+        QCOMPARE(criteria.size(), 5);
+        QCOMPARE(criteria.at(1).toObject()["fulfilled"], QJsonValue(true)); // zone calculation
+        const QJsonObject mass = criteria.at(3).toObject();
+        QCOMPARE(mass["label"].toString(),
+                 QString("DIN 4108-3 (Glaser period balance) M<sub>c</sub> &lt;= 1.0kg/m<sup>2</sup>"));
+        QVERIFY(mass["value"].isNull());
+        QCOMPARE(mass["fulfilled"], QJsonValue(false));
+        QCOMPARE(criteria.at(4).toObject()["fulfilled"], QJsonValue(true));
+
+        const Run csv = runCalc({"--format", "csv", InteriorInsulation});
+        QVERIFY(csv.out.endsWith("\n\nfile,index,label,fulfilled\n"
+                                 "examples/interior-insulation-brick-wall.t2p,0,"
+                                 "DIN 4108-3 (Glaser period balance) Mc <= 1.0kg/m2,false\n"
+                                 "examples/interior-insulation-brick-wall.t2p,1,"
+                                 "DIN 4108-3 (Glaser period balance) Mev >= Mc,true\n"));
+
+        // A requirement like any other: --strict fails on it.
+        QCOMPARE(runCalc({"--strict", InteriorInsulation}).exitCode, 3);
     }
 
     void exitCodes_data() {

@@ -61,6 +61,73 @@ private slots:
         QCOMPARE(w.inputErrorText(),
                  red("Invalid input!") + "<br/>Layer #1 has an invalid width.<br/>second line");
     }
+
+    // Below the summary: per procedure a heading with its verdict, the standard procedure's own
+    // condensate mass (the summary shows only the zones'), and the lines that fail, in red.
+    void verdicts() {
+        QLocale c(QLocale::C);
+        c.setNumberOptions(QLocale::OmitGroupSeparator);
+        QLocale::setDefault(c);
+        const Material m("M", MaterialCategory(MaterialCategory::Concrete), "", "", "", "", 2000, 1.5, 50,
+                         0.02, 0.2, 0.01, 1); // capillary: 0.6 kg/(m²·h^0.5)
+        InputData input;
+        input.layers() = {MaterialLayer(m, 0.1), MaterialLayer(m, 0.24), MaterialLayer(m, 0.016)};
+        CalculationResults r = results(9);
+        r.zones = {{0, 1}};
+        r.R_dry = 2.5;
+        r.mc_0 = r.mc = 0.439;
+        r.mev = 0.5;
+        r.t_dry = 17 * 86400.0;
+        r.glaserCase = CalculationResults::GC_OnePlane;
+        r.condRanges_Glaser = {{1, 1}};
+        r.mc_Glaser = 1.6451;
+        r.mev_Glaser = 2.5;
+        T2_ResultsWidget w;
+        w.setResults(input, r);
+        const auto lines = [&w]() {
+            VaDar::Table table;
+            w.setupVerdictTable(table, 600);
+            QStringList lines;
+            for (unsigned row = 0; row < table.rowCount(); ++row) {
+                bool spans = false;
+                for (const auto &g : table.mergedRegions())
+                    spans = spans || (g.firstRow == row && g.firstCol == 0 && g.lastCol == 1);
+                lines << table.cell(0, row).text() + (spans ? QString() : " | " + table.cell(1, row).text());
+            }
+            return lines;
+        };
+        const QString yes = "<b>Requirement fulfilled</b>";
+        const QString no = "<font color=\"#FF0000\"><b>Requirement not fulfilled</b></font>";
+        const QString zones = "<b>DIN 4108-3 by the condensation zone calculation</b> | ";
+        const QString standard = "<b>DIN 4108-3 by the standard procedure (Glaser period balance)</b> | ";
+        QCOMPARE(lines(), QStringList({zones + yes, standard + no,
+                                       "Condensation mass after condensation period | 1.645 kg/m<sup>2</sup>",
+                                       red("DIN 4108-3 (Glaser period balance) M<sub>c</sub> &lt;= "
+                                           "1.0kg/m<sup>2</sup>")}));
+        // The window's settings judge, but the drying reserve of DIN 68800-2 is no DIN 4108-3 line.
+        AssessmentSettings settings;
+        settings.m_dryingReserve = 0.1;
+        settings.m_accordanceType = AssessmentSettings::DIN4108_3_2014;
+        w.setAssessmentSettings(settings);
+        QCOMPARE(lines().at(0), zones + yes);
+        r.t_dry = 91 * 86400.0;
+        r.mc_Glaser = 0.9;
+        r.mev_Glaser = 0.8;
+        w.setResults(input, r);
+        QCOMPARE(lines(),
+                 QStringList({zones + no, red("Drying time in summer t<sub>ev</sub> &lt; 90d"), standard + no,
+                              "Condensation mass after condensation period | 0.900 kg/m<sup>2</sup>",
+                              red("DIN 4108-3 (Glaser period balance) M<sub>ev</sub> &gt;= "
+                                  "M<sub>c</sub>")}));
+        // Without condensation in the standard procedure there is no mass to show.
+        r.glaserCase = CalculationResults::GC_NoCondensation;
+        r.condRanges_Glaser.clear();
+        w.setResults(input, r);
+        QCOMPARE(lines().mid(2), QStringList({standard + yes}));
+        // The panel asks for the height it paints.
+        w.resize(400, 100);
+        QVERIFY(w.minimumSizeHint().height() > 200);
+    }
 };
 
 QTEST_MAIN(tst_T2_ResultsWidget)
