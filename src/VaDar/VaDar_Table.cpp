@@ -603,8 +603,13 @@ void Table::drawCellText(QPainter *painter, const VaDar_TableCell &c, const QRec
     const double tw = textRect.width();
     const double th = textRect.height();
     const Qt::Alignment align = c.alignment();
+    // Horizontal text that fits is laid out at the width it was measured at, with the cell's
+    // alignment: the width of its widest line may be too narrow for that line again (a trailing
+    // space counts when Qt breaks lines), and the text would wrap into more lines than its row has.
+    const bool fits = tw <= innerRect.width() + DrawWidthSlack;
+    const double layoutWidth = !c.isVertical() && fits ? innerRect.width() : tw;
     double x = innerRect.left();
-    if (tw <= innerRect.width() + DrawWidthSlack) {
+    if (fits && c.isVertical()) {
         if (align & Qt::AlignHCenter)
             x += (innerRect.width() - tw) / 2;
         else if (align & Qt::AlignRight)
@@ -632,10 +637,10 @@ void Table::drawCellText(QPainter *painter, const VaDar_TableCell &c, const QRec
     }
     m_textDocument->setDefaultTextOption(option);
     VaDar_TextFrameInformations::layoutText(m_textDocument, c.text(),
-                                            (c.isVertical() ? th : tw) + DrawWidthSlack);
+                                            (c.isVertical() ? th : layoutWidth) + DrawWidthSlack);
 
     painter->save();
-    if (tw > innerRect.width() + DrawWidthSlack)
+    if (!fits)
         painter->setClipRect(cellRect, Qt::IntersectClip);
     painter->translate(x, y);
     if (c.isVertical()) {

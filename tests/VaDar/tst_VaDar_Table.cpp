@@ -217,6 +217,51 @@ private slots:
         QCOMPARE(t.size().height(), qCeil(t.cellRect(1, 5).bottom() - 1e-9));
     }
 
+    void wrappedTextStaysInItsRow_data() {
+        QTest::addColumn<int>("pointSize");
+        QTest::addColumn<int>("alignment");
+        for (int size : {8, 9, 10, 11, 12}) {
+            QTest::addRow("%d pt, left", size) << size << int(Qt::AlignLeft);
+            QTest::addRow("%d pt, right", size) << size << int(Qt::AlignRight);
+        }
+    }
+
+    // A wrapped text is drawn in the lines it was measured in: the width of its widest line is no
+    // width to lay it out again at, where a line can lose its last word and run into the next row.
+    void wrappedTextStaysInItsRow() {
+        QFETCH(int, pointSize);
+        QFETCH(int, alignment);
+        QImage img = image(400, 200, 96);
+        int wrapped = 0;
+        for (int width = 90; width <= 330; ++width) {
+            img.fill(Qt::white);
+            Table t;
+            t.setTableSize(2, 2);
+            t.setTableWidth(width);
+            t.setDefaultFont(QFont("DejaVu Sans", pointSize));
+            t.setColumnWidthMode(1, Table::FixedSize, 10);
+            t.setCellMargins(0, 0, 20, -1, -1, -1);
+            t.setCellText(0, 0, "Condensation mass after condensation period");
+            t.setCellAlignment(0, 0, Qt::Alignment(alignment) | Qt::AlignTop);
+            t.adjust(&img);
+            if (t.rowHeight(0) > 1.5 * t.cell(0, 0).textInfo().unconstrained().height)
+                ++wrapped;
+            QPainter painter(&img);
+            t.paint(&painter, QPointF(0, 0));
+            painter.end();
+            // No ink below the row, nor right of the text's cell.
+            const QRectF cell = t.cellRect(0, 0);
+            QPoint ink(-1, -1);
+            for (int y = 0; y < img.height() && ink.x() < 0; ++y)
+                for (int x = 0; x < img.width() && ink.x() < 0; ++x)
+                    if ((y > cell.bottom() + 1 || x > cell.right() + 1) && qGray(img.pixel(x, y)) < 128)
+                        ink = QPoint(x, y);
+            QVERIFY2(ink.x() < 0,
+                     qPrintable(QString("width %1: ink at %2,%3").arg(width).arg(ink.x()).arg(ink.y())));
+        }
+        QVERIFY(wrapped > 100);
+    }
+
     // A table printed through a 600 dpi PDF writer keeps the proportions it has on screen.
     void deviceScaling() {
         const int dpi = 600;
