@@ -68,13 +68,9 @@ int T2_ResultsWidget::contentHeight(int width) const {
     return table.size().height() + VerdictGap + verdicts.size().height();
 }
 
-QSize T2_ResultsWidget::minimumSizeHint() const {
-    const int width = isVisible() && this->width() > LeftOffset ? this->width() : DefaultWidth;
-    return QSize(DefaultWidth / 2, contentHeight(width - LeftOffset));
-}
-
 QSize T2_ResultsWidget::sizeHint() const {
-    return minimumSizeHint().expandedTo(QSize(DefaultWidth, 0));
+    const int width = isVisible() && this->width() > LeftOffset ? this->width() : DefaultWidth;
+    return QSize(DefaultWidth, contentHeight(width - LeftOffset));
 }
 
 void T2_ResultsWidget::resizeEvent(QResizeEvent *event) {

@@ -47,8 +47,8 @@ public:
         and the lines that are not fulfilled. */
     void setupVerdictTable(VaDar::Table &table, int width) const;
 
-    /*! As high as the content at the current width, so that the layout does not cut it off. */
-    QSize minimumSizeHint() const override;
+    /*! As high as the content at the current width. Only a wish, not a minimum: the editors
+        above keep the room they need, and in a small window the panel's last lines are cut. */
     QSize sizeHint() const override;
 
 signals:
