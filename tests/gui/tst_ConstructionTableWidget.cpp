@@ -1,5 +1,8 @@
 #include <QtTest>
 
+#include <QBuffer>
+#include <QPrinter>
+
 #include "ConstructionTableWidget.h"
 #include "HatchedItemDelegate.h"
 
@@ -27,6 +30,38 @@ private slots:
         QFETCH(QVector<double>, layers);
         QFETCH(int, total);
         QTEST(ConstructionTableWidget::columnWidths(layers, total), "expected");
+    }
+
+    // The sketch as SVG (titled, with the layer colours as vectors) and across a PDF page; the
+    // selection is left out of the picture but stays in the table.
+    void renders() {
+        Material brick("Brick", MaterialCategory(MaterialCategory::BuildingBrick), "", "", "", "", 1800, 0.8,
+                       10, 0.01, 0.2, 0.1, 0);
+        brick.color = QColor(200, 100, 50);
+        ConstructionTableWidget table;
+        table.setColumnCount(4);
+        table.resize(400, 120);
+        table.setConstruction({MaterialLayer(brick, 0.24), MaterialLayer(brick, 0.1)});
+        table.show();
+        table.setCurrentCell(0, 1);
+        QVERIFY(!table.selectionModel()->selectedIndexes().isEmpty());
+
+        QBuffer svg;
+        QVERIFY(svg.open(QIODevice::WriteOnly));
+        table.exportSvg(&svg);
+        QVERIFY(svg.data().contains("<title>Construction Sketch</title>"));
+        QVERIFY(svg.data().contains("#c86432"));
+        QVERIFY(!table.selectionModel()->selectedIndexes().isEmpty()); // the selection comes back
+
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("sketch.pdf"));
+        table.printSketch(&printer);
+        QFile pdf(dir.filePath("sketch.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(4) == "%PDF" && pdf.size() > 1000);
+        QCOMPARE(table.sketchPixmap().size(), table.viewport()->size());
     }
 
     void textColourAtTheValueLimit() {
