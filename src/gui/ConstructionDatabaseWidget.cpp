@@ -14,30 +14,13 @@
 
 #include "ConstructionDatabaseTableModel.h"
 #include "ConstructionList.h"
-#include "ConstructionNameInputDialog.h"
 #include "LayerHatching.h"
 #include "UserDialogs.h"
 #include "VaDar_ConstructionViewWidget.h"
 
-namespace {
-
-bool askInDialog(QWidget *parent, const QString &title, QString &name, QString &notes) {
-    ConstructionNameInputDialog dialog(parent);
-    dialog.setWindowTitle(title);
-    dialog.setName(name);
-    dialog.setNotes(notes);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    name = dialog.name();
-    notes = dialog.notes();
-    return true;
-}
-
-} // namespace
-
 ConstructionDatabaseWidget::ConstructionDatabaseWidget(ConstructionList &constructions, UserDialogs &dialogs,
                                                        QWidget *parent)
-    : QWidget(parent), m_constructions(constructions), m_dialogs(dialogs), m_nameEditor(&askInDialog),
+    : QWidget(parent), m_constructions(constructions), m_dialogs(dialogs),
       m_importDirectory(QDir::homePath()), m_model(new ConstructionDatabaseTableModel(constructions, this)) {
     m_actionAdd = createAction("actionAddConstruction", tr("Add construction"),
                                tr("Add a new construction to the list."));
@@ -225,7 +208,7 @@ void ConstructionDatabaseWidget::on_actionAddConstruction_triggered() {
         return;
     QString name;
     QString notes;
-    if (!m_nameEditor(this, tr("Add construction"), name, notes) || name.trimmed().isEmpty())
+    if (!m_dialogs.constructionName(this, tr("Add construction"), name, notes) || name.trimmed().isEmpty())
         return;
     selectConstruction(m_model->appendConstruction(Construction(name.trimmed(), m_currentLayers, notes)));
     markChanged();
@@ -238,7 +221,7 @@ void ConstructionDatabaseWidget::on_actionCopyConstruction_triggered() {
     Construction copy = m_model->construction(row);
     QString name = tr("%1 (copy)").arg(copy.name);
     QString notes = copy.notes;
-    if (!m_nameEditor(this, tr("Copy construction"), name, notes) || name.trimmed().isEmpty())
+    if (!m_dialogs.constructionName(this, tr("Copy construction"), name, notes) || name.trimmed().isEmpty())
         return;
     copy.name = name.trimmed();
     copy.notes = notes;
@@ -253,7 +236,7 @@ void ConstructionDatabaseWidget::on_actionEditConstruction_triggered() {
     Construction c = m_model->construction(row);
     QString name = c.name;
     QString notes = c.notes;
-    if (!m_nameEditor(this, tr("Edit construction"), name, notes) || name.trimmed().isEmpty())
+    if (!m_dialogs.constructionName(this, tr("Edit construction"), name, notes) || name.trimmed().isEmpty())
         return;
     if (name.trimmed() == c.name && notes == c.notes)
         return;

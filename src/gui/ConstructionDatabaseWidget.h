@@ -6,8 +6,6 @@
 #include <QVector>
 #include <QWidget>
 
-#include <functional>
-
 #include "Construction.h"
 
 class ConstructionDatabaseTableModel;
@@ -38,8 +36,6 @@ public:
     ConstructionDatabaseWidget(ConstructionList &constructions, UserDialogs &dialogs,
                                QWidget *parent = nullptr);
 
-    /*! Replaces the name dialog (tests). */
-    void setNameEditor(NameEditor editor) { m_nameEditor = std::move(editor); }
     /*! Where the import dialog starts. */
     void setImportDirectory(const QString &directory) { m_importDirectory = directory; }
     /*! The layers of the open project, which "Add construction" stores; empty without a project. */
@@ -92,7 +88,6 @@ private:
 
     ConstructionList &m_constructions;
     UserDialogs &m_dialogs;
-    NameEditor m_nameEditor;
     QString m_importDirectory;
     QVector<MaterialLayer> m_currentLayers;
     ConstructionDatabaseTableModel *m_model;

@@ -44,6 +44,8 @@
 #include "Settings.h"
 #include "StandardUserDialogs.h"
 #include "T2_ResultsWidget.h"
+#include "T2_UndoAddConstructionLeft.h"
+#include "T2_UndoAddConstructionRight.h"
 #include "T2_UndoAddLayerLeft.h"
 #include "T2_UndoAddLayerRight.h"
 #include "T2_UndoChangeMaterial.h"
@@ -271,8 +273,7 @@ void MainWindow::setupConstructionSketch() {
 
 void MainWindow::setupUnavailableActions() {
     Ui::MainWindow &ui = *m_ui;
-    m_unavailableActions = {ui.actionPreferences, ui.actionEditMaterialDatabase,
-                            ui.actionAddToConstructionDatabase, ui.actionEditProjectInformation};
+    m_unavailableActions = {ui.actionPreferences, ui.actionEditProjectInformation};
     for (QAction *action : qAsConst(m_unavailableActions))
         action->setToolTip(tr("%1 (not available in this version yet)").arg(action->toolTip()));
     disableUnavailableActions();
@@ -752,12 +753,11 @@ int MainWindow::currentLayerIndex() const {
 }
 
 void MainWindow::changeMaterial(int index) {
-    Material material;
-    if (!m_dialogs->selectMaterial(this, material))
+    if (index < 0 || chooseFromDatabase(false) != MaterialDatabaseDialog::MaterialChosen)
         return;
     m_document.push(new T2_UndoChangeMaterial(m_document, m_ui->tableWidgetConstruction,
                                               tr("Change material on layer no. %L1").arg(index + 1), index,
-                                              material));
+                                              m_databaseDialog->selectedMaterial()));
 }
 
 void MainWindow::on_actionSelectMaterial_triggered() {
@@ -767,18 +767,35 @@ void MainWindow::on_actionSelectMaterial_triggered() {
 }
 
 void MainWindow::addLayer(int index, bool left) {
-    Material material;
-    if (index < 0 || !m_dialogs->selectMaterial(this, material))
+    if (index < 0)
         return;
-    const MaterialLayer layer(material, NewLayerWidth);
-    if (left)
-        m_document.push(new T2_UndoAddLayerLeft(m_document, m_ui->tableWidgetConstruction,
-                                                tr("Add layer left to no. %L1").arg(index + 1), index,
-                                                layer));
-    else
-        m_document.push(new T2_UndoAddLayerRight(m_document, m_ui->tableWidgetConstruction,
-                                                 tr("Add layer right to no. %L1").arg(index + 1), index,
-                                                 layer));
+    QTableWidget *table = m_ui->tableWidgetConstruction;
+    switch (chooseFromDatabase(true)) {
+    case MaterialDatabaseDialog::MaterialChosen: {
+        const MaterialLayer layer(m_databaseDialog->selectedMaterial(), NewLayerWidth);
+        if (left)
+            m_document.push(new T2_UndoAddLayerLeft(
+                m_document, table, tr("Add layer left to no. %L1").arg(index + 1), index, layer));
+        else
+            m_document.push(new T2_UndoAddLayerRight(
+                m_document, table, tr("Add layer right to no. %L1").arg(index + 1), index, layer));
+        break;
+    }
+    case MaterialDatabaseDialog::ConstructionChosen: {
+        const Construction &construction = m_databaseDialog->selectedConstruction();
+        if (left)
+            m_document.push(new T2_UndoAddConstructionLeft(
+                m_document, table, tr("Add construction left to no. %L1").arg(index + 1), index,
+                construction.layers, construction.name));
+        else
+            m_document.push(new T2_UndoAddConstructionRight(
+                m_document, table, tr("Add construction right to no. %L1").arg(index + 1), index,
+                construction.layers, construction.name));
+        break;
+    }
+    case MaterialDatabaseDialog::NothingChosen:
+        break;
+    }
 }
 
 void MainWindow::removeLayer(int index) {
@@ -849,6 +866,56 @@ void MainWindow::on_actionAddMaterialToUserDatabase_triggered() {
     }
     materials.addUserMaterial(material);
     statusBar()->showMessage(tr("The material '%1' was added to the user database.").arg(material.name),
+                             StatusMessageTimeout);
+}
+
+// --- the material and construction databases ---------------------------------------------
+
+MaterialDatabaseDialog &MainWindow::databaseDialog(MaterialDatabaseDialog::Mode mode,
+                                                   bool constructionsAllowed) {
+    if (m_databaseDialog == nullptr) {
+        m_databaseDialog = new MaterialDatabaseDialog(MaterialList::instance(), ConstructionList::instance(),
+                                                      *m_dialogs, this);
+        m_databaseDialog->setObjectName(QStringLiteral("materialDatabaseDialog"));
+        connect(m_databaseDialog, &MaterialDatabaseDialog::helpRequested, this, &MainWindow::showHelp);
+    }
+    const Document *document = m_document.document();
+    m_databaseDialog->setCurrentConstruction(document != nullptr ? document->inputData().layers()
+                                                                 : QVector<MaterialLayer>());
+    m_databaseDialog->setImportDirectory(projectDialogDirectory());
+    m_databaseDialog->setMode(mode, constructionsAllowed);
+    return *m_databaseDialog;
+}
+
+MaterialDatabaseDialog::Choice MainWindow::chooseFromDatabase(bool constructionsAllowed) {
+    MaterialDatabaseDialog &dialog = databaseDialog(MaterialDatabaseDialog::SelectMode, constructionsAllowed);
+    m_dialogs->runDatabaseDialog(dialog);
+    return dialog.choice();
+}
+
+void MainWindow::on_actionEditMaterialDatabase_triggered() {
+    m_dialogs->runDatabaseDialog(databaseDialog(MaterialDatabaseDialog::EditMode));
+}
+
+void MainWindow::on_actionAddToConstructionDatabase_triggered() {
+    const Document *document = m_document.document();
+    if (document == nullptr || document->inputData().layers().isEmpty())
+        return;
+    QString name = document->projectInformation().ProjectName;
+    QString notes;
+    if (!m_dialogs->constructionName(this, tr("Add to Construction Database"), name, notes) || name.isEmpty())
+        return;
+    ConstructionList &constructions = ConstructionList::instance();
+    constructions.appendConstruction(Construction(name, document->inputData().layers(), notes));
+    // Stored at once, like every change made in the database dialog.
+    if (!constructions.write()) {
+        m_dialogs->warning(this, tr("Construction database"),
+                           tr("The construction '%1' was added, but the construction database could not be "
+                              "saved in '%2'. It is saved again when the program closes.")
+                               .arg(name, QDir::toNativeSeparators(constructions.filePath())));
+        return;
+    }
+    statusBar()->showMessage(tr("The construction '%1' was added to the construction database.").arg(name),
                              StatusMessageTimeout);
 }
 

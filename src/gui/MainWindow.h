@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ImageExport.h"
+#include "MaterialDatabaseDialog.h"
 #include "Project.h"
 #include "UserDialogs.h"
 
@@ -120,6 +121,10 @@ private slots:
     void on_actionMoveRight_triggered();
     void on_actionAddMaterialToUserDatabase_triggered();
 
+    // the material and construction databases
+    void on_actionEditMaterialDatabase_triggered();
+    void on_actionAddToConstructionDatabase_triggered();
+
 private:
     void paintSplashTagline();
     void setupActions();
@@ -148,11 +153,19 @@ private:
     int currentLayerIndex() const;
     /*! Lets the user pick a material for layer \a index. */
     void changeMaterial(int index);
-    /*! Lets the user pick a material for a new layer beside layer \a index (left or right). */
+    /*! Lets the user pick a material for a new layer, or a stored construction, and adds it beside
+        layer \a index (on its left side when \a left is true). */
     void addLayer(int index, bool left);
     void removeLayer(int index);
     /*! Swaps layer \a index with its left or right neighbour. */
     void moveLayer(int index, bool left);
+    /*! Lets the user pick a material or, when \a constructionsAllowed, a stored construction from
+        the database dialog; the dialog then holds a copy of it. */
+    MaterialDatabaseDialog::Choice chooseFromDatabase(bool constructionsAllowed);
+    /*! The material and construction database dialog, created on first use and kept, set up
+        for \a mode with the current project's construction. */
+    MaterialDatabaseDialog &databaseDialog(MaterialDatabaseDialog::Mode mode,
+                                           bool constructionsAllowed = true);
     /*! Asks for a file and writes \a source in the format chosen. */
     void exportImage(const ImageExport::Source &source);
     /*! The export dialog, created on first use and kept. */
@@ -174,6 +187,7 @@ private:
     QList<QAction *> m_recentFileActions;
     QActionGroup *m_heatFlowActionGroup = nullptr;
     QFileDialog *m_exportFileDialog = nullptr;
+    MaterialDatabaseDialog *m_databaseDialog = nullptr;
     QList<QAction *> m_unavailableActions;
     ConstructionSketchDock *m_sketchDock = nullptr;
     QPointer<QSplashScreen> m_splashScreen;

@@ -9,7 +9,6 @@
 
 #include "ConstructionDatabaseWidget.h"
 #include "ConstructionList.h"
-#include "HelpDocument.h"
 #include "MaterialConstructionTabWidget.h"
 #include "MaterialDatabaseWidget.h"
 #include "MaterialList.h"
@@ -33,7 +32,7 @@ MaterialDatabaseDialog::MaterialDatabaseDialog(MaterialList &materials, Construc
     m_helpButton->setObjectName(QStringLiteral("pushButtonHelp"));
     m_helpButton->setAutoDefault(false);
     connect(m_helpButton, &QPushButton::clicked, this,
-            [this]() { HelpDocument::show(MaterialPropertiesHelpTopic, m_dialogs, this); });
+            [this]() { emit helpRequested(MaterialPropertiesHelpTopic); });
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -73,6 +72,10 @@ void MaterialDatabaseDialog::setMode(Mode mode, bool constructionsAllowed) {
         m_buttons->setStandardButtons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     else
         m_buttons->setStandardButtons(QDialogButtonBox::Close);
+    if (mode == SelectMode && !constructionsAllowed)
+        m_tabs->setCurrentIndex(MaterialConstructionTabWidget::MaterialsTab);
+    m_tabs->materialsWidget()->reload();
+    m_tabs->constructionsWidget()->reload();
     updateButtons();
 }
 
@@ -83,23 +86,6 @@ void MaterialDatabaseDialog::setCurrentConstruction(const QVector<MaterialLayer>
 void MaterialDatabaseDialog::setImportDirectory(const QString &directory) {
     m_tabs->materialsWidget()->setImportDirectory(directory);
     m_tabs->constructionsWidget()->setImportDirectory(directory);
-}
-
-MaterialDatabaseDialog::Choice MaterialDatabaseDialog::select(bool constructionsAllowed) {
-    setMode(SelectMode, constructionsAllowed);
-    if (!constructionsAllowed)
-        m_tabs->setCurrentIndex(MaterialConstructionTabWidget::MaterialsTab);
-    m_tabs->materialsWidget()->reload();
-    m_tabs->constructionsWidget()->reload();
-    exec();
-    return m_choice;
-}
-
-void MaterialDatabaseDialog::edit() {
-    setMode(EditMode);
-    m_tabs->materialsWidget()->reload();
-    m_tabs->constructionsWidget()->reload();
-    exec();
 }
 
 MaterialDatabaseDialog::Choice MaterialDatabaseDialog::currentChoice() const {

@@ -33,20 +33,16 @@ public:
     MaterialDatabaseDialog(MaterialList &materials, ConstructionList &constructions, UserDialogs &dialogs,
                            QWidget *parent = nullptr);
 
-    /*! Select mode: OK needs a usable choice; with \a constructionsAllowed false only a material
-        can be chosen (the Constructions tab can still be browsed and maintained). */
+    /*! Sets the dialog up for its next run and shows the databases anew (they may have been
+        changed elsewhere). Select mode: OK needs a usable choice; with \a constructionsAllowed
+        false only a material can be chosen, and the Materials tab is shown (the Constructions tab
+        can still be browsed and maintained). */
     void setMode(Mode mode, bool constructionsAllowed = true);
     Mode mode() const { return m_mode; }
     /*! The layers of the open project ("Add construction" stores them); empty without one. */
     void setCurrentConstruction(const QVector<MaterialLayer> &layers);
     /*! Where the import dialogs start. */
     void setImportDirectory(const QString &directory);
-
-    /*! Runs the dialog in select mode and returns what was chosen; selectedMaterial() or
-        selectedConstruction() then hold it. */
-    Choice select(bool constructionsAllowed);
-    /*! Runs the dialog in edit mode. */
-    void edit();
 
     /*! What the dialog's current state offers: a selected material with a thermal conductivity
         and a vapour diffusion resistance above 0 on the Materials tab, a selected construction
@@ -59,6 +55,10 @@ public:
     const Construction &selectedConstruction() const { return m_selectedConstruction; }
 
     MaterialConstructionTabWidget *tabWidget() const { return m_tabs; }
+
+signals:
+    /*! The help on material properties is asked for. */
+    void helpRequested(int topic);
 
 public slots:
     void done(int result) override;

@@ -6,28 +6,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "MaterialEditDialog.h"
 #include "MaterialList.h"
 #include "UserDialogs.h"
 #include "VaDar_MaterialDatabaseSelectionWidget.h"
 
-namespace {
-
-bool editInDialog(QWidget *parent, const QString &title, Material &material) {
-    MaterialEditDialog dialog(parent);
-    dialog.setWindowTitle(title);
-    dialog.setMaterial(material);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    material = dialog.material();
-    return true;
-}
-
-} // namespace
-
 MaterialDatabaseWidget::MaterialDatabaseWidget(MaterialList &materials, UserDialogs &dialogs, QWidget *parent)
-    : QWidget(parent), m_materials(materials), m_dialogs(dialogs), m_editor(&editInDialog),
-      m_importDirectory(QDir::homePath()) {
+    : QWidget(parent), m_materials(materials), m_dialogs(dialogs), m_importDirectory(QDir::homePath()) {
     m_selection = new VaDar::MaterialDatabaseSelectionWidget(this);
     m_selection->setObjectName(QStringLiteral("materialDatabaseSelectionWidget"));
 
@@ -111,7 +95,7 @@ void MaterialDatabaseWidget::markChanged() {
 void MaterialDatabaseWidget::on_actionAddMaterial_triggered() {
     Material material;
     material.color = Material::randomColor();
-    if (!m_editor(this, tr("Add a new user defined material"), material) || !material.isValid())
+    if (!m_dialogs.editMaterial(this, tr("Add a new user defined material"), material) || !material.isValid())
         return;
     m_materials.addUserMaterial(material);
     reload();
@@ -124,7 +108,7 @@ void MaterialDatabaseWidget::on_actionCopyMaterial_triggered() {
     if (!m_materials.canCopyAt(index))
         return;
     Material material = m_materials.copyForUser(index);
-    if (!m_editor(this, tr("Copy material"), material) || !material.isValid())
+    if (!m_dialogs.editMaterial(this, tr("Copy material"), material) || !material.isValid())
         return;
     m_materials.addUserMaterial(material);
     reload();
@@ -137,7 +121,7 @@ void MaterialDatabaseWidget::on_actionEditMaterial_triggered() {
     if (!m_materials.canEditAt(index))
         return;
     Material material = *m_materials.materialAt(index);
-    if (!m_editor(this, tr("Edit user defined material"), material) || !material.isValid())
+    if (!m_dialogs.editMaterial(this, tr("Edit user defined material"), material) || !material.isValid())
         return;
     m_materials.replaceUserMaterialAt(index, material);
     reload();

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <functional>
-
 #include "Material.h"
 
 class MaterialList;
@@ -21,17 +19,13 @@ class MaterialDatabaseSelectionWidget;
     read-only; any material can be copied into the user materials and edited there.
 
     Materials are addressed by their index in the database. The widget changes the database it
-    is handed; it never writes the user file (isChanged() tells the owner to). */
+    is handed; it never writes the user file (isChanged() tells the owner to). Materials are
+    edited in the material dialog of the UserDialogs it is handed. */
 class MaterialDatabaseWidget : public QWidget {
     Q_OBJECT
 public:
-    /*! Edits \a material in a dialog titled \a title; true when the user accepted. */
-    using MaterialEditor = std::function<bool(QWidget *parent, const QString &title, Material &material)>;
-
     MaterialDatabaseWidget(MaterialList &materials, UserDialogs &dialogs, QWidget *parent = nullptr);
 
-    /*! Replaces the material edit dialog (tests). */
-    void setMaterialEditor(MaterialEditor editor) { m_editor = std::move(editor); }
     /*! Where the import dialog starts. */
     void setImportDirectory(const QString &directory) { m_importDirectory = directory; }
 
@@ -75,7 +69,6 @@ private:
 
     MaterialList &m_materials;
     UserDialogs &m_dialogs;
-    MaterialEditor m_editor;
     QString m_importDirectory;
     VaDar::MaterialDatabaseSelectionWidget *m_selection;
     QAction *m_actionAdd;

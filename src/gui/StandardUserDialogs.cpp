@@ -6,12 +6,13 @@
 #include <QUrl>
 
 #include "AboutDialog.h"
+#include "ConstructionNameInputDialog.h"
 #include "Document.h"
 #include "LogFileDialog.h"
 #include "Material.h"
 #include "MaterialLayer.h"
-#include "MaterialList.h"
-#include "MaterialPickerDialog.h"
+#include "MaterialDatabaseDialog.h"
+#include "MaterialEditDialog.h"
 
 QMessageBox::StandardButton StandardUserDialogs::question(QWidget *parent, const QString &title,
                                                           const QString &text,
@@ -68,12 +69,30 @@ Material StandardUserDialogs::firstLayerMaterial() {
     return brick;
 }
 
-bool StandardUserDialogs::selectMaterial(QWidget *parent, Material &material) {
-    const MaterialList &list = MaterialList::instance();
-    MaterialPickerDialog picker(list.builtInMaterials(), list.userMaterials(), parent);
-    if (picker.exec() != QDialog::Accepted || !picker.hasSelection())
+void StandardUserDialogs::runDatabaseDialog(MaterialDatabaseDialog &dialog) {
+    dialog.exec();
+}
+
+bool StandardUserDialogs::constructionName(QWidget *parent, const QString &title, QString &name,
+                                           QString &notes) {
+    ConstructionNameInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setName(name);
+    dialog.setNotes(notes);
+    if (dialog.exec() != QDialog::Accepted)
         return false;
-    material = picker.selectedMaterial();
+    name = dialog.name();
+    notes = dialog.notes();
+    return true;
+}
+
+bool StandardUserDialogs::editMaterial(QWidget *parent, const QString &title, Material &material) {
+    MaterialEditDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setMaterial(material);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    material = dialog.material();
     return true;
 }
 

@@ -24,8 +24,11 @@ public:
     /*! Until the new-project wizard exists: one layer of firstLayerMaterial(), 0.1 m wide. */
     bool newProjectWizard(QWidget *parent, Document &document) override;
 
-    /*! The material picker over the built-in and the user materials. */
-    bool selectMaterial(QWidget *parent, Material &material) override;
+    void runDatabaseDialog(MaterialDatabaseDialog &dialog) override;
+    /*! The ConstructionNameInputDialog. */
+    bool constructionName(QWidget *parent, const QString &title, QString &name, QString &notes) override;
+    /*! The MaterialEditDialog. */
+    bool editMaterial(QWidget *parent, const QString &title, Material &material) override;
     bool exportFileName(QFileDialog &dialog, QString &fileName, QString &nameFilter) override;
     void showLogFile(QWidget *parent, const QString &path) override;
     void about(QWidget *parent, const std::function<void()> &showHelp) override;

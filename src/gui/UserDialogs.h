@@ -8,6 +8,7 @@
 
 class Document;
 class Material;
+class MaterialDatabaseDialog;
 class QFileDialog;
 class QPrinter;
 class QUrl;
@@ -41,9 +42,15 @@ public:
         from the defaults). Returns false when cancelled. */
     virtual bool newProjectWizard(QWidget *parent, Document &document) = 0;
 
-    /*! Lets the user pick a material of the material database into \a material. Returns false
-        when cancelled. */
-    virtual bool selectMaterial(QWidget *parent, Material &material) = 0;
+    /*! Runs the material and construction database dialog, set up in its mode by the caller,
+        until the user closes it; in select mode the dialog then holds what was chosen. */
+    virtual void runDatabaseDialog(MaterialDatabaseDialog &dialog) = 0;
+    /*! Asks for the name and the notes of a stored construction in a dialog titled \a title.
+        Returns false when cancelled. */
+    virtual bool constructionName(QWidget *parent, const QString &title, QString &name, QString &notes) = 0;
+    /*! Lets the user edit \a material of the user database in a dialog titled \a title. Returns
+        false when cancelled. */
+    virtual bool editMaterial(QWidget *parent, const QString &title, Material &material) = 0;
 
     /*! Runs the export file dialog of the main window (its filters and default suffix set up).
         On acceptance returns true with the first chosen file and the name filter selected. */

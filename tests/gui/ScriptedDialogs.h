@@ -7,10 +7,16 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "ConstructionDatabaseTableModel.h"
+#include "ConstructionDatabaseWidget.h"
 #include "Material.h"
-#include "MaterialList.h"
+#include "MaterialConstructionTabWidget.h"
+#include "MaterialDatabaseDialog.h"
+#include "MaterialDatabaseWidget.h"
 #include "StandardUserDialogs.h"
 #include "UserDialogs.h"
+#include "VaDar_MaterialDatabaseSelectionWidget.h"
+#include "VaDar_MaterialTableModel.h"
 
 // Answers every dialog of the main window from a script and records what was asked.
 class ScriptedDialogs : public UserDialogs {
@@ -23,7 +29,11 @@ public:
     QString message;       // title and text of the last message box
     QList<Button> answers; // for questions and critical messages with a choice, in order
     bool wizardAccepts = true;
-    QStringList materials;                  // names of the materials to pick, in order (none left: cancel)
+    // The database dialog picks these by name, materials first, in order (none left: cancel).
+    QStringList materials;
+    QStringList constructions;
+    QStringList materialNames;     // the material editor renames, in order (none left: cancel)
+    QStringList constructionNames; // the name dialog gives these, notes "notes of <name>" (none left: cancel)
     QList<QPair<QString, QString>> exports; // file and name filter of each export (none left: cancel)
     QList<QUrl> urls;                       // the addresses opened
     bool urlsOpen = true;
@@ -49,19 +59,49 @@ public:
         kinds << "wizard";
         return wizardAccepts && StandardUserDialogs().newProjectWizard(parent, document);
     }
-    bool selectMaterial(QWidget *, Material &material) override {
-        kinds << "material";
-        if (materials.isEmpty())
-            return false;
-        const QString name = materials.takeFirst();
-        const MaterialList &list = MaterialList::instance();
-        for (int i = 0; i < list.count(); ++i) {
-            if (list.materialAt(i)->name == name) {
-                material = *list.materialAt(i);
-                return true;
-            }
+    void runDatabaseDialog(MaterialDatabaseDialog &dialog) override {
+        kinds << "database";
+        dialog.show();
+        MaterialConstructionTabWidget *tabs = dialog.tabWidget();
+        bool found = false;
+        if (!materials.isEmpty()) {
+            tabs->setCurrentIndex(MaterialConstructionTabWidget::MaterialsTab);
+            const QString name = materials.takeFirst();
+            const VaDar::MaterialTableModel *list = tabs->materialsWidget()->selectionWidget()->tableModel();
+            for (int i = 0; i < list->rowCount(); ++i)
+                if (!found && list->material(i).name == name) {
+                    tabs->materialsWidget()->showMaterial(i);
+                    found = true;
+                }
+        } else if (!constructions.isEmpty()) {
+            tabs->setCurrentIndex(MaterialConstructionTabWidget::ConstructionsTab);
+            const QString name = constructions.takeFirst();
+            ConstructionDatabaseWidget *stored = tabs->constructionsWidget();
+            for (int row = 0; row < stored->model()->rowCount(); ++row)
+                if (!found && stored->model()->construction(row).name == name) {
+                    stored->selectConstruction(row);
+                    found = true;
+                }
         }
-        return false;
+        if (found)
+            dialog.accept();
+        else
+            dialog.reject();
+    }
+    bool constructionName(QWidget *, S, QString &name, QString &notes) override {
+        kinds << "constructionName";
+        if (constructionNames.isEmpty())
+            return false;
+        name = constructionNames.takeFirst();
+        notes = "notes of " + name;
+        return true;
+    }
+    bool editMaterial(QWidget *, S, Material &material) override {
+        kinds << "editMaterial";
+        if (materialNames.isEmpty())
+            return false;
+        material.name = materialNames.takeFirst();
+        return true;
     }
     bool exportFileName(QFileDialog &dialog, QString &file, QString &filter) override {
         kinds << "export";

@@ -7,17 +7,10 @@
 
 #include "AboutDialog.h"
 #include "LogFileDialog.h"
-#include "MaterialPickerDialog.h"
 
-// The small dialogs of the main window: the material picker, the log file viewer, the about
-// dialog.
+// The small dialogs of the main window: the log file viewer, the about dialog.
 class tst_Dialogs : public QObject {
     Q_OBJECT
-
-    static Material material(const QString &name, int category) {
-        return Material(name, MaterialCategory::fromRawValue(category), "", "", "", "", 1000, 0.5, 10, 0.01,
-                        0.2, 0.01, 1);
-    }
 
 private slots:
     void initTestCase() {
@@ -27,51 +20,6 @@ private slots:
     // A search field's clear button fades in with an animation that Qt deletes only once it has
     // run; let it end so the leak checker of the sanitizer build sees nothing left over.
     void cleanupTestCase() { QTest::qWait(400); }
-
-    void pickerSearches_data() {
-        QTest::addColumn<QString>("search");
-        QTest::addColumn<QString>("shown"); // names shown, the first one selected
-        QTest::newRow("everything") << ""
-                                    << "Lime plaster|EPS board|Glass wool|My EPS";
-        QTest::newRow("any case, built-in and user") << "eps"
-                                                     << "EPS board|My EPS";
-        QTest::newRow("by database") << "user"
-                                     << "My EPS";
-        QTest::newRow("nothing") << "granite"
-                                 << "";
-    }
-    void pickerSearches() {
-        QFETCH(QString, search);
-        QFETCH(QString, shown);
-        MaterialPickerDialog picker(
-            {material("Lime plaster", 1), material("EPS board", 5), material("Glass wool", 5)},
-            {material("My EPS", 5)});
-        picker.setSearchText(search);
-        QStringList names;
-        for (int row = 0; row < picker.shownCount(); ++row)
-            names << picker.shownName(row);
-        QCOMPARE(names.join('|'), shown);
-        // typing preselects the first match, so Enter takes it; no match, no choice
-        QCOMPARE(picker.hasSelection(), !search.isEmpty() && !shown.isEmpty());
-        QCOMPARE(picker.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled(),
-                 picker.hasSelection());
-        if (picker.hasSelection())
-            QCOMPARE(picker.selectedMaterial().name, names.first());
-        picker.selectShown(names.size() - 1);
-        QCOMPARE(picker.hasSelection(), !names.isEmpty());
-    }
-
-    void pickerTakesTheDoubleClickedMaterial() {
-        MaterialPickerDialog picker({material("A", 1), material("B", 1)}, {});
-        picker.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&picker));
-        QTreeView *view = picker.findChild<QTreeView *>();
-        const QRect row = view->visualRect(view->model()->index(1, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row.center());
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, row.center());
-        QCOMPARE(picker.result(), int(QDialog::Accepted));
-        QCOMPARE(picker.selectedMaterial().name, QString("B"));
-    }
 
     void logFile() {
         QTemporaryDir dir;

@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QUndoStack>
 
+#include "ConstructionList.h"
 #include "ConstructionSketchDock.h"
 #include "ConstructionTableWidget.h"
 #include "DiagramView.h"
@@ -100,13 +101,14 @@ QString actionId(const QAction *a) {
 }
 
 const QString BrickWall = QStringLiteral(TAVO_EXAMPLES_DIR "/brick-wall-etics.t2p");
-const QString FileActions =
-    "Open Save SaveAs CopyChart CopySketch ExportChart ExportSketch ToggleGlaser Print Report ";
+const QString AlwaysActions = "Open EditMaterialDatabase ";
+const QString FileActions = AlwaysActions +
+                            "Save SaveAs CopyChart CopySketch ExportChart ExportSketch ToggleGlaser "
+                            "Print Report AddToConstructionDatabase ";
 const QString LayerActions = "SelectMaterial AddLeft AddRight AddMaterialToUserDatabase ";
 const QString MoveActions = "RemoveLayer MoveLeft MoveRight ";
 // Features still to come: always disabled, and their tool tips say so.
-const QString UnavailableActions =
-    "Preferences EditMaterialDatabase AddToConstructionDatabase EditProjectInformation";
+const QString UnavailableActions = "Preferences EditProjectInformation";
 
 } // namespace
 
@@ -275,8 +277,8 @@ private slots:
         QTest::addColumn<QString>("enabled");
         QTest::addColumn<int>("editorPage");
         const QString layer = FileActions + LayerActions;
-        QTest::newRow("no project") << -1 << -1 << "Open" << -1;
-        QTest::newRow("project without layers") << 0 << -1 << "Open" << -1;
+        QTest::newRow("no project") << -1 << -1 << AlwaysActions << -1;
+        QTest::newRow("project without layers") << 0 << -1 << AlwaysActions << -1;
         QTest::newRow("1 layer: nothing to remove or move") << 1 << 1 << layer << 0;
         QTest::newRow("first of 3") << 3 << 1 << layer + "RemoveLayer MoveRight" << 0;
         QTest::newRow("middle of 3") << 3 << 2 << layer + MoveActions << 0;
@@ -649,6 +651,65 @@ private slots:
                  qPrintable(w.dialogs->message));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{"wall.pdf"});
+    }
+
+    // A construction stored from one project, the program restarted (the database read anew from
+    // its file), and added into another project left of its only layer: the same layers, in
+    // order; undo takes them out again.
+    void storedConstructionIntoAnotherProject() {
+        Settings::instance().m_userMaterialsDirectory = m_dir.filePath("constructions");
+        ConstructionList::destroyInstance();
+        QVector<MaterialLayer> stored;
+        {
+            Window w;
+            makeProject(0);
+            InputData &data = Project::instance().document()->inputData();
+            data.insertLayer(0, MaterialLayer(*MaterialList::instance().material(493), 0.24));
+            data.insertLayer(1, MaterialLayer(*MaterialList::instance().material(282), 0.12));
+            Project::instance().setModified(Project::ModificationType::InputData);
+            stored = data.layers();
+            w.dialogs->constructionNames << "Stored wall";
+            w.action("AddToConstructionDatabase")->trigger();
+            QCOMPARE(w.window->statusBar()->currentMessage(),
+                     QString("The construction 'Stored wall' was added to the construction database."));
+        }
+        ConstructionList::destroyInstance(); // as at the end of the program
+        {
+            Window w;
+            makeProject(1);
+            const InputData before = Project::instance().document()->inputData();
+            w.table()->setCurrentCell(0, 1);
+            w.dialogs->constructions << "Stored wall";
+            w.action("AddLeft")->trigger();
+            QCOMPARE(w.undoStack()->undoText(), QString(": Add construction left to no. 1"));
+            const QVector<MaterialLayer> layers = Project::instance().document()->inputData().layers();
+            QCOMPARE(layers.mid(0, 2), stored);
+            QCOMPARE(layers.at(2), before.layer(0));
+            QCOMPARE(w.table()->currentColumn(), 1);
+            w.undoStack()->undo();
+            QVERIFY(Project::instance().document()->inputData() == before);
+
+            w.dialogs->constructions << "Stored wall";
+            w.action("AddRight")->trigger();
+            QCOMPARE(w.undoStack()->undoText(), QString(": Add construction right to no. 1"));
+            QCOMPARE(Project::instance().document()->inputData().layers().mid(1), stored);
+            // Select Material and the double click take only a material.
+            w.dialogs->constructions << "Stored wall";
+            w.action("SelectMaterial")->trigger();
+            QCOMPARE(w.undoStack()->count(), 1);
+            QCOMPARE(w.dialogs->kinds.count("database"), 3);
+        }
+        ConstructionList::destroyInstance();
+    }
+
+    void editMaterialDatabase() {
+        Window w;
+        w.action("EditMaterialDatabase")->trigger();
+        QCOMPARE(w.dialogs->kinds, QStringList{"database"});
+        auto *dialog = w.window->findChild<MaterialDatabaseDialog *>();
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->mode(), MaterialDatabaseDialog::EditMode);
+        QCOMPARE(dialog->choice(), MaterialDatabaseDialog::NothingChosen);
     }
 
     void addMaterialToUserDatabase() {

@@ -12,7 +12,7 @@
 #include "MaterialDatabaseDialog.h"
 #include "MaterialDatabaseWidget.h"
 #include "MaterialList.h"
-#include "UserDialogs.h"
+#include "ScriptedDialogs.h"
 #include "VaDar_MaterialDatabaseSelectionWidget.h"
 #include "VaDar_MaterialTableProxyModel.h"
 #include "ZMT_MessageHandler.h"
@@ -20,29 +20,6 @@
 using S = const QString &;
 
 namespace {
-
-// Answers file dialogs from a script and records the messages shown.
-class ScriptedDialogs : public UserDialogs {
-public:
-    QStringList fileNames; // files to choose, in order (none left: cancel)
-    QStringList shown;     // "kind | title | text" of every message
-
-    QMessageBox::StandardButton question(QWidget *, S t, S x, QMessageBox::StandardButtons) override {
-        shown << "question | " + t + " | " + x;
-        return QMessageBox::Yes;
-    }
-    QMessageBox::StandardButton critical(QWidget *, S t, S x, QMessageBox::StandardButtons) override {
-        shown << "critical | " + t + " | " + x;
-        return QMessageBox::Ok;
-    }
-    void information(QWidget *, S t, S x) override { shown << "information | " + t + " | " + x; }
-    void warning(QWidget *, S t, S x) override { shown << "warning | " + t + " | " + x; }
-    QString openFileName(QWidget *, S, S, S) override {
-        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
-    }
-    QString saveFileName(QWidget *, S, S, S) override { return QString(); }
-    bool newProjectWizard(QWidget *, Document &) override { return false; }
-};
 
 Material userMaterial(const QString &name) {
     return Material(name, MaterialCategory(MaterialCategory::Insulation), "", "", "", "", 30, 0.035, 1, 0.001,
@@ -60,8 +37,6 @@ class tst_MaterialDatabaseDialog : public QObject {
     std::unique_ptr<MaterialList> m_materials;
     std::unique_ptr<ConstructionList> m_constructions;
     std::unique_ptr<MaterialDatabaseDialog> m_dialog;
-    QString m_editedName; // what the scripted material editor names a material; empty: cancel
-    QString m_constructionName;
 
     QString userDir() const { return m_tmp.filePath(QString("case%1").arg(m_case)); }
     MaterialDatabaseWidget *materialsWidget() const { return m_dialog->tabWidget()->materialsWidget(); }
@@ -86,17 +61,8 @@ class tst_MaterialDatabaseDialog : public QObject {
         m_constructions.reset(new ConstructionList("en", userDir()));
         QVERIFY(!m_constructions->read());
         QVERIFY(m_constructions->addSampleEntry(*m_materials));
-        m_dialogs.shown.clear();
+        m_dialogs.kinds.clear();
         m_dialog.reset(new MaterialDatabaseDialog(*m_materials, *m_constructions, m_dialogs));
-        materialsWidget()->setMaterialEditor([this](QWidget *, S, Material &m) {
-            m.name = m_editedName;
-            return !m_editedName.isEmpty();
-        });
-        constructionsWidget()->setNameEditor([this](QWidget *, S, QString &name, QString &notes) {
-            name = m_constructionName;
-            notes = "notes of " + m_constructionName;
-            return !m_constructionName.isEmpty();
-        });
         m_dialog->show();
     }
 
@@ -156,7 +122,7 @@ private slots:
         const int builtIn = m_materials->builtInCount();
         const Material original = *m_materials->materialAt(5);
         materialsWidget()->showMaterial(5);
-        m_editedName = "my copy";
+        m_dialogs.materialNames << "my copy";
         materialsWidget()->copyMaterialAction()->trigger();
         QCOMPARE(m_materials->userCount(), 1);
         QCOMPARE(materialsWidget()->selectedMaterial(), builtIn);
@@ -165,12 +131,12 @@ private slots:
         QCOMPARE(m_materials->materialAt(5)->name, original.name); // the built-in one unchanged
         QVERIFY(materialsWidget()->editMaterialAction()->isEnabled());
 
-        m_editedName = "renamed";
+        m_dialogs.materialNames << "renamed";
         materialsWidget()->editMaterialAction()->trigger();
         QCOMPARE(m_materials->materialAt(builtIn)->name, QString("renamed"));
         QCOMPARE(materialsWidget()->selectedMaterial(), builtIn);
 
-        m_editedName.clear(); // cancelled: nothing changes
+        // cancelled: nothing changes
         materialsWidget()->editMaterialAction()->trigger();
         QCOMPARE(m_materials->materialAt(builtIn)->name, QString("renamed"));
 
@@ -204,11 +170,11 @@ private slots:
         QTest::addColumn<int>("added");
         QTest::addColumn<QString>("message");
         QTest::newRow("user material file")
-            << "other.tmat" << 2 << "information | Materials added. | 2 materials found";
+            << "other.tmat" << 2 << "information Materials added. | 2 materials found";
         QTest::newRow("TXT in capitals refused")
-            << "old.TXT" << 0 << "warning | Material read error. | No valid material file";
+            << "old.TXT" << 0 << "warning Material read error. | No valid material file";
         QTest::newRow("empty user material file")
-            << "empty.tmat" << 0 << "warning | Material read error. | No materials found";
+            << "empty.tmat" << 0 << "warning Material read error. | No materials found";
     }
     void import() {
         QFETCH(QString, fileName);
@@ -230,9 +196,10 @@ private slots:
         m_dialogs.fileNames << path;
         materialsWidget()->importMaterialsAction()->trigger();
         QCOMPARE(m_materials->userCount(), added);
-        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_dialogs.kinds.size(), 2); // the file, then the message
         QFETCH(QString, message);
-        QVERIFY2(m_dialogs.shown.first().startsWith(message), qPrintable(m_dialogs.shown.first()));
+        const QString shown = m_dialogs.kinds.last() + " " + m_dialogs.message;
+        QVERIFY2(shown.startsWith(message), qPrintable(shown));
         QCOMPARE(materialsWidget()->isChanged(), added > 0);
     }
 
@@ -275,7 +242,7 @@ private slots:
         QVector<MaterialLayer> layers = m_constructions->construction(0).layers;
         layers[1].setWidth(0.16);
         w->setCurrentConstruction(layers);
-        m_constructionName = "Wall";
+        m_dialogs.constructionNames << "Wall";
         w->addConstructionAction()->trigger();
         QCOMPARE(m_constructions->count(), 2);
         QCOMPARE(w->selectedRow(), 1);
@@ -283,12 +250,12 @@ private slots:
         QCOMPARE(w->model()->columnCount(), 4);
         QCOMPARE(w->model()->index(1, 2).data().toString(), "160mm " + layers[1].name);
 
-        m_constructionName = "Wall copy";
+        m_dialogs.constructionNames << "Wall copy";
         w->copyConstructionAction()->trigger();
         QCOMPARE(m_constructions->count(), 3);
         QCOMPARE(w->selectedRow(), 2);
         QCOMPARE(m_constructions->construction(2).layers, layers);
-        m_constructionName = "Wall";
+        m_dialogs.constructionNames << "Wall";
         w->editConstructionAction()->trigger();
         QCOMPARE(w->selectedRow(), 2);
         QCOMPARE(m_constructions->construction(2), m_constructions->construction(1));
@@ -297,6 +264,7 @@ private slots:
         QVector<MaterialLayer> thicker = layers;
         thicker[1].setWidth(0.2);
         w->setCurrentConstruction(thicker);
+        m_dialogs.constructionNames << "Wall";
         w->addConstructionAction()->trigger();
         QCOMPARE(w->selectedRow(), 3);
         w->deleteConstructionAction()->trigger();
@@ -322,7 +290,7 @@ private slots:
         layers << MaterialLayer(*m_materials->material(493), 0.175)
                << MaterialLayer(*m_materials->material(282), 0.1);
         constructionsWidget()->setCurrentConstruction(layers);
-        m_constructionName = "stored";
+        m_dialogs.constructionNames << "stored";
         constructionsWidget()->addConstructionAction()->trigger();
         m_dialog->reject();
 
@@ -349,10 +317,12 @@ private slots:
         constructionsWidget()->importConstructionsAction()->trigger();
         QCOMPARE(m_constructions->count(), 3);
         QCOMPARE(m_constructions->construction(2).name, QString("second"));
-        QVERIFY(m_dialogs.shown.last().startsWith("information | Constructions added."));
+        QVERIFY(m_dialogs.kinds.last() == "information" &&
+                m_dialogs.message.startsWith("Constructions added."));
         constructionsWidget()->importConstructionsAction()->trigger();
         QCOMPARE(m_constructions->count(), 3);
-        QVERIFY(m_dialogs.shown.last().startsWith("warning | Construction read error."));
+        QVERIFY(m_dialogs.kinds.last() == "warning" &&
+                m_dialogs.message.startsWith("Construction read error."));
         QCOMPARE(other.count(), 2); // the imported file is only read
     }
 };
