@@ -637,6 +637,126 @@ Ein Bericht wird vollständig oder gar nicht geschrieben; er braucht keinen Bild
     </message>
 </context>
 <context>
+    <name>ConstructionDatabaseTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Warm side
+Layer 1</source>
+        <translation>Warme Seite
+Schicht 1</translation>
+    </message>
+    <message>
+        <source>Cold side
+Layer %1</source>
+        <translation>Kalte Seite
+Schicht %1</translation>
+    </message>
+    <message>
+        <source>
+Layer %1</source>
+        <translation>
+Schicht %1</translation>
+    </message>
+    <message>
+        <source>%1mm %2</source>
+        <translation>%1 mm %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionDatabaseWidget</name>
+    <message>
+        <source>Add construction</source>
+        <translation>Konstruktion hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a new construction to the list.</source>
+        <translation>Eine neue Konstruktion zur Liste hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Delete Construction</source>
+        <translation>Konstruktion löschen</translation>
+    </message>
+    <message>
+        <source>Delete selected construction from list.</source>
+        <translation>Die ausgewählte Konstruktion aus der Liste löschen.</translation>
+    </message>
+    <message>
+        <source>Edit construction</source>
+        <translation>Konstruktion bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit selected constrcution.</source>
+        <translation>Die ausgewählte Konstruktion bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Copy construction</source>
+        <translation>Konstruktion kopieren</translation>
+    </message>
+    <message>
+        <source>Copy selected construction to a new one.</source>
+        <translation>Die ausgewählte Konstruktion in eine neue kopieren.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Add the constructions of another construction file to the list.</source>
+        <translation>Die Konstruktionen einer anderen Konstruktionsdatei zur Liste hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Construction list</source>
+        <translation>Konstruktionsliste</translation>
+    </message>
+    <message>
+        <source>Selected Construction:</source>
+        <translation>Ausgewählte Konstruktion:</translation>
+    </message>
+    <message>
+        <source>View and Notes</source>
+        <translation>Ansicht und Notizen</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Innen</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Außen</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>Open a project with layers: its construction is added.</source>
+        <translation>Öffnen Sie ein Projekt mit Schichten: seine Konstruktion wird hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <translation>%1 (Kopie)</translation>
+    </message>
+    <message>
+        <source>Select file with construction database.</source>
+        <translation>Datei mit Konstruktionsdatenbank auswählen.</translation>
+    </message>
+    <message>
+        <source>Database for Tavo 2 (*.constr)</source>
+        <translation>Datenbank für Tavo 2 (*.constr)</translation>
+    </message>
+    <message>
+        <source>Constructions added.</source>
+        <translation>Konstruktionen hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Construction read error.</source>
+        <translation>Fehler beim Lesen der Konstruktionen.</translation>
+    </message>
+</context>
+<context>
     <name>ConstructionLayerFrame</name>
     <message>
         <source>Material Properties</source>
@@ -716,6 +836,17 @@ Ein Bericht wird vollständig oder gar nicht geschrieben; er braucht keinen Bild
     <message>
         <source>The construction database &apos;%1&apos; cannot be opened. The program starts without its constructions and does not overwrite the file.</source>
         <translation>Die Konstruktionsdatenbank &apos;%1&apos; kann nicht geöffnet werden. Das Programm startet ohne ihre Konstruktionen und überschreibt die Datei nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionNameInputDialog</name>
+    <message>
+        <source>Construction Name</source>
+        <translation>Name der Konstruktion</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1694,30 @@ Möchten Sie sie ersetzen?</translation>
         <source>Writes the report of the project as a PDF file.</source>
         <translation>Schreibt den Bericht des Projekts als PDF-Datei.</translation>
     </message>
+    <message>
+        <source>Add construction left to no. %L1</source>
+        <translation>Konstruktion links von Nr. %L1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add construction right to no. %L1</source>
+        <translation>Konstruktion rechts von Nr. %L1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add to Construction Database</source>
+        <translation>Zur Konstruktionsdatenbank hinzufügen</translation>
+    </message>
+    <message>
+        <source>Construction database</source>
+        <translation>Konstruktionsdatenbank</translation>
+    </message>
+    <message>
+        <source>The construction &apos;%1&apos; was added, but the construction database could not be saved in &apos;%2&apos;. It is saved again when the program closes.</source>
+        <translation>Die Konstruktion &apos;%1&apos; wurde hinzugefügt, aber die Konstruktionsdatenbank konnte nicht in &apos;%2&apos; gespeichert werden. Sie wird beim Beenden des Programms erneut gespeichert.</translation>
+    </message>
+    <message>
+        <source>The construction &apos;%1&apos; was added to the construction database.</source>
+        <translation>Die Konstruktion &apos;%1&apos; wurde zur Konstruktionsdatenbank hinzugefügt.</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>
@@ -1668,6 +1823,111 @@ Möchten Sie sie ersetzen?</translation>
         <source>Unknown</source>
         <comment>MaterialCategory</comment>
         <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialConstructionTabWidget</name>
+    <message>
+        <source>Materials</source>
+        <translation>Materialien</translation>
+    </message>
+    <message>
+        <source>Constructions</source>
+        <translation>Konstruktionen</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialDatabaseDialog</name>
+    <message>
+        <source>Material/Construction Database</source>
+        <translation>Material-/Konstruktionsdatenbank</translation>
+    </message>
+    <message>
+        <source>Information about material properties</source>
+        <translation>Informationen zu Materialeigenschaften</translation>
+    </message>
+    <message>
+        <source>User material database</source>
+        <translation>Benutzer-Materialdatenbank</translation>
+    </message>
+    <message>
+        <source>The user materials could not be saved in &apos;%1&apos;. They are kept while the program runs and saved again when it closes.</source>
+        <translation>Die Benutzermaterialien konnten nicht in &apos;%1&apos; gespeichert werden. Sie bleiben erhalten, solange das Programm läuft, und werden beim Beenden erneut gespeichert.</translation>
+    </message>
+    <message>
+        <source>Construction database</source>
+        <translation>Konstruktionsdatenbank</translation>
+    </message>
+    <message>
+        <source>The constructions could not be saved in &apos;%1&apos;. They are kept while the program runs and saved again when it closes.</source>
+        <translation>Die Konstruktionen konnten nicht in &apos;%1&apos; gespeichert werden. Sie bleiben erhalten, solange das Programm läuft, und werden beim Beenden erneut gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialDatabaseWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a new user defined material</source>
+        <translation>Ein neues benutzerdefiniertes Material hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Removes user defined material</source>
+        <translation>Entfernt das benutzerdefinierte Material</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selected material into the user materials</source>
+        <translation>Das ausgewählte Material in die Benutzermaterialien kopieren</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit user defined material</source>
+        <translation>Benutzerdefiniertes Material bearbeiten</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Add the materials of a material file to the user materials</source>
+        <translation>Die Materialien einer Materialdatei zu den Benutzermaterialien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Copy material</source>
+        <translation>Material kopieren</translation>
+    </message>
+    <message>
+        <source>Select file with user material database.</source>
+        <translation>Datei mit Benutzer-Materialdatenbank auswählen.</translation>
+    </message>
+    <message>
+        <source>Database for Tavo 1.9 (*.txt)</source>
+        <translation>Datenbank für Tavo 1.9 (*.txt)</translation>
+    </message>
+    <message>
+        <source>;;Database for Tavo 2.0 (*.tmat)</source>
+        <translation>;;Datenbank für Tavo 2.0 (*.tmat)</translation>
+    </message>
+    <message>
+        <source>Materials added.</source>
+        <translation>Materialien hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Material read error.</source>
+        <translation>Fehler beim Lesen der Materialien.</translation>
     </message>
 </context>
 <context>
@@ -2028,49 +2288,6 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>The user material file &apos;%1&apos; could not be read completely. The %2 materials read before the damage are used; the file itself is not overwritten but kept under a name ending in &quot;.corrupt&quot; when the user materials are saved.</source>
         <translation>Die Benutzer-Materialdatei &apos;%1&apos; konnte nicht vollständig gelesen werden. Die %2 vor der Beschädigung gelesenen Materialien werden verwendet; die Datei selbst wird nicht überschrieben, sondern beim Speichern der Benutzermaterialien unter einem Namen mit der Endung &quot;.corrupt&quot; aufbewahrt.</translation>
-    </message>
-</context>
-<context>
-    <name>MaterialPickerDialog</name>
-    <message>
-        <source>Select Material</source>
-        <translation>Material auswählen</translation>
-    </message>
-    <message>
-        <source>Material</source>
-        <translation>Material</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>Kategorie</translation>
-    </message>
-    <message>
-        <source>Database</source>
-        <translation>Datenbank</translation>
-    </message>
-    <message>
-        <source>%1 [W/mK]</source>
-        <translation>%1 [W/mK]</translation>
-    </message>
-    <message>
-        <source>%1 [-]</source>
-        <translation>%1 [-]</translation>
-    </message>
-    <message>
-        <source>built-in</source>
-        <translation>mitgeliefert</translation>
-    </message>
-    <message>
-        <source>user</source>
-        <translation>Benutzer</translation>
-    </message>
-    <message>
-        <source>Search by name or category</source>
-        <translation>Nach Name oder Kategorie suchen</translation>
-    </message>
-    <message>
-        <source>&amp;Search:</source>
-        <translation>&amp;Suchen:</translation>
     </message>
 </context>
 <context>
@@ -2698,6 +2915,110 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Move selected layer to right</source>
         <translation>Ausgewählte Schicht nach rechts verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>VaDar::MaterialDatabaseSelectionWidget</name>
+    <message>
+        <source>All categories</source>
+        <translation>Alle Kategorien</translation>
+    </message>
+    <message>
+        <source>Words separated by blanks; a material is shown when one of them is found. * stands for any text, ? for one character.</source>
+        <translation>Durch Leerzeichen getrennte Wörter; ein Material wird angezeigt, wenn eines davon gefunden wird. * steht für beliebigen Text, ? für ein Zeichen.</translation>
+    </message>
+    <message>
+        <source>Category Filter</source>
+        <translation>Kategoriefilter</translation>
+    </message>
+    <message>
+        <source>Material Name Filter</source>
+        <translation>Filter Materialname</translation>
+    </message>
+    <message>
+        <source>Producer Filter</source>
+        <translation>Filter Hersteller</translation>
+    </message>
+    <message>
+        <source>Data source filter</source>
+        <translation>Filter Datenquelle</translation>
+    </message>
+    <message>
+        <source>Comment filter</source>
+        <translation>Filter Kommentar</translation>
+    </message>
+    <message>
+        <source>Selected Material:</source>
+        <translation>Ausgewähltes Material:</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+</context>
+<context>
+    <name>VaDar::MaterialTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>ProductName</source>
+        <translation>Produktname</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>DataSource</source>
+        <translation>Datenquelle</translation>
+    </message>
+    <message>
+        <source>%1 [kg/m%2]</source>
+        <translation>%1 [kg/m%2]</translation>
+    </message>
+    <message>
+        <source>cp [J/kgK]</source>
+        <translation>cp [J/kgK]</translation>
+    </message>
+    <message>
+        <source>%1 [-]</source>
+        <translation>%1 [-]</translation>
+    </message>
+    <message>
+        <source>%1 [W/mK]</source>
+        <translation>%1 [W/mK]</translation>
+    </message>
+    <message>
+        <source>W80 [kg/m%1]</source>
+        <translation>W80 [kg/m%1]</translation>
+    </message>
+    <message>
+        <source>WSat [kg/m%1]</source>
+        <translation>WSat [kg/m%1]</translation>
+    </message>
+    <message>
+        <source>Aw
+[kg/m%1s%2]</source>
+        <translation>Aw
+[kg/m%1s%2]</translation>
+    </message>
+    <message>
+        <source>sd [m]</source>
+        <translation>sd [m]</translation>
+    </message>
+    <message>
+        <source>Kair [s/m]</source>
+        <translation>Kair [s/m]</translation>
     </message>
 </context>
 <context>

@@ -638,6 +638,126 @@ Raport jest zapisywany w całości albo wcale; nie potrzebuje ekranu.
     </message>
 </context>
 <context>
+    <name>ConstructionDatabaseTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Warm side
+Layer 1</source>
+        <translation>Strona ciepła
+Warstwa 1</translation>
+    </message>
+    <message>
+        <source>Cold side
+Layer %1</source>
+        <translation>Strona zimna
+Warstwa %1</translation>
+    </message>
+    <message>
+        <source>
+Layer %1</source>
+        <translation>
+Warstwa %1</translation>
+    </message>
+    <message>
+        <source>%1mm %2</source>
+        <translation>%1 mm %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionDatabaseWidget</name>
+    <message>
+        <source>Add construction</source>
+        <translation>Dodaj konstrukcję</translation>
+    </message>
+    <message>
+        <source>Add a new construction to the list.</source>
+        <translation>Dodaje nową konstrukcję do listy.</translation>
+    </message>
+    <message>
+        <source>Delete Construction</source>
+        <translation>Usuń konstrukcję</translation>
+    </message>
+    <message>
+        <source>Delete selected construction from list.</source>
+        <translation>Usuwa wybraną konstrukcję z listy.</translation>
+    </message>
+    <message>
+        <source>Edit construction</source>
+        <translation>Edytuj konstrukcję</translation>
+    </message>
+    <message>
+        <source>Edit selected constrcution.</source>
+        <translation>Edytuje wybraną konstrukcję.</translation>
+    </message>
+    <message>
+        <source>Copy construction</source>
+        <translation>Kopiuj konstrukcję</translation>
+    </message>
+    <message>
+        <source>Copy selected construction to a new one.</source>
+        <translation>Kopiuje wybraną konstrukcję do nowej.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Add the constructions of another construction file to the list.</source>
+        <translation>Dodaje do listy konstrukcje z innego pliku konstrukcji.</translation>
+    </message>
+    <message>
+        <source>Construction list</source>
+        <translation>Lista konstrukcji</translation>
+    </message>
+    <message>
+        <source>Selected Construction:</source>
+        <translation>Wybrana konstrukcja:</translation>
+    </message>
+    <message>
+        <source>View and Notes</source>
+        <translation>Widok i uwagi</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Wewnątrz</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Zewnątrz</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nic</translation>
+    </message>
+    <message>
+        <source>Open a project with layers: its construction is added.</source>
+        <translation>Otwórz projekt z warstwami: zostanie dodana jego konstrukcja.</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <translation>%1 (kopia)</translation>
+    </message>
+    <message>
+        <source>Select file with construction database.</source>
+        <translation>Wybierz plik z bazą konstrukcji.</translation>
+    </message>
+    <message>
+        <source>Database for Tavo 2 (*.constr)</source>
+        <translation>Baza dla Tavo 2 (*.constr)</translation>
+    </message>
+    <message>
+        <source>Constructions added.</source>
+        <translation>Dodano konstrukcje.</translation>
+    </message>
+    <message>
+        <source>Construction read error.</source>
+        <translation>Błąd odczytu konstrukcji.</translation>
+    </message>
+</context>
+<context>
     <name>ConstructionLayerFrame</name>
     <message>
         <source>Material Properties</source>
@@ -717,6 +837,17 @@ Raport jest zapisywany w całości albo wcale; nie potrzebuje ekranu.
     <message>
         <source>The construction database &apos;%1&apos; cannot be opened. The program starts without its constructions and does not overwrite the file.</source>
         <translation>Nie można otworzyć bazy konstrukcji &apos;%1&apos;. Program uruchamia się bez jej konstrukcji i nie nadpisuje pliku.</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionNameInputDialog</name>
+    <message>
+        <source>Construction Name</source>
+        <translation>Nazwa konstrukcji</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Uwagi</translation>
     </message>
 </context>
 <context>
@@ -1564,6 +1695,30 @@ Czy chcesz go zastąpić?</translation>
         <source>Writes the report of the project as a PDF file.</source>
         <translation>Zapisuje raport projektu jako plik PDF.</translation>
     </message>
+    <message>
+        <source>Add construction left to no. %L1</source>
+        <translation>Dodaj konstrukcję na lewo od nr %L1</translation>
+    </message>
+    <message>
+        <source>Add construction right to no. %L1</source>
+        <translation>Dodaj konstrukcję na prawo od nr %L1</translation>
+    </message>
+    <message>
+        <source>Add to Construction Database</source>
+        <translation>Dodaj do bazy konstrukcji</translation>
+    </message>
+    <message>
+        <source>Construction database</source>
+        <translation>Baza konstrukcji</translation>
+    </message>
+    <message>
+        <source>The construction &apos;%1&apos; was added, but the construction database could not be saved in &apos;%2&apos;. It is saved again when the program closes.</source>
+        <translation>Konstrukcja &apos;%1&apos; została dodana, ale nie można zapisać bazy konstrukcji w &apos;%2&apos;. Zostanie zapisana ponownie przy zamknięciu programu.</translation>
+    </message>
+    <message>
+        <source>The construction &apos;%1&apos; was added to the construction database.</source>
+        <translation>Konstrukcja &apos;%1&apos; została dodana do bazy konstrukcji.</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>
@@ -1669,6 +1824,111 @@ Czy chcesz go zastąpić?</translation>
         <source>Unknown</source>
         <comment>MaterialCategory</comment>
         <translation>Nieznana</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialConstructionTabWidget</name>
+    <message>
+        <source>Materials</source>
+        <translation>Materiały</translation>
+    </message>
+    <message>
+        <source>Constructions</source>
+        <translation>Konstrukcje</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialDatabaseDialog</name>
+    <message>
+        <source>Material/Construction Database</source>
+        <translation>Baza materiałów i konstrukcji</translation>
+    </message>
+    <message>
+        <source>Information about material properties</source>
+        <translation>Informacje o właściwościach materiałów</translation>
+    </message>
+    <message>
+        <source>User material database</source>
+        <translation>Baza materiałów użytkownika</translation>
+    </message>
+    <message>
+        <source>The user materials could not be saved in &apos;%1&apos;. They are kept while the program runs and saved again when it closes.</source>
+        <translation>Nie można zapisać materiałów użytkownika w &apos;%1&apos;. Pozostają dostępne, dopóki program działa, i zostaną ponownie zapisane przy jego zamknięciu.</translation>
+    </message>
+    <message>
+        <source>Construction database</source>
+        <translation>Baza konstrukcji</translation>
+    </message>
+    <message>
+        <source>The constructions could not be saved in &apos;%1&apos;. They are kept while the program runs and saved again when it closes.</source>
+        <translation>Nie można zapisać konstrukcji w &apos;%1&apos;. Pozostają dostępne, dopóki program działa, i zostaną ponownie zapisane przy jego zamknięciu.</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialDatabaseWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Add a new user defined material</source>
+        <translation>Dodaje nowy materiał użytkownika</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Removes user defined material</source>
+        <translation>Usuwa materiał użytkownika</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Copy the selected material into the user materials</source>
+        <translation>Kopiuje wybrany materiał do materiałów użytkownika</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Edit user defined material</source>
+        <translation>Edytuje materiał użytkownika</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Add the materials of a material file to the user materials</source>
+        <translation>Dodaje materiały z pliku materiałów do materiałów użytkownika</translation>
+    </message>
+    <message>
+        <source>Copy material</source>
+        <translation>Kopiuj materiał</translation>
+    </message>
+    <message>
+        <source>Select file with user material database.</source>
+        <translation>Wybierz plik z bazą materiałów użytkownika.</translation>
+    </message>
+    <message>
+        <source>Database for Tavo 1.9 (*.txt)</source>
+        <translation>Baza dla Tavo 1.9 (*.txt)</translation>
+    </message>
+    <message>
+        <source>;;Database for Tavo 2.0 (*.tmat)</source>
+        <translation>;;Baza dla Tavo 2.0 (*.tmat)</translation>
+    </message>
+    <message>
+        <source>Materials added.</source>
+        <translation>Dodano materiały.</translation>
+    </message>
+    <message>
+        <source>Material read error.</source>
+        <translation>Błąd odczytu materiałów.</translation>
     </message>
 </context>
 <context>
@@ -2029,49 +2289,6 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>The user material file &apos;%1&apos; could not be read completely. The %2 materials read before the damage are used; the file itself is not overwritten but kept under a name ending in &quot;.corrupt&quot; when the user materials are saved.</source>
         <translation>Nie udało się w pełni odczytać pliku materiałów użytkownika &apos;%1&apos;. Używane są materiały odczytane przed uszkodzeniem (%2); sam plik nie zostanie nadpisany, lecz przy zapisie materiałów użytkownika zostanie zachowany pod nazwą z końcówką &quot;.corrupt&quot;.</translation>
-    </message>
-</context>
-<context>
-    <name>MaterialPickerDialog</name>
-    <message>
-        <source>Select Material</source>
-        <translation>Wybór materiału</translation>
-    </message>
-    <message>
-        <source>Material</source>
-        <translation>Materiał</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>Kategoria</translation>
-    </message>
-    <message>
-        <source>Database</source>
-        <translation>Baza danych</translation>
-    </message>
-    <message>
-        <source>%1 [W/mK]</source>
-        <translation>%1 [W/mK]</translation>
-    </message>
-    <message>
-        <source>%1 [-]</source>
-        <translation>%1 [-]</translation>
-    </message>
-    <message>
-        <source>built-in</source>
-        <translation>wbudowana</translation>
-    </message>
-    <message>
-        <source>user</source>
-        <translation>użytkownika</translation>
-    </message>
-    <message>
-        <source>Search by name or category</source>
-        <translation>Szukaj według nazwy lub kategorii</translation>
-    </message>
-    <message>
-        <source>&amp;Search:</source>
-        <translation>&amp;Szukaj:</translation>
     </message>
 </context>
 <context>
@@ -2699,6 +2916,110 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Move selected layer to right</source>
         <translation>Przesuń zaznaczoną warstwę w prawo</translation>
+    </message>
+</context>
+<context>
+    <name>VaDar::MaterialDatabaseSelectionWidget</name>
+    <message>
+        <source>All categories</source>
+        <translation>Wszystkie kategorie</translation>
+    </message>
+    <message>
+        <source>Words separated by blanks; a material is shown when one of them is found. * stands for any text, ? for one character.</source>
+        <translation>Słowa oddzielone spacjami; materiał jest wyświetlany, gdy zostanie znalezione jedno z nich. * oznacza dowolny tekst, ? jeden znak.</translation>
+    </message>
+    <message>
+        <source>Category Filter</source>
+        <translation>Filtr kategorii</translation>
+    </message>
+    <message>
+        <source>Material Name Filter</source>
+        <translation>Filtr nazwy materiału</translation>
+    </message>
+    <message>
+        <source>Producer Filter</source>
+        <translation>Filtr producenta</translation>
+    </message>
+    <message>
+        <source>Data source filter</source>
+        <translation>Filtr źródła danych</translation>
+    </message>
+    <message>
+        <source>Comment filter</source>
+        <translation>Filtr komentarza</translation>
+    </message>
+    <message>
+        <source>Selected Material:</source>
+        <translation>Wybrany materiał:</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nic</translation>
+    </message>
+</context>
+<context>
+    <name>VaDar::MaterialTableModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategoria</translation>
+    </message>
+    <message>
+        <source>ProductName</source>
+        <translation>Nazwa produktu</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Producent</translation>
+    </message>
+    <message>
+        <source>DataSource</source>
+        <translation>Źródło danych</translation>
+    </message>
+    <message>
+        <source>%1 [kg/m%2]</source>
+        <translation>%1 [kg/m%2]</translation>
+    </message>
+    <message>
+        <source>cp [J/kgK]</source>
+        <translation>cp [J/kgK]</translation>
+    </message>
+    <message>
+        <source>%1 [-]</source>
+        <translation>%1 [-]</translation>
+    </message>
+    <message>
+        <source>%1 [W/mK]</source>
+        <translation>%1 [W/mK]</translation>
+    </message>
+    <message>
+        <source>W80 [kg/m%1]</source>
+        <translation>W80 [kg/m%1]</translation>
+    </message>
+    <message>
+        <source>WSat [kg/m%1]</source>
+        <translation>WSat [kg/m%1]</translation>
+    </message>
+    <message>
+        <source>Aw
+[kg/m%1s%2]</source>
+        <translation>Aw
+[kg/m%1s%2]</translation>
+    </message>
+    <message>
+        <source>sd [m]</source>
+        <translation>sd [m]</translation>
+    </message>
+    <message>
+        <source>Kair [s/m]</source>
+        <translation>Kair [s/m]</translation>
     </message>
 </context>
 <context>
