@@ -878,6 +878,11 @@ MaterialDatabaseDialog &MainWindow::databaseDialog(MaterialDatabaseDialog::Mode 
                                                       *m_dialogs, this);
         m_databaseDialog->setObjectName(QStringLiteral("materialDatabaseDialog"));
         connect(m_databaseDialog, &MaterialDatabaseDialog::helpRequested, this, &MainWindow::showHelp);
+        // The construction database is read on first use: a damaged file is kept, and the user
+        // learns it before working with what could be read.
+        const QString problem = ConstructionList::instance().readProblem();
+        if (!problem.isEmpty())
+            m_dialogs->warning(this, tr("Construction database"), problem);
     }
     const Document *document = m_document.document();
     m_databaseDialog->setCurrentConstruction(document != nullptr ? document->inputData().layers()

@@ -702,6 +702,27 @@ private slots:
         ConstructionList::destroyInstance();
     }
 
+    // The construction database is read when the database dialog first opens; a damaged file is
+    // kept and the user told before the dialog shows what could be read.
+    void damagedConstructionFileIsReported() {
+        const QString dir = m_dir.filePath("damaged-constructions");
+        QDir().mkpath(dir);
+        QFile file(dir + "/ConstructionData.constr");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray::fromHex("0000000100000002")) == 8);
+        file.close();
+        Settings::instance().m_userMaterialsDirectory = dir;
+        ConstructionList::destroyInstance();
+        {
+            Window w;
+            w.action("EditMaterialDatabase")->trigger();
+            QCOMPARE(w.dialogs->kinds, (QStringList{"warning", "database"}));
+            QVERIFY2(w.dialogs->message.startsWith("Construction database | ") &&
+                         w.dialogs->message.contains(".corrupt"),
+                     qPrintable(w.dialogs->message));
+        }
+        ConstructionList::destroyInstance();
+    }
+
     void editMaterialDatabase() {
         Window w;
         w.action("EditMaterialDatabase")->trigger();
