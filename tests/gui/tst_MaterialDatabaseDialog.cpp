@@ -1,7 +1,12 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTableView>
 
 #include "ConstructionDatabaseTableModel.h"
@@ -14,6 +19,7 @@
 #include "MaterialList.h"
 #include "ScriptedDialogs.h"
 #include "VaDar_MaterialDatabaseSelectionWidget.h"
+#include "VaDar_MaterialTableModel.h"
 #include "VaDar_MaterialTableProxyModel.h"
 #include "ZMT_MessageHandler.h"
 
@@ -72,6 +78,9 @@ private slots:
         QVERIFY(m_tmp.isValid());
     }
     void cleanup() { m_dialog.reset(); }
+    // The filter fields' clear buttons fade in and out; let the animations end before the
+    // program does, or the leak check of the sanitizer build reports them.
+    void cleanupTestCase() { QTest::qWait(400); }
 
     // Two wildcard words typed into the name filter: every material whose name holds either.
     void nameFilterTwoWords() {
@@ -231,6 +240,75 @@ private slots:
         m_dialog->show();
         m_dialog->reject();
         QCOMPARE(m_dialog->choice(), MaterialDatabaseDialog::NothingChosen);
+    }
+
+    // Chosen with the mouse as a user does: a filter typed, the list sorted by density (highest
+    // first), a row clicked and double clicked hand back the material shown in that row, not the
+    // one at that row of the unsorted database. Then the Constructions tab: a click selects, a
+    // double click accepts.
+    void chooseWithTheMouse() {
+        openDatabases();
+        Material dense = userMaterial("dense concrete");
+        dense.rho = 9999;
+        m_materials->addUserMaterial(dense);
+        m_dialog->setMode(MaterialDatabaseDialog::SelectMode);
+        QPushButton *ok = m_dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        QTableView *table = selection()->findChild<QTableView *>("tableViewMaterials");
+        QTest::keyClicks(selection()->findChild<QLineEdit *>("lineEditNameFilter"), "conc*");
+        QHeaderView *header = table->horizontalHeader();
+        const QPoint densityHeader(header->sectionViewportPosition(VaDar::MaterialTableModel::DensityColumn) +
+                                       10,
+                                   header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, densityHeader);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, densityHeader);
+        const QModelIndex first = table->model()->index(0, VaDar::MaterialTableModel::DensityColumn);
+        const QModelIndex last =
+            table->model()->index(table->model()->rowCount() - 1, VaDar::MaterialTableModel::DensityColumn);
+        QVERIFY(first.data().toString().toDouble() > last.data().toString().toDouble());
+
+        const QModelIndex row = table->model()->index(2, VaDar::MaterialTableModel::NameColumn);
+        const QString shown = row.data().toString();
+        QVERIFY(!ok->isEnabled());
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(row).center());
+        QCOMPARE(selection()->findChild<QLabel *>("labelSelectedMaterial")->text(), shown);
+        QVERIFY(ok->isEnabled());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(row).center());
+        QVERIFY(!m_dialog->isVisible());
+        QCOMPARE(m_dialog->choice(), MaterialDatabaseDialog::MaterialChosen);
+        QCOMPARE(m_dialog->selectedMaterial().name, shown);
+
+        // Maintenance: the user material, sorted to the top, opens in the editor on a double click.
+        m_dialog->setMode(MaterialDatabaseDialog::EditMode);
+        m_dialog->show();
+        const QModelIndex top = table->model()->index(0, VaDar::MaterialTableModel::NameColumn);
+        QCOMPARE(top.data().toString(), QString("dense concrete"));
+        m_dialogs.materialNames << "renamed by a double click";
+        // A double click: a press and release, then the second press arrives as a double click.
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(top).center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(top).center());
+        QCOMPARE(m_dialogs.kinds, QStringList{"editMaterial"});
+        QCOMPARE(m_materials->userMaterials().at(0).name, QString("renamed by a double click"));
+        QVERIFY(m_dialog->isVisible());
+
+        m_dialog->setMode(MaterialDatabaseDialog::SelectMode); // new buttons
+        ok = m_dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        m_dialog->show();
+        QTabBar *tabs = m_dialog->tabWidget()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {},
+                          tabs->tabRect(MaterialConstructionTabWidget::ConstructionsTab).center());
+        QCOMPARE(m_dialog->tabWidget()->currentIndex(), int(MaterialConstructionTabWidget::ConstructionsTab));
+        QLabel *selected = constructionsWidget()->findChild<QLabel *>("labelSelectedConstruction");
+        QCOMPARE(selected->text(), QString("Nothing"));
+        QVERIFY(!ok->isEnabled());
+        QTableView *stored = constructionsWidget()->findChild<QTableView *>("tableViewConstructions");
+        const QPoint sample = stored->visualRect(stored->model()->index(0, 0)).center();
+        QTest::mouseClick(stored->viewport(), Qt::LeftButton, {}, sample);
+        QCOMPARE(selected->text(), m_constructions->construction(0).name);
+        QVERIFY(ok->isEnabled());
+        QTest::mouseDClick(stored->viewport(), Qt::LeftButton, {}, sample);
+        QVERIFY(!m_dialog->isVisible());
+        QCOMPARE(m_dialog->choice(), MaterialDatabaseDialog::ConstructionChosen);
+        QCOMPARE(m_dialog->selectedConstruction(), m_constructions->construction(0));
     }
 
     // Add stores the project's construction, Copy a copy under a new name, Edit keeps the row;
