@@ -117,8 +117,10 @@ QAction *ConstructionDatabaseWidget::createAction(const char *objectName, const 
     return action;
 }
 
-void ConstructionDatabaseWidget::setCurrentConstruction(const QVector<MaterialLayer> &layers) {
+void ConstructionDatabaseWidget::setCurrentConstruction(const QVector<MaterialLayer> &layers,
+                                                        const QString &name) {
     m_currentLayers = layers;
+    m_currentName = name;
     updateActions();
 }
 
@@ -206,7 +208,7 @@ void ConstructionDatabaseWidget::doubleClick(int row, int layer) {
 void ConstructionDatabaseWidget::on_actionAddConstruction_triggered() {
     if (m_currentLayers.isEmpty())
         return;
-    QString name;
+    QString name = m_currentName;
     QString notes;
     if (!m_dialogs.constructionName(this, tr("Add construction"), name, notes) || name.trimmed().isEmpty())
         return;

@@ -38,8 +38,9 @@ public:
 
     /*! Where the import dialog starts. */
     void setImportDirectory(const QString &directory) { m_importDirectory = directory; }
-    /*! The layers of the open project, which "Add construction" stores; empty without a project. */
-    void setCurrentConstruction(const QVector<MaterialLayer> &layers);
+    /*! The layers of the open project, which "Add construction" stores (empty without a project),
+        and the name it offers for them (the project's name). */
+    void setCurrentConstruction(const QVector<MaterialLayer> &layers, const QString &name = QString());
 
     /*! Shows the database anew (it may have been changed elsewhere); the selected row stays. */
     void reload();
@@ -90,6 +91,7 @@ private:
     UserDialogs &m_dialogs;
     QString m_importDirectory;
     QVector<MaterialLayer> m_currentLayers;
+    QString m_currentName;
     ConstructionDatabaseTableModel *m_model;
     QTableView *m_table;
     QLabel *m_selectedName;

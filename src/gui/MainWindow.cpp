@@ -885,8 +885,11 @@ MaterialDatabaseDialog &MainWindow::databaseDialog(MaterialDatabaseDialog::Mode 
             m_dialogs->warning(this, tr("Construction database"), problem);
     }
     const Document *document = m_document.document();
-    m_databaseDialog->setCurrentConstruction(document != nullptr ? document->inputData().layers()
-                                                                 : QVector<MaterialLayer>());
+    if (document != nullptr)
+        m_databaseDialog->setCurrentConstruction(document->inputData().layers(),
+                                                 document->projectInformation().ProjectName);
+    else
+        m_databaseDialog->setCurrentConstruction({});
     m_databaseDialog->setImportDirectory(projectDialogDirectory());
     m_databaseDialog->setMode(mode, constructionsAllowed);
     return *m_databaseDialog;

@@ -79,8 +79,9 @@ void MaterialDatabaseDialog::setMode(Mode mode, bool constructionsAllowed) {
     updateButtons();
 }
 
-void MaterialDatabaseDialog::setCurrentConstruction(const QVector<MaterialLayer> &layers) {
-    m_tabs->constructionsWidget()->setCurrentConstruction(layers);
+void MaterialDatabaseDialog::setCurrentConstruction(const QVector<MaterialLayer> &layers,
+                                                    const QString &name) {
+    m_tabs->constructionsWidget()->setCurrentConstruction(layers, name);
 }
 
 void MaterialDatabaseDialog::setImportDirectory(const QString &directory) {

@@ -39,8 +39,9 @@ public:
         can still be browsed and maintained). */
     void setMode(Mode mode, bool constructionsAllowed = true);
     Mode mode() const { return m_mode; }
-    /*! The layers of the open project ("Add construction" stores them); empty without one. */
-    void setCurrentConstruction(const QVector<MaterialLayer> &layers);
+    /*! The layers of the open project ("Add construction" stores them, offering \a name);
+        empty without one. */
+    void setCurrentConstruction(const QVector<MaterialLayer> &layers, const QString &name = QString());
     /*! Where the import dialogs start. */
     void setImportDirectory(const QString &directory);
 

@@ -34,6 +34,7 @@ public:
     QStringList constructions;
     QStringList materialNames;     // the material editor renames, in order (none left: cancel)
     QStringList constructionNames; // the name dialog gives these, notes "notes of <name>" (none left: cancel)
+    QString offeredName;           // the name the name dialog was opened with, last time
     QList<QPair<QString, QString>> exports; // file and name filter of each export (none left: cancel)
     QList<QUrl> urls;                       // the addresses opened
     bool urlsOpen = true;
@@ -90,6 +91,7 @@ public:
     }
     bool constructionName(QWidget *, S, QString &name, QString &notes) override {
         kinds << "constructionName";
+        offeredName = name;
         if (constructionNames.isEmpty())
             return false;
         name = constructionNames.takeFirst();

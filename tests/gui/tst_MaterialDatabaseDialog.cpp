@@ -319,9 +319,10 @@ private slots:
         QVERIFY(!w->addConstructionAction()->isEnabled()); // no project construction
         QVector<MaterialLayer> layers = m_constructions->construction(0).layers;
         layers[1].setWidth(0.16);
-        w->setCurrentConstruction(layers);
+        w->setCurrentConstruction(layers, "Project wall");
         m_dialogs.constructionNames << "Wall";
         w->addConstructionAction()->trigger();
+        QCOMPARE(m_dialogs.offeredName, QString("Project wall"));
         QCOMPARE(m_constructions->count(), 2);
         QCOMPARE(w->selectedRow(), 1);
         QCOMPARE(m_constructions->construction(1), Construction("Wall", layers, "notes of Wall"));
