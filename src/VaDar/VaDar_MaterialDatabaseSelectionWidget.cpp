@@ -76,15 +76,17 @@ MaterialDatabaseSelectionWidget::MaterialDatabaseSelectionWidget(QWidget *parent
     m_table->setSortingEnabled(true);
     for (int c = 0; c < MaterialTableModel::ColumnCount; ++c)
         m_table->setColumnHidden(c, MaterialTableModel::isHiddenByDefault(c));
-    // Room for the names; the numbers need no more than their headers (and a sort arrow).
+    // Room for the names; the numbers need their headers (and a sort arrow), and at least room
+    // for a value in exponent notation such as a foil's resistance factor.
     m_table->setColumnWidth(MaterialTableModel::NameColumn, 320);
     m_table->setColumnWidth(MaterialTableModel::CategoryColumn, 160);
     const QFontMetrics headerFont = header->fontMetrics();
+    const int numberWidth = m_table->fontMetrics().horizontalAdvance(QStringLiteral("8.88e-08")) + 16;
     for (int c = MaterialTableModel::ProductColumn; c < MaterialTableModel::ColumnCount; ++c) {
         int textWidth = 0;
         for (const QString &line : m_model->headerData(c, Qt::Horizontal).toString().split(QLatin1Char('\n')))
             textWidth = qMax(textWidth, headerFont.horizontalAdvance(line));
-        m_table->setColumnWidth(c, qMax(60, textWidth + 28));
+        m_table->setColumnWidth(c, qMax(numberWidth, textWidth + 28));
     }
     // Two lines for the header of the water absorption coefficient.
     header->setMinimumHeight(2 * header->fontMetrics().height() + 8);
