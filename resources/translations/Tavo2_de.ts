@@ -637,6 +637,284 @@ Ein Bericht wird vollständig oder gar nicht geschrieben; er braucht keinen Bild
     </message>
 </context>
 <context>
+    <name>ConfigDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>General Settings</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Default Project Info</source>
+        <translation>Vorgaben Projekt</translation>
+    </message>
+    <message>
+        <source>Default Print Config</source>
+        <translation>Vorgaben Druck</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageGeneral</name>
+    <message>
+        <source>Use kg/m%1s%2 as unit for Aw</source>
+        <translation>kg/m%1s%2 als Einheit für Aw verwenden</translation>
+    </message>
+    <message>
+        <source>Use kg/m%1h%2 as unit for Aw</source>
+        <translation>kg/m%1h%2 als Einheit für Aw verwenden</translation>
+    </message>
+    <message>
+        <source>Start Program without project</source>
+        <translation>Programm ohne Projekt starten</translation>
+    </message>
+    <message>
+        <source>Start Program with last recent project</source>
+        <translation>Programm mit dem zuletzt geöffneten Projekt starten</translation>
+    </message>
+    <message>
+        <source>Construction layer width in [mm]</source>
+        <translation>Schichtdicken der Konstruktion in [mm]</translation>
+    </message>
+    <message>
+        <source>Construction layer width in [cm]</source>
+        <translation>Schichtdicken der Konstruktion in [cm]</translation>
+    </message>
+    <message>
+        <source>Construction layer width in [dm]</source>
+        <translation>Schichtdicken der Konstruktion in [dm]</translation>
+    </message>
+    <message>
+        <source>Construction layer width in [m]</source>
+        <translation>Schichtdicken der Konstruktion in [m]</translation>
+    </message>
+    <message>
+        <source>A new directory is used from the next start of the program.</source>
+        <translation>Ein neues Verzeichnis wird ab dem nächsten Programmstart verwendet.</translation>
+    </message>
+    <message>
+        <source>Directory for user material database and construction database:</source>
+        <translation>Verzeichnis für die Benutzer-Materialdatenbank und die Konstruktionsdatenbank:</translation>
+    </message>
+    <message>
+        <source>Directory not valid.</source>
+        <translation>Verzeichnis ungültig.</translation>
+    </message>
+    <message>
+        <source>There exist a file with the same name.</source>
+        <translation>Es existiert bereits eine Datei mit diesem Namen.</translation>
+    </message>
+    <message>
+        <source>The given text cannot be used as directory.</source>
+        <translation>Der eingegebene Text kann nicht als Verzeichnis verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Directory not writebale.</source>
+        <translation>Verzeichnis nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>The material database cannot be stored here.</source>
+        <translation>Die Materialdatenbank kann hier nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>User material directory</source>
+        <translation>Verzeichnis der Benutzermaterialien</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageProjectInformation</name>
+    <message>
+        <source>The settings below are transfered into newly created projects. To edit the project information of the current project, use the project information editor available from the edit menu.</source>
+        <translation>Die folgenden Angaben werden in neu erstellte Projekte übernommen. Die Projektinformationen des aktuellen Projekts bearbeiten Sie im Projektinformations-Editor im Menü Bearbeiten.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPrintDefaults</name>
+    <message>
+        <source>General Appearance</source>
+        <translation>Allgemeines Erscheinungsbild</translation>
+    </message>
+    <message>
+        <source>Construction sketch</source>
+        <translation>Konstruktionsskizze</translation>
+    </message>
+    <message>
+        <source>Material data</source>
+        <translation>Materialdaten</translation>
+    </message>
+    <message>
+        <source>Climate data</source>
+        <translation>Klimadaten</translation>
+    </message>
+    <message>
+        <source>Surface Resistance</source>
+        <translation>Wärmeübergangswiderstände</translation>
+    </message>
+    <message>
+        <source>Input Data</source>
+        <translation>Eingabedaten</translation>
+    </message>
+    <message>
+        <source>Temperature and moisture profiles</source>
+        <translation>Temperatur- und Feuchteverläufe</translation>
+    </message>
+    <message>
+        <source>Vapor pressure profiles</source>
+        <translation>Dampfdruckverläufe</translation>
+    </message>
+    <message>
+        <source>Diagrams</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Disclaimer</source>
+        <translation>Schlussbemerkungen</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Kopfzeile</translation>
+    </message>
+    <message>
+        <source>Footer</source>
+        <translation>Fußzeile</translation>
+    </message>
+    <message>
+        <source>Page numbers in footer</source>
+        <translation>Seitenzahlen in der Fußzeile</translation>
+    </message>
+    <message>
+        <source>Project information</source>
+        <translation>Projektinformationen</translation>
+    </message>
+    <message>
+        <source>User Logo</source>
+        <translation>Benutzerlogo</translation>
+    </message>
+    <message>
+        <source>No user logo</source>
+        <translation>Kein Benutzerlogo</translation>
+    </message>
+    <message>
+        <source>Logo in page header</source>
+        <translation>Logo in der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>Logo right from project informations</source>
+        <translation>Logo rechts neben den Projektinformationen</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>natural size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser) - Summary</source>
+        <translation>DIN 4108-3 (Glaser) - Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>TAVO Results - Summary</source>
+        <translation>TAVO-Ergebnisse - Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>TAVO Results - Detailed Table</source>
+        <translation>TAVO-Ergebnisse - Detaillierte Tabelle</translation>
+    </message>
+    <message>
+        <source>Resistances and µ values</source>
+        <translation>Widerstände und µ-Werte</translation>
+    </message>
+    <message>
+        <source>Construction kind for test of minimum thermal resistance
+according german standard DIN 4108-2 table 3</source>
+        <translation>Bauteilart für den Nachweis des Mindestwärmeschutzes
+nach DIN 4108-2 Tabelle 3</translation>
+    </message>
+    <message>
+        <source>no drying reserve</source>
+        <translation>keine Trocknungsreserve</translation>
+    </message>
+    <message>
+        <source>Drying reserve according DIN 68800-2:</source>
+        <translation>Trocknungsreserve nach DIN 68800-2:</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2001</source>
+        <translation>DIN 4108-3 2001</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2014</source>
+        <translation>DIN 4108-3 2014</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2018 und 2024</source>
+        <translation>DIN 4108-3 2018 und 2024</translation>
+    </message>
+    <message>
+        <source>User defined</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Settings for validity check according DIN 4108-3</source>
+        <translation>Einstellungen für den Nachweis nach DIN 4108-3</translation>
+    </message>
+    <message>
+        <source>Aw value for non capillar material</source>
+        <translation>Aw-Wert für nicht kapillaraktives Material</translation>
+    </message>
+    <message>
+        <source>Heading 1</source>
+        <translation>Überschrift 1</translation>
+    </message>
+    <message>
+        <source>Heading 2</source>
+        <translation>Überschrift 2</translation>
+    </message>
+    <message>
+        <source>Heading 3</source>
+        <translation>Überschrift 3</translation>
+    </message>
+    <message>
+        <source>Normal text</source>
+        <translation>Normaler Text</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Final remarks printed at the end of the report of new projects:</source>
+        <translation>Schlussbemerkungen am Ende des Berichts neuer Projekte:</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>Bilder (*.png *.xpm *.jpg)</translation>
+    </message>
+</context>
+<context>
     <name>ConstructionDatabaseTableModel</name>
     <message>
         <source>Name</source>
@@ -2468,6 +2746,54 @@ Möchten Sie sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>NewProjectWizard</name>
+    <message>
+        <source>New Project Wizard</source>
+        <translation>Assistent für neue Projekte</translation>
+    </message>
+    <message>
+        <source>Project Information</source>
+        <translation>Projektinformationen</translation>
+    </message>
+    <message>
+        <source>Please enter the information for this new project. You can change the default project information in the preferences dialog.</source>
+        <translation>Bitte geben Sie die Informationen zu diesem neuen Projekt ein. Die Standard-Projektinformationen können Sie in den Einstellungen ändern.</translation>
+    </message>
+    <message>
+        <source>Project template</source>
+        <translation>Projektvorlage</translation>
+    </message>
+    <message>
+        <source>The project template &apos;%1&apos; cannot be read.
+%2</source>
+        <translation>Die Projektvorlage &apos;%1&apos; kann nicht gelesen werden.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>NewProjectWizardMaterialPage</name>
+    <message>
+        <source>Select material for first layer</source>
+        <translation>Material für die erste Schicht wählen</translation>
+    </message>
+    <message>
+        <source>You can add your own projects as templates by copying the project files into the Templates subdirectory.</source>
+        <translation>Eigene Projekte können Sie als Vorlagen hinzufügen, indem Sie die Projektdateien in das Unterverzeichnis Templates kopieren.</translation>
+    </message>
+    <message>
+        <source>Please select a material below. This material will be the first material layer of your construction. You can choose any material now and add/move/delete layers later as required.</source>
+        <translation>Bitte wählen Sie unten ein Material. Dieses Material wird die erste Schicht Ihrer Konstruktion. Sie können jetzt ein beliebiges Material wählen und später nach Bedarf Schichten hinzufügen, verschieben oder löschen.</translation>
+    </message>
+    <message>
+        <source>Project template:</source>
+        <translation>Projektvorlage:</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Neues Projekt</translation>
+    </message>
+</context>
+<context>
     <name>Project</name>
     <message>
         <source>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</source>
@@ -2490,6 +2816,48 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Error reading file &apos;%1&apos;: %2</source>
         <translation>Fehler beim Lesen der Datei &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectInformationEditDialog</name>
+    <message>
+        <source>Edit Project Information</source>
+        <translation>Projektinformationen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Here you can edit the project information for the currently loaded project. The information entered here appear on the printing calculation report.
+
+New projects will initially get default project information, that can be edited in the preferences dialog.</source>
+        <translation>Hier können Sie die Projektinformationen des aktuell geladenen Projekts bearbeiten. Die hier eingegebenen Informationen erscheinen im gedruckten Berechnungsbericht.
+
+Neue Projekte erhalten zunächst die Standard-Projektinformationen, die in den Einstellungen bearbeitet werden können.</translation>
+    </message>
+    <message>
+        <source>Undo change of project informations.</source>
+        <translation>Änderung der Projektinformationen.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectInformationEditWidget</name>
+    <message>
+        <source>Project name:</source>
+        <translation>Projektname:</translation>
+    </message>
+    <message>
+        <source>Construction ID:</source>
+        <translation>Konstruktions-ID:</translation>
+    </message>
+    <message>
+        <source>Editor/User:</source>
+        <translation>Bearbeiter/Benutzer:</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Firma:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
     </message>
 </context>
 <context>

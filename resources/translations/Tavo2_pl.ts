@@ -638,6 +638,284 @@ Raport jest zapisywany w całości albo wcale; nie potrzebuje ekranu.
     </message>
 </context>
 <context>
+    <name>ConfigDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencje</translation>
+    </message>
+    <message>
+        <source>General Settings</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Default Project Info</source>
+        <translation>Domyślne dane projektu</translation>
+    </message>
+    <message>
+        <source>Default Print Config</source>
+        <translation>Domyślny wydruk</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageGeneral</name>
+    <message>
+        <source>Use kg/m%1s%2 as unit for Aw</source>
+        <translation>Używaj kg/m%1s%2 jako jednostki Aw</translation>
+    </message>
+    <message>
+        <source>Use kg/m%1h%2 as unit for Aw</source>
+        <translation>Używaj kg/m%1h%2 jako jednostki Aw</translation>
+    </message>
+    <message>
+        <source>Start Program without project</source>
+        <translation>Uruchamiaj program bez projektu</translation>
+    </message>
+    <message>
+        <source>Start Program with last recent project</source>
+        <translation>Uruchamiaj program z ostatnio otwartym projektem</translation>
+    </message>
+    <message>
+        <source>Construction layer width in [mm]</source>
+        <translation>Grubość warstw przegrody w [mm]</translation>
+    </message>
+    <message>
+        <source>Construction layer width in [cm]</source>
+        <translation>Grubość warstw przegrody w [cm]</translation>
+    </message>
+    <message>
+        <source>Construction layer width in [dm]</source>
+        <translation>Grubość warstw przegrody w [dm]</translation>
+    </message>
+    <message>
+        <source>Construction layer width in [m]</source>
+        <translation>Grubość warstw przegrody w [m]</translation>
+    </message>
+    <message>
+        <source>A new directory is used from the next start of the program.</source>
+        <translation>Nowy katalog zostanie użyty od następnego uruchomienia programu.</translation>
+    </message>
+    <message>
+        <source>Directory for user material database and construction database:</source>
+        <translation>Katalog bazy materiałów użytkownika i bazy przegród:</translation>
+    </message>
+    <message>
+        <source>Directory not valid.</source>
+        <translation>Nieprawidłowy katalog.</translation>
+    </message>
+    <message>
+        <source>There exist a file with the same name.</source>
+        <translation>Istnieje już plik o tej nazwie.</translation>
+    </message>
+    <message>
+        <source>The given text cannot be used as directory.</source>
+        <translation>Podanego tekstu nie można użyć jako katalogu.</translation>
+    </message>
+    <message>
+        <source>Directory not writebale.</source>
+        <translation>Brak możliwości zapisu w katalogu.</translation>
+    </message>
+    <message>
+        <source>The material database cannot be stored here.</source>
+        <translation>Nie można tutaj zapisać bazy materiałów.</translation>
+    </message>
+    <message>
+        <source>User material directory</source>
+        <translation>Katalog materiałów użytkownika</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageProjectInformation</name>
+    <message>
+        <source>The settings below are transfered into newly created projects. To edit the project information of the current project, use the project information editor available from the edit menu.</source>
+        <translation>Poniższe ustawienia są przenoszone do nowo tworzonych projektów. Aby edytować informacje o bieżącym projekcie, użyj edytora informacji o projekcie z menu Edycja.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPrintDefaults</name>
+    <message>
+        <source>General Appearance</source>
+        <translation>Wygląd ogólny</translation>
+    </message>
+    <message>
+        <source>Construction sketch</source>
+        <translation>Szkic przegrody</translation>
+    </message>
+    <message>
+        <source>Material data</source>
+        <translation>Dane materiałowe</translation>
+    </message>
+    <message>
+        <source>Climate data</source>
+        <translation>Dane klimatyczne</translation>
+    </message>
+    <message>
+        <source>Surface Resistance</source>
+        <translation>Opory przejmowania ciepła</translation>
+    </message>
+    <message>
+        <source>Input Data</source>
+        <translation>Dane wejściowe</translation>
+    </message>
+    <message>
+        <source>Temperature and moisture profiles</source>
+        <translation>Rozkłady temperatury i wilgotności</translation>
+    </message>
+    <message>
+        <source>Vapor pressure profiles</source>
+        <translation>Rozkłady ciśnienia pary</translation>
+    </message>
+    <message>
+        <source>Diagrams</source>
+        <translation>Wykresy</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Disclaimer</source>
+        <translation>Uwagi końcowe</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Nagłówek</translation>
+    </message>
+    <message>
+        <source>Footer</source>
+        <translation>Stopka</translation>
+    </message>
+    <message>
+        <source>Page numbers in footer</source>
+        <translation>Numery stron w stopce</translation>
+    </message>
+    <message>
+        <source>Project information</source>
+        <translation>Informacje o projekcie</translation>
+    </message>
+    <message>
+        <source>User Logo</source>
+        <translation>Logo użytkownika</translation>
+    </message>
+    <message>
+        <source>No user logo</source>
+        <translation>Bez logo użytkownika</translation>
+    </message>
+    <message>
+        <source>Logo in page header</source>
+        <translation>Logo w nagłówku strony</translation>
+    </message>
+    <message>
+        <source>Logo right from project informations</source>
+        <translation>Logo na prawo od informacji o projekcie</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Szerokość</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Wysokość</translation>
+    </message>
+    <message>
+        <source>natural size</source>
+        <translation>rozmiar oryginalny</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Położenie</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser) - Summary</source>
+        <translation>DIN 4108-3 (Glaser) - podsumowanie</translation>
+    </message>
+    <message>
+        <source>TAVO Results - Summary</source>
+        <translation>Wyniki TAVO - podsumowanie</translation>
+    </message>
+    <message>
+        <source>TAVO Results - Detailed Table</source>
+        <translation>Wyniki TAVO - tabela szczegółowa</translation>
+    </message>
+    <message>
+        <source>Resistances and µ values</source>
+        <translation>Opory i wartości µ</translation>
+    </message>
+    <message>
+        <source>Construction kind for test of minimum thermal resistance
+according german standard DIN 4108-2 table 3</source>
+        <translation>Rodzaj przegrody do sprawdzenia minimalnego oporu cieplnego
+według normy DIN 4108-2 tabela 3</translation>
+    </message>
+    <message>
+        <source>no drying reserve</source>
+        <translation>bez rezerwy wysychania</translation>
+    </message>
+    <message>
+        <source>Drying reserve according DIN 68800-2:</source>
+        <translation>Rezerwa wysychania według DIN 68800-2:</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2001</source>
+        <translation>DIN 4108-3 2001</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2014</source>
+        <translation>DIN 4108-3 2014</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2018 und 2024</source>
+        <translation>DIN 4108-3 2018 i 2024</translation>
+    </message>
+    <message>
+        <source>User defined</source>
+        <translation>Zdefiniowane przez użytkownika</translation>
+    </message>
+    <message>
+        <source>Settings for validity check according DIN 4108-3</source>
+        <translation>Ustawienia sprawdzenia według DIN 4108-3</translation>
+    </message>
+    <message>
+        <source>Aw value for non capillar material</source>
+        <translation>Wartość Aw dla materiału niekapilarnego</translation>
+    </message>
+    <message>
+        <source>Heading 1</source>
+        <translation>Nagłówek 1</translation>
+    </message>
+    <message>
+        <source>Heading 2</source>
+        <translation>Nagłówek 2</translation>
+    </message>
+    <message>
+        <source>Heading 3</source>
+        <translation>Nagłówek 3</translation>
+    </message>
+    <message>
+        <source>Normal text</source>
+        <translation>Zwykły tekst</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Podkreślenie</translation>
+    </message>
+    <message>
+        <source>Final remarks printed at the end of the report of new projects:</source>
+        <translation>Uwagi końcowe drukowane na końcu raportu nowych projektów:</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>Obrazy (*.png *.xpm *.jpg)</translation>
+    </message>
+</context>
+<context>
     <name>ConstructionDatabaseTableModel</name>
     <message>
         <source>Name</source>
@@ -2469,6 +2747,54 @@ Czy chcesz go zastąpić?</translation>
     </message>
 </context>
 <context>
+    <name>NewProjectWizard</name>
+    <message>
+        <source>New Project Wizard</source>
+        <translation>Kreator nowego projektu</translation>
+    </message>
+    <message>
+        <source>Project Information</source>
+        <translation>Informacje o projekcie</translation>
+    </message>
+    <message>
+        <source>Please enter the information for this new project. You can change the default project information in the preferences dialog.</source>
+        <translation>Wprowadź informacje o nowym projekcie. Domyślne informacje o projekcie można zmienić w oknie preferencji.</translation>
+    </message>
+    <message>
+        <source>Project template</source>
+        <translation>Szablon projektu</translation>
+    </message>
+    <message>
+        <source>The project template &apos;%1&apos; cannot be read.
+%2</source>
+        <translation>Nie można odczytać szablonu projektu &apos;%1&apos;.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>NewProjectWizardMaterialPage</name>
+    <message>
+        <source>Select material for first layer</source>
+        <translation>Wybierz materiał pierwszej warstwy</translation>
+    </message>
+    <message>
+        <source>You can add your own projects as templates by copying the project files into the Templates subdirectory.</source>
+        <translation>Własne projekty można dodać jako szablony, kopiując pliki projektów do podkatalogu Templates.</translation>
+    </message>
+    <message>
+        <source>Please select a material below. This material will be the first material layer of your construction. You can choose any material now and add/move/delete layers later as required.</source>
+        <translation>Wybierz poniżej materiał. Będzie on pierwszą warstwą przegrody. Możesz teraz wybrać dowolny materiał, a później w razie potrzeby dodawać, przesuwać i usuwać warstwy.</translation>
+    </message>
+    <message>
+        <source>Project template:</source>
+        <translation>Szablon projektu:</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Nowy projekt</translation>
+    </message>
+</context>
+<context>
     <name>Project</name>
     <message>
         <source>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</source>
@@ -2491,6 +2817,48 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Error reading file &apos;%1&apos;: %2</source>
         <translation>Błąd odczytu pliku &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectInformationEditDialog</name>
+    <message>
+        <source>Edit Project Information</source>
+        <translation>Edytuj informacje o projekcie</translation>
+    </message>
+    <message>
+        <source>Here you can edit the project information for the currently loaded project. The information entered here appear on the printing calculation report.
+
+New projects will initially get default project information, that can be edited in the preferences dialog.</source>
+        <translation>Tutaj można edytować informacje o aktualnie wczytanym projekcie. Wprowadzone informacje pojawiają się w drukowanym raporcie z obliczeń.
+
+Nowe projekty otrzymują na początku domyślne informacje o projekcie, które można edytować w oknie preferencji.</translation>
+    </message>
+    <message>
+        <source>Undo change of project informations.</source>
+        <translation>Zmiana informacji o projekcie.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectInformationEditWidget</name>
+    <message>
+        <source>Project name:</source>
+        <translation>Nazwa projektu:</translation>
+    </message>
+    <message>
+        <source>Construction ID:</source>
+        <translation>Identyfikator przegrody:</translation>
+    </message>
+    <message>
+        <source>Editor/User:</source>
+        <translation>Opracował/użytkownik:</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Firma:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Opis:</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,7 @@
 #include <algorithm>
 
 #include "AssessmentClimateWidget.h"
+#include "ConfigDialog.h"
 #include "ConstructionList.h"
 #include "ConstructionSketchDock.h"
 #include "ConstructionTableWidget.h"
@@ -38,7 +39,9 @@
 #include "EditorDocument.h"
 #include "MaterialEditWidget.h"
 #include "MaterialList.h"
+#include "NewProjectWizard.h"
 #include "ProgramInfo.h"
+#include "ProjectInformationEditDialog.h"
 #include "Report.h"
 #include "ReportPdfWriter.h"
 #include "Settings.h"
@@ -272,8 +275,8 @@ void MainWindow::setupConstructionSketch() {
 }
 
 void MainWindow::setupUnavailableActions() {
-    Ui::MainWindow &ui = *m_ui;
-    m_unavailableActions = {ui.actionPreferences, ui.actionEditProjectInformation};
+    // Every action of the window works at present; features still to come are listed here.
+    m_unavailableActions = {};
     for (QAction *action : qAsConst(m_unavailableActions))
         action->setToolTip(tr("%1 (not available in this version yet)").arg(action->toolTip()));
     disableUnavailableActions();
@@ -400,10 +403,33 @@ void MainWindow::on_actionNew_triggered() {
     updateTitleAndActions();
     Document document;
     document.setProjectInformation(m_settings.m_defaultProjectInformation);
-    if (!m_dialogs->newProjectWizard(this, document))
+    NewProjectWizard wizard(document, MaterialList::instance(), ConstructionList::instance(), *m_dialogs,
+                            this);
+    connect(&wizard, &NewProjectWizard::helpRequested, this, &MainWindow::showHelp);
+    if (m_dialogs->runDialog(wizard) != QDialog::Accepted)
         return;
+    // The report of the new project starts from the default print configuration.
+    ReportSettings &report = m_settings.m_reportSettings;
+    for (int frame = 0; frame < m_settings.m_projectDefaultFrames.size(); ++frame)
+        report.setActivated(frame, m_settings.m_projectDefaultFrames.at(frame));
+    report.m_pageNumbersVisible = m_settings.m_pageNumbersVisible;
+    report.m_userLogo = m_settings.m_defaultUserLogo;
     resetForNewProject();
     m_document.setDocument(document);
+}
+
+void MainWindow::on_actionPreferences_triggered() {
+    ConfigDialog dialog(m_settings, *m_dialogs, this);
+    connect(&dialog, &ConfigDialog::helpRequested, this, &MainWindow::showHelp);
+    if (m_dialogs->runDialog(dialog) == QDialog::Accepted && m_document.hasDocument())
+        updateUi(Project::ModificationType::Display);
+}
+
+void MainWindow::on_actionEditProjectInformation_triggered() {
+    if (!m_document.hasDocument())
+        return;
+    ProjectInformationEditDialog dialog(m_document, this);
+    m_dialogs->runDialog(dialog);
 }
 
 void MainWindow::on_actionOpen_triggered() {

@@ -92,6 +92,8 @@ protected:
 
 private slots:
     void on_actionNew_triggered();
+    void on_actionPreferences_triggered();
+    void on_actionEditProjectInformation_triggered();
     void on_actionOpen_triggered();
     void on_actionSave_triggered();
     void on_actionSaveAs_triggered();

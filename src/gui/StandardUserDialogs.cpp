@@ -7,10 +7,8 @@
 
 #include "AboutDialog.h"
 #include "ConstructionNameInputDialog.h"
-#include "Document.h"
 #include "LogFileDialog.h"
 #include "Material.h"
-#include "MaterialLayer.h"
 #include "MaterialDatabaseDialog.h"
 #include "MaterialEditDialog.h"
 
@@ -54,19 +52,13 @@ bool StandardUserDialogs::printDialog(QWidget *parent, QPrinter &printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool StandardUserDialogs::newProjectWizard(QWidget * /*parent*/, Document &document) {
-    document.inputData().layers().clear();
-    document.inputData().layers().append(MaterialLayer(firstLayerMaterial(), 0.1));
-    return true;
+int StandardUserDialogs::runDialog(QDialog &dialog) {
+    return dialog.exec();
 }
 
-Material StandardUserDialogs::firstLayerMaterial() {
-    Material brick(QStringLiteral("Vollziegel-Mauerwerk 1800 kg/m³"),
-                   MaterialCategory(MaterialCategory::BuildingBrick), QString(), QString(), QString(),
-                   QStringLiteral("DIN 4108-4"), 1800, 0.81, 10, 0.006, 0.24, 0.2, 0);
-    brick.mu_min = 5;
-    brick.color = QColor(190, 95, 60);
-    return brick;
+QString StandardUserDialogs::existingDirectory(QWidget *parent, const QString &caption,
+                                               const QString &directory) {
+    return QFileDialog::getExistingDirectory(parent, caption, directory);
 }
 
 void StandardUserDialogs::runDatabaseDialog(MaterialDatabaseDialog &dialog) {

@@ -21,8 +21,8 @@ public:
 
     bool printDialog(QWidget *parent, QPrinter &printer) override;
 
-    /*! Until the new-project wizard exists: one layer of firstLayerMaterial(), 0.1 m wide. */
-    bool newProjectWizard(QWidget *parent, Document &document) override;
+    int runDialog(QDialog &dialog) override;
+    QString existingDirectory(QWidget *parent, const QString &caption, const QString &directory) override;
 
     void runDatabaseDialog(MaterialDatabaseDialog &dialog) override;
     /*! The ConstructionNameInputDialog. */
@@ -34,9 +34,6 @@ public:
     void about(QWidget *parent, const std::function<void()> &showHelp) override;
     void aboutQt(QWidget *parent) override;
     bool openUrl(const QUrl &url) override;
-
-    /*! The material of the first layer of a new project: solid brick masonry. */
-    static Material firstLayerMaterial();
 };
 
 #endif // STANDARDUSERDIALOGS_H

@@ -6,9 +6,9 @@
 
 #include <functional>
 
-class Document;
 class Material;
 class MaterialDatabaseDialog;
+class QDialog;
 class QFileDialog;
 class QPrinter;
 class QUrl;
@@ -38,9 +38,11 @@ public:
     /*! Lets the user choose and set up the printer for \a printer. Returns false when cancelled. */
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
 
-    /*! Lets the user set up a new project in \a document (project information already filled
-        from the defaults). Returns false when cancelled. */
-    virtual bool newProjectWizard(QWidget *parent, Document &document) = 0;
+    /*! Runs a modal dialog of the window (preferences, new-project wizard, project information)
+        set up by the caller, and returns its result (QDialog::Accepted or Rejected). */
+    virtual int runDialog(QDialog &dialog) = 0;
+    /*! An existing directory chosen by the user; empty when cancelled. */
+    virtual QString existingDirectory(QWidget *parent, const QString &caption, const QString &directory) = 0;
 
     /*! Runs the material and construction database dialog, set up in its mode by the caller,
         until the user closes it; in select mode the dialog then holds what was chosen. */

@@ -2,6 +2,11 @@
 #define SCRIPTEDDIALOGS_H
 
 #include <QFileDialog>
+#include <QTest>
+#include <QAbstractButton>
+#include <QWizard>
+
+#include <functional>
 #include <QPair>
 #include <QPrinter>
 #include <QStringList>
@@ -13,6 +18,8 @@
 #include "MaterialConstructionTabWidget.h"
 #include "MaterialDatabaseDialog.h"
 #include "MaterialDatabaseWidget.h"
+#include "NewProjectWizard.h"
+#include "NewProjectWizardMaterialPage.h"
 #include "StandardUserDialogs.h"
 #include "UserDialogs.h"
 #include "VaDar_MaterialDatabaseSelectionWidget.h"
@@ -29,6 +36,8 @@ public:
     QString message;       // title and text of the last message box
     QList<Button> answers; // for questions and critical messages with a choice, in order
     bool wizardAccepts = true;
+    QString wizardMaterial = "Solid clay brick masonry 1800 kg/m3"; // the first layer of a new project
+    std::function<void(QDialog &)> dialogScript; // works the shown dialog as a user (accept or reject)
     // The database dialog picks these by name, materials first, in order (none left: cancel).
     QStringList materials;
     QStringList constructions;
@@ -56,10 +65,34 @@ public:
         printer.setOutputFileName(name);
         return !name.isEmpty();
     }
-    bool newProjectWizard(QWidget *parent, Document &document) override {
-        kinds << "wizard";
-        return wizardAccepts && StandardUserDialogs().newProjectWizard(parent, document);
+    // The wizard picks wizardMaterial on its Materials tab and finishes (or is cancelled); any
+    // other dialog is recorded by its object name and run by dialogScript (unset: cancelled).
+    int runDialog(QDialog &dialog) override {
+        if (auto *wizard = qobject_cast<NewProjectWizard *>(&dialog)) {
+            kinds << "wizard";
+            if (!wizardAccepts)
+                return QDialog::Rejected;
+            wizard->show();
+            wizard->next();
+            MaterialDatabaseWidget *list = wizard->materialPage()->tabWidget()->materialsWidget();
+            const VaDar::MaterialTableModel *model = list->selectionWidget()->tableModel();
+            for (int i = 0; i < model->rowCount(); ++i)
+                if (model->material(i).name == wizardMaterial)
+                    list->showMaterial(i);
+            QWidget *finish = wizard->button(QWizard::FinishButton);
+            if (!finish->isEnabled())
+                return QDialog::Rejected;
+            QTest::mouseClick(finish, Qt::LeftButton);
+            return closed(dialog);
+        }
+        kinds << dialog.objectName();
+        if (!dialogScript)
+            return QDialog::Rejected;
+        dialog.show();
+        dialogScript(dialog);
+        return closed(dialog);
     }
+    QString existingDirectory(QWidget *, S, S) override { return fileName("directory"); }
     void runDatabaseDialog(MaterialDatabaseDialog &dialog) override {
         kinds << "database";
         dialog.show();
@@ -127,6 +160,15 @@ public:
     }
 
 private:
+    // As after a modal dialog, the window that opened it is active again.
+    static int closed(QDialog &dialog) {
+        dialog.hide();
+        if (QWidget *parent = dialog.parentWidget()) {
+            parent->activateWindow();
+            (void)QTest::qWaitForWindowActive(parent->window());
+        }
+        return dialog.result();
+    }
     Button ask(S kind, S title, S text, Button fallback) {
         kinds << kind;
         message = title + " | " + text;

@@ -1,6 +1,10 @@
 #include <QtTest>
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -101,14 +105,14 @@ QString actionId(const QAction *a) {
 }
 
 const QString BrickWall = QStringLiteral(TAVO_EXAMPLES_DIR "/brick-wall-etics.t2p");
-const QString AlwaysActions = "Open EditMaterialDatabase ";
+const QString AlwaysActions = "Open EditMaterialDatabase Preferences ";
 const QString FileActions = AlwaysActions +
                             "Save SaveAs CopyChart CopySketch ExportChart ExportSketch ToggleGlaser "
-                            "Print Report AddToConstructionDatabase ";
+                            "Print Report AddToConstructionDatabase EditProjectInformation ";
 const QString LayerActions = "SelectMaterial AddLeft AddRight AddMaterialToUserDatabase ";
 const QString MoveActions = "RemoveLayer MoveLeft MoveRight ";
 // Features still to come: always disabled, and their tool tips say so.
-const QString UnavailableActions = "Preferences EditProjectInformation";
+const QString UnavailableActions = "";
 
 } // namespace
 
@@ -271,6 +275,47 @@ private slots:
         f.remove();
     }
 
+    // Preferences change settings only; the project information editor is one step of the history.
+    void preferencesAndProjectInformation() {
+        Window w;
+        QVERIFY(w.window->loadProject(BrickWall));
+        const auto pressOk = [](QDialog &d) {
+            QTest::mouseClick(d.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        };
+        w.dialogs->dialogScript = [&](QDialog &d) {
+            d.findChild<QComboBox *>("comboBoxWidthUnit")->setCurrentIndex(2);
+            pressOk(d);
+        };
+        w.action("Preferences")->trigger();
+        QCOMPARE(Settings::instance().m_defaultLayerWidthUnit, 10);
+        QCOMPARE(w.title(), QString("Tavo 2 - brick-wall-etics.t2p"));
+        QCOMPARE(w.undoStack()->count(), 0);
+
+        const ProjectInformation before = Project::instance().document()->projectInformation();
+        w.dialogs->dialogScript = [&](QDialog &d) {
+            QLineEdit *name = d.findChild<QLineEdit *>("lineEditProjectName");
+            QCOMPARE(name->text(), before.ProjectName);
+            name->clear();
+            QTest::keyClicks(name, "Renamed");
+            pressOk(d);
+        };
+        w.action("EditProjectInformation")->trigger();
+        QCOMPARE(Project::instance().document()->projectInformation().ProjectName, QString("Renamed"));
+        QCOMPARE(w.title(), QString("Tavo 2 - brick-wall-etics.t2p*"));
+        QCOMPARE(w.undoStack()->count(), 1);
+        QVERIFY(w.undoStack()->undoText().contains("Undo change of project informations."));
+        w.undoStack()->undo();
+        QVERIFY(Project::instance().document()->projectInformation() == before);
+        QCOMPARE(w.title(), QString("Tavo 2 - brick-wall-etics.t2p"));
+
+        w.dialogs->dialogScript = pressOk; // nothing changed: no step
+        w.action("EditProjectInformation")->trigger();
+        QCOMPARE(w.undoStack()->index(), 0);
+        QCOMPARE(w.dialogs->kinds, QStringList({"configDialog", "projectInformationEditDialog",
+                                                "projectInformationEditDialog"}));
+    }
+
     void actionStates_data() {
         QTest::addColumn<int>("layers"); // -1: no project
         QTest::addColumn<int>("column"); // -1: as the refresh leaves it
@@ -300,7 +345,7 @@ private slots:
         for (const QString &name :
              (FileActions + LayerActions + MoveActions + UnavailableActions).split(' ', Qt::SkipEmptyParts))
             QVERIFY2(w.action(name)->isEnabled() == expected.contains(name), qPrintable(name));
-        for (const QString &name : UnavailableActions.split(' '))
+        for (const QString &name : UnavailableActions.split(' ', Qt::SkipEmptyParts))
             QVERIFY2(w.action(name)->toolTip().endsWith("(not available in this version yet)"),
                      qPrintable(name));
         QVERIFY(!w.action("UseHashes")->isVisible());

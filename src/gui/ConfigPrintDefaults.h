@@ -1,0 +1,65 @@
+#ifndef CONFIGPRINTDEFAULTS_H
+#define CONFIGPRINTDEFAULTS_H
+
+#include <QMap>
+#include <QString>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QRadioButton;
+class QSpinBox;
+class QTextEdit;
+class QToolBox;
+class Settings;
+class UserDialogs;
+
+/*! "Default Print Config" of the preferences: which report frames new projects print, page
+    numbers, the user's logo, the assessment the report judges with (minimum thermal resistance,
+    drying reserve, moisture criteria) and the default final remarks. */
+class ConfigPrintDefaults : public QWidget {
+    Q_OBJECT
+public:
+    ConfigPrintDefaults(UserDialogs &dialogs, QWidget *parent = nullptr);
+
+    void load(const Settings &settings);
+    void store(Settings &settings) const;
+
+    /*! The check box of report frame \a frame, or null. */
+    QCheckBox *frameCheckBox(int frame) const { return m_frames.value(frame, nullptr); }
+    QCheckBox *pageNumbersCheckBox() const { return m_pageNumbers; }
+    QTextEdit *disclaimerEdit() const { return m_disclaimer; }
+    QToolBox *toolBox() const { return m_toolBox; }
+
+private slots:
+    void chooseLogo();
+    void setHeading(int level);
+    void toggleUnderline();
+    void updateUserAwEnabled();
+
+private:
+    QCheckBox *addFrame(QWidget *page, int frame, const QString &text);
+    QWidget *createAppearancePage();
+    QWidget *createResultsPage();
+    QWidget *createDisclaimerPage();
+
+    UserDialogs &m_dialogs;
+    QToolBox *m_toolBox;
+    QMap<int, QCheckBox *> m_frames;
+    QCheckBox *m_pageNumbers = nullptr;
+    QComboBox *m_logoPosition = nullptr;
+    QLabel *m_logoPath = nullptr;
+    QRadioButton *m_logoWidth = nullptr;
+    QRadioButton *m_logoHeight = nullptr;
+    QSpinBox *m_logoSize = nullptr;
+    QComboBox *m_constructionKind = nullptr;
+    QSpinBox *m_dryingReserve = nullptr;
+    QComboBox *m_criteria = nullptr;
+    QDoubleSpinBox *m_userAw = nullptr;
+    QTextEdit *m_disclaimer = nullptr;
+    int m_minimumHeatResVersion = 0; ///< edition whose elements the construction kind lists
+};
+
+#endif // CONFIGPRINTDEFAULTS_H
