@@ -90,25 +90,6 @@ private slots:
         QCOMPARE(combo("comboBoxWidthUnit")->currentIndex(), chosen);
     }
 
-    // What the store holds comes back as one of the four factors.
-    void storedWidthUnitRead_data() {
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<int>("read");
-        QTest::newRow("dm") << QVariant(10) << 10;
-        QTest::newRow("m") << QVariant(1) << 1;
-        QTest::newRow("zero") << QVariant(0) << 1000;
-        QTest::newRow("25") << QVariant(25) << 1000;
-        QTest::newRow("text") << QVariant("cm") << 1000;
-    }
-    void storedWidthUnitRead() {
-        QFETCH(QVariant, value);
-        QSettings store(m_tmp.filePath("width.ini"), QSettings::IniFormat);
-        store.clear();
-        store.setValue("ProjectDefaults/DefaultLayerWidthUnit", value);
-        Settings::instance().read(store);
-        QTEST(Settings::instance().m_defaultLayerWidthUnit, "read");
-    }
-
     void otherGeneralChoices() {
         open();
         QCOMPARE(combo("comboBoxAwUnit")->currentIndex(), 1); // per square root of an hour

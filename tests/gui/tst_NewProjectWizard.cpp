@@ -98,6 +98,8 @@ private slots:
         m_constructions->appendConstruction(Construction("empty", {}));
     }
     void cleanup() { m_wizard.reset(); }
+    // The filter fields of the material list fade their clear buttons in; let that end.
+    void cleanupTestCase() { QTest::qWait(400); }
 
     // Finish needs a material that can be calculated.
     void finishNeedsUsableMaterial_data() {
