@@ -145,5 +145,6 @@ bool ReportSettings::operator==(const ReportSettings &other) const {
            m_printDisclaimer == other.m_printDisclaimer && m_disclaimerText == other.m_disclaimerText &&
            m_assessment == other.m_assessment &&
            m_printRemarkProjectInformation == other.m_printRemarkProjectInformation &&
-           m_fontFamily == other.m_fontFamily && m_fontPointSize == other.m_fontPointSize;
+           m_fontFamily == other.m_fontFamily && m_fontPointSize == other.m_fontPointSize &&
+           m_remarkFormat == other.m_remarkFormat;
 }

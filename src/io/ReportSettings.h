@@ -22,6 +22,10 @@ public:
         material data, climate data, water content diagram, conclusions and Glaser summary. */
     static const char *const DefaultActivatedFramesText;
 
+    /*! How the project description is set: as normal text, as a heading of level 1 to 4 or in
+        small print. */
+    enum TextFormat { NormalText = 0, Heading1 = 1, Heading2, Heading3, Heading4, SmallText, TextFormatCount };
+
     /*! Where the user's logo is printed. */
     enum LogoPosition { NoUserLogo = 0, LogoInPageHeader = 1, LogoBesideProjectInformation = 2 };
 
@@ -72,9 +76,11 @@ public:
     AssessmentSettings m_assessment;
     bool m_printRemarkProjectInformation = true; ///< print the project description
 
-    // Not stored: the font of the report. An empty family is the application's font family.
+    // Not stored: the font of the report (an empty family is the application's font family) and
+    // the format of the project description.
     QString m_fontFamily;
     int m_fontPointSize = 9;
+    int m_remarkFormat = NormalText; ///< see TextFormat
 };
 
 #endif // REPORTSETTINGS_H

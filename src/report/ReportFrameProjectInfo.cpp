@@ -7,6 +7,23 @@
 #include "Report.h"
 #include "ReportText.h"
 
+QString ReportFrameProjectInfo::formatted(const QString &html, int format) {
+    switch (format) {
+    case ReportSettings::Heading1:
+        return QStringLiteral("<h1>%1</h1>").arg(html);
+    case ReportSettings::Heading2:
+        return QStringLiteral("<h2>%1</h2>").arg(html);
+    case ReportSettings::Heading3:
+        return QStringLiteral("<h3>%1</h3>").arg(html);
+    case ReportSettings::Heading4:
+        return QStringLiteral("<h4>%1</h4>").arg(html);
+    case ReportSettings::SmallText:
+        return QStringLiteral("<small>%1</small>").arg(html);
+    default:
+        return html;
+    }
+}
+
 ReportFrameProjectInfo::ReportFrameProjectInfo(Report &report)
     : ReportFrameBase(report), m_table(report.textDocument()), m_description(report.textDocument()) {}
 
@@ -46,8 +63,9 @@ void ReportFrameProjectInfo::update(QPaintDevice *device, double width) {
     if (m_report.settings().m_printRemarkProjectInformation && !info.Description.trimmed().isEmpty()) {
         m_descriptionTop = height > 0 ? height + gap / 2 : 0;
         m_descriptionWidth = width;
-        height =
-            m_descriptionTop + layoutText(m_description, device, width, ReportText::plain(info.Description));
+        height = m_descriptionTop + layoutText(m_description, device, width,
+                                               formatted(ReportText::plain(info.Description),
+                                                         m_report.settings().m_remarkFormat));
     }
     m_frameRect = QRectF(0, 0, width, height > 0 ? height + gap : 0);
 }

@@ -21,6 +21,11 @@ public:
 
     /*! The label/value table; no rows when the project information is empty. */
     const VaDar::Table &table() const { return m_table; }
+    /*! The project description as printed (rich text); empty when it is not printed. */
+    QString descriptionText() const { return m_description.text(); }
+
+    /*! \a html set in \a format (ReportSettings::TextFormat); normal text for any other value. */
+    static QString formatted(const QString &html, int format);
 
 private:
     VaDar::Table m_table;
