@@ -12,9 +12,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPixmap>
 #include <QPrinter>
 #include <QScreen>
@@ -43,7 +40,7 @@
 #include "ProgramInfo.h"
 #include "ProjectInformationEditDialog.h"
 #include "Report.h"
-#include "ReportPdfWriter.h"
+#include "ReportPreview.h"
 #include "Settings.h"
 #include "StandardUserDialogs.h"
 #include "T2_ResultsWidget.h"
@@ -247,7 +244,6 @@ void MainWindow::setupActions() {
     connect(m_heatFlowActionGroup, &QActionGroup::triggered, this, &MainWindow::onHeatFlowDirectionTriggerd);
 
     setupUnavailableActions();
-    setupReportActions();
 
     m_recentProjectsMenu = new QMenu(this);
     m_recentProjectsMenu->setObjectName(QStringLiteral("menuRecentProjects"));
@@ -408,12 +404,7 @@ void MainWindow::on_actionNew_triggered() {
     connect(&wizard, &NewProjectWizard::helpRequested, this, &MainWindow::showHelp);
     if (m_dialogs->runDialog(wizard) != QDialog::Accepted)
         return;
-    // The report of the new project starts from the default print configuration.
-    ReportSettings &report = m_settings.m_reportSettings;
-    for (int frame = 0; frame < m_settings.m_projectDefaultFrames.size(); ++frame)
-        report.setActivated(frame, m_settings.m_projectDefaultFrames.at(frame));
-    report.m_pageNumbersVisible = m_settings.m_pageNumbersVisible;
-    report.m_userLogo = m_settings.m_defaultUserLogo;
+    resetReportSettingsForNewProject();
     resetForNewProject();
     m_document.setDocument(document);
 }
@@ -541,6 +532,7 @@ void MainWindow::updateUi(Project::ModificationType modType) {
         m_ui->widgetResults->setResults(document->inputData(), document->results());
     }
     updateTitleAndActions();
+    refreshReportPreview();
     m_ui->tableWidgetConstruction->viewport()->update();
 }
 
@@ -619,6 +611,7 @@ void MainWindow::updateTitleAndActions() {
                                 ui.actionAddMaterialToUserDatabase, ui.actionToggleGlaser})
             action->setEnabled(false);
         setWindowTitle(program);
+        closeReportPreview();
         ui.toolBarHeatFlowDirection->setVisible(false);
     }
     disableUnavailableActions();
@@ -1023,65 +1016,51 @@ void MainWindow::exportImage(const ImageExport::Source &source) {
 
 // --- report -------------------------------------------------------------------------------
 
-void MainWindow::setupReportActions() {
-    // Until the report preview exists, "Report" writes the whole report as a PDF file.
-    m_ui->actionReport->setText(tr("Report as PDF..."));
-    m_ui->actionReport->setToolTip(tr("Writes the report of the project as a PDF file."));
+ReportPreview &MainWindow::reportPreview() {
+    if (m_reportPreview == nullptr) {
+        m_reportPreview = new ReportPreview(m_document, m_settings, *m_dialogs, this);
+        connect(m_reportPreview, &ReportPreview::progress, this, &MainWindow::setProgress);
+    }
+    return *m_reportPreview;
 }
 
-void MainWindow::prepareReport(Report &report) const {
-    const Document &document = *m_document.document();
-    report.setData(document.inputData(), document.results(), document.projectInformation());
-    report.setSettings(m_settings.m_reportSettings);
-    report.setAwInSeconds(m_settings.m_awInSeconds);
+void MainWindow::refreshReportPreview() {
+    if (m_reportPreview != nullptr && m_reportPreview->isVisible())
+        m_reportPreview->regenerate();
+}
+
+void MainWindow::closeReportPreview() {
+    if (m_reportPreview != nullptr && m_reportPreview->isVisible())
+        m_reportPreview->close();
+}
+
+void MainWindow::resetReportSettingsForNewProject() {
+    // A new project's report starts from the user's defaults: frames, page numbers and logo.
+    ReportSettings &report = m_settings.m_reportSettings;
+    for (int frame = 0; frame < ReportSettings::FrameCount; ++frame)
+        report.setActivated(frame, frame < m_settings.m_projectDefaultFrames.size() &&
+                                       m_settings.m_projectDefaultFrames.at(frame));
+    report.m_printDisclaimer = report.isActivated(Report::DisclaimerFrameIndex);
+    report.m_pageNumbersVisible = m_settings.m_pageNumbersVisible;
+    report.m_userLogo = m_settings.m_defaultUserLogo;
 }
 
 void MainWindow::on_actionReport_triggered() {
     if (m_document.document() == nullptr)
         return;
-    // Next to the last export, named after the project.
-    const QFileInfo project(m_document.fileName());
-    const QString base = project.fileName().isEmpty() ? QStringLiteral("report") : project.completeBaseName();
-    const QString directory =
-        !m_settings.m_lastExportFile.isEmpty()
-            ? QFileInfo(m_settings.m_lastExportFile).absolutePath()
-            : (project.fileName().isEmpty() ? QDir::homePath() : project.absolutePath());
-    QString fileName = m_dialogs->saveFileName(this, tr("Export PDF"),
-                                               QDir(directory).filePath(base + QStringLiteral(".pdf")),
-                                               QStringLiteral("*.pdf"));
-    if (fileName.isEmpty())
-        return;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QStringLiteral(".pdf");
-    Report report(m_settings.m_reportSettings.m_fontFamily, m_settings.m_reportSettings.m_fontPointSize);
-    connect(&report, &Report::progress, this, &MainWindow::setProgress);
-    prepareReport(report);
-    const QString title = m_document.document()->projectInformation().ProjectName;
-    QString errorMessage;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written = ReportPdfWriter::write(report, fileName, title, errorMessage);
-    QApplication::restoreOverrideCursor();
-    if (!written) {
-        m_dialogs->critical(this, Report::printFailedTitle(), errorMessage);
-        return;
-    }
-    m_settings.m_lastExportFile = fileName;
+    ReportPreview &preview = reportPreview();
+    preview.regenerate();
+    preview.show();
+    preview.raise();
+    preview.activateWindow();
 }
 
 void MainWindow::on_actionPrint_triggered() {
     if (m_document.document() == nullptr)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
-    if (!m_dialogs->printDialog(this, printer))
-        return;
-    Report report(m_settings.m_reportSettings.m_fontFamily, m_settings.m_reportSettings.m_fontPointSize);
-    connect(&report, &Report::progress, this, &MainWindow::setProgress);
-    prepareReport(report);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool printed = report.print(printer);
-    QApplication::restoreOverrideCursor();
-    if (!printed)
-        m_dialogs->critical(this, Report::printFailedTitle(), Report::printFailedText());
+    ReportPreview &preview = reportPreview();
+    // A hidden preview may show an older state of the project.
+    if (!preview.isVisible())
+        preview.regenerate();
+    preview.printWithDialog();
 }

@@ -17,7 +17,7 @@ class AssessmentClimateWidget;
 class ConstructionSketchDock;
 class EditorDocument;
 class MaterialEditWidget;
-class Report;
+class ReportPreview;
 class Settings;
 class QAction;
 class QActionGroup;
@@ -109,7 +109,7 @@ private slots:
     void on_actionExportSketch_triggered();
     void on_actionWebPage_triggered();
     void on_actionShow_Logfile_triggered();
-    /*! Until the report preview exists: the whole report as a PDF file. */
+    /*! Opens the report preview. */
     void on_actionReport_triggered();
     void on_actionPrint_triggered();
     void actionLanguange_triggered();
@@ -172,10 +172,14 @@ private:
     void exportImage(const ImageExport::Source &source);
     /*! The export dialog, created on first use and kept. */
     QFileDialog &exportFileDialog();
-    /*! Texts of the report actions for what they do now. */
-    void setupReportActions();
-    /*! Hands \a report the open project and the report settings. */
-    void prepareReport(Report &report) const;
+    /*! The report preview, created on first use and kept. */
+    ReportPreview &reportPreview();
+    /*! A visible report preview shows the project as it is now. */
+    void refreshReportPreview();
+    /*! A visible report preview closes (no construction left to report on). */
+    void closeReportPreview();
+    /*! The report settings of a new project: the default frames, page numbers and logo. */
+    void resetReportSettingsForNewProject();
     /*! Start directory of the project file dialogs. */
     QString projectDialogDirectory() const;
 
@@ -192,6 +196,7 @@ private:
     MaterialDatabaseDialog *m_databaseDialog = nullptr;
     QList<QAction *> m_unavailableActions;
     ConstructionSketchDock *m_sketchDock = nullptr;
+    ReportPreview *m_reportPreview = nullptr;
     QPointer<QSplashScreen> m_splashScreen;
 };
 

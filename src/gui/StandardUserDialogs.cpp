@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QUrl>
 
@@ -54,6 +55,11 @@ bool StandardUserDialogs::printDialog(QWidget *parent, QPrinter &printer) {
 
 int StandardUserDialogs::runDialog(QDialog &dialog) {
     return dialog.exec();
+}
+
+bool StandardUserDialogs::pageSetupDialog(QWidget *parent, QPrinter &printer) {
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString StandardUserDialogs::existingDirectory(QWidget *parent, const QString &caption,

@@ -20,6 +20,7 @@ public:
                          const QString &filter) override;
 
     bool printDialog(QWidget *parent, QPrinter &printer) override;
+    bool pageSetupDialog(QWidget *parent, QPrinter &printer) override;
 
     int runDialog(QDialog &dialog) override;
     QString existingDirectory(QWidget *parent, const QString &caption, const QString &directory) override;

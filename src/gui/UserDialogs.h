@@ -37,6 +37,8 @@ public:
 
     /*! Lets the user choose and set up the printer for \a printer. Returns false when cancelled. */
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
+    /*! Lets the user choose paper and margins of \a printer. Returns false when cancelled. */
+    virtual bool pageSetupDialog(QWidget *parent, QPrinter &printer) = 0;
 
     /*! Runs a modal dialog of the window (preferences, new-project wizard, project information)
         set up by the caller, and returns its result (QDialog::Accepted or Rejected). */

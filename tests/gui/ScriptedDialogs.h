@@ -92,6 +92,14 @@ public:
         dialogScript(dialog);
         return closed(dialog);
     }
+    // Accepted when pageSetupLandscape is set: the paper turns to landscape.
+    bool pageSetupLandscape = false;
+    bool pageSetupDialog(QWidget *, QPrinter &printer) override {
+        kinds << "pageSetup";
+        if (pageSetupLandscape)
+            printer.setPageOrientation(QPageLayout::Landscape);
+        return pageSetupLandscape;
+    }
     QString existingDirectory(QWidget *, S, S) override { return fileName("directory"); }
     void runDatabaseDialog(MaterialDatabaseDialog &dialog) override {
         kinds << "database";
