@@ -171,8 +171,9 @@ void DINCriteriaSettings::showNonCapillaryField() {
     const int chosen = edition();
     const bool userDefined = chosen == AssessmentSettings::UserDefined;
     // The editions fix their limit; only the user-defined one takes the user's value.
-    const double perSecond = userDefined ? m_shown.m_nonCapillarAw
-                                         : AssessmentSettings::awLimitPerSecond(chosen, m_shown.m_nonCapillarAw);
+    const double perSecond = userDefined
+                                 ? m_shown.m_nonCapillarAw
+                                 : AssessmentSettings::awLimitPerSecond(chosen, m_shown.m_nonCapillarAw);
     m_nonCapillary->setText(LocaleNumber::text(perSecond * shownFactor()));
     m_nonCapillary->setReadOnly(!userDefined);
     m_shownNonCapillary = m_nonCapillary->text();

@@ -98,7 +98,8 @@ void DryingReserveSettings::setNoCondensation(bool on) {
     m_noCondensation = on;
     if (on)
         m_none->setChecked(true);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_wallsAndCeilings, m_roofs, m_custom, m_customValue, m_update})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{m_wallsAndCeilings, m_roofs, m_custom, m_customValue, m_update})
         w->setEnabled(!on);
     showMessage(on ? tr("In case of no condensation a drying reserve cannot by applied.") : QString(), false);
 }

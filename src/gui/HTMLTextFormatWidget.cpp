@@ -6,11 +6,13 @@
 
 #include "ReportSettings.h"
 
-HTMLTextFormatWidget::HTMLTextFormatWidget(QWidget *parent) : QWidget(parent), m_buttons(new QButtonGroup(this)) {
+HTMLTextFormatWidget::HTMLTextFormatWidget(QWidget *parent)
+    : QWidget(parent), m_buttons(new QButtonGroup(this)) {
     const QString texts[ReportSettings::TextFormatCount] = {tr("Normal"), tr("H1"), tr("H2"),
                                                             tr("H3"),     tr("H4"), tr("Small")};
-    const QString tips[ReportSettings::TextFormatCount] = {tr("Normal text"), tr("Heading 1"), tr("Heading 2"),
-                                                           tr("Heading 3"),   tr("Heading 4"), tr("Small text")};
+    const QString tips[ReportSettings::TextFormatCount] = {tr("Normal text"), tr("Heading 1"),
+                                                           tr("Heading 2"),   tr("Heading 3"),
+                                                           tr("Heading 4"),   tr("Small text")};
     QHBoxLayout *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
@@ -26,8 +28,7 @@ HTMLTextFormatWidget::HTMLTextFormatWidget(QWidget *parent) : QWidget(parent), m
     }
     layout->addStretch();
     setFormat(ReportSettings::NormalText);
-    connect(m_buttons, &QButtonGroup::idClicked, this,
-            &HTMLTextFormatWidget::formatSelected);
+    connect(m_buttons, &QButtonGroup::idClicked, this, &HTMLTextFormatWidget::formatSelected);
 }
 
 int HTMLTextFormatWidget::format() const {

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontComboBox>
+#include <QGraphicsView>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -80,19 +81,21 @@ template <class Work> QString catchingErrors(Work work) {
     } catch (...) {
         message = "Unknown error.";
     }
-    ZMT::postMessage("Error while printing report.\n" + message, ZMT::MSG_ERROR, "ReportPreview::printReport");
+    ZMT::postMessage("Error while printing report.\n" + message, ZMT::MSG_ERROR,
+                     "ReportPreview::printReport");
     return QString::fromStdString(message);
 }
 
 } // namespace
 
-ReportPreview::ReportPreview(EditorDocument &document, Settings &settings, UserDialogs &dialogs, QWidget *parent)
+ReportPreview::ReportPreview(EditorDocument &document, Settings &settings, UserDialogs &dialogs,
+                             QWidget *parent)
     : QDialog(parent), m_document(document), m_settings(settings), m_dialogs(dialogs),
       m_printer(QPrinter::HighResolution) {
     setObjectName(QStringLiteral("ReportPreview"));
     setWindowTitle(tr("Report Preview Dialog"));
-    m_printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
-                                        QPageLayout::Millimeter));
+    m_printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                        QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
 
     m_toolBox = new QToolBox(this);
     m_toolBox->setObjectName(QStringLiteral("toolBoxSettings"));
@@ -106,7 +109,14 @@ ReportPreview::ReportPreview(EditorDocument &document, Settings &settings, UserD
     m_preview = new QPrintPreviewWidget(&m_printer, this);
     m_preview->setObjectName(QStringLiteral("printPreviewWidget"));
     m_preview->setZoomMode(QPrintPreviewWidget::FitInView);
-    connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &ReportPreview::printReport);
+    connect(m_preview, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter *printer) {
+        m_previewPainting = true;
+        printReport(printer);
+        m_previewPainting = false;
+    });
+    // While the preview is painted afresh its old pages are gone: it must not be drawn meanwhile.
+    for (QGraphicsView *view : m_preview->findChildren<QGraphicsView *>())
+        view->viewport()->installEventFilter(this);
 
     m_progressBar = new QProgressBar(this);
     m_progressBar->setObjectName(QStringLiteral("progressBar"));
@@ -146,6 +156,12 @@ ReportPreview::ReportPreview(EditorDocument &document, Settings &settings, UserD
 }
 
 ReportPreview::~ReportPreview() = default;
+
+bool ReportPreview::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Paint && m_previewPainting)
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
 
 // --- construction -------------------------------------------------------------------------
 
@@ -225,9 +241,10 @@ QWidget *ReportPreview::createResultsPage() {
     QWidget *content = new QWidget;
     QVBoxLayout *layout = new QVBoxLayout(content);
     const QString program = QString::fromLatin1(ProgramInfo::Name);
-    layout->addWidget(addFrameCheckBox(tr("Resistances and µ values"), Report::ResistanceFrameIndex, content));
     layout->addWidget(
-        addFrameCheckBox(tr("%1 Results - Detailed Table").arg(program), Report::ResultsTableFrameIndex, content));
+        addFrameCheckBox(tr("Resistances and µ values"), Report::ResistanceFrameIndex, content));
+    layout->addWidget(addFrameCheckBox(tr("%1 Results - Detailed Table").arg(program),
+                                       Report::ResultsTableFrameIndex, content));
     layout->addWidget(
         addFrameCheckBox(tr("%1 Results - Summary").arg(program), Report::ConclusionsFrameIndex, content));
     layout->addWidget(
@@ -240,8 +257,8 @@ QWidget *ReportPreview::createResultsPage() {
         m_minimumRVersion->addItem(MinimumHeatResistance::editionName(edition), edition);
     m_constructionKind = new QComboBox(minimum);
     m_constructionKind->setObjectName(QStringLiteral("comboBoxConstructionKind"));
-    m_constructionKind->setToolTip(
-        tr("Construction kind for test of minimum thermal resistance\naccording german standard DIN 4108-2 table 3"));
+    m_constructionKind->setToolTip(tr("Construction kind for test of minimum thermal resistance\naccording "
+                                      "german standard DIN 4108-2 table 3"));
     m_constructionKind->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_constructionKind->setMinimumContentsLength(20);
     m_frsiCheck = new QCheckBox(tr("Frsi check with inner surface resistance of %L1 m2K/W")
@@ -284,7 +301,8 @@ QWidget *ReportPreview::createResultsPage() {
         refreshPreview();
     });
     connect(m_dinCriteria, &DINCriteriaSettings::changed, this, &ReportPreview::assessmentChanged);
-    connect(m_dryingReserve, &DryingReserveSettings::valueChanged, this, &ReportPreview::dryingReserveChanged);
+    connect(m_dryingReserve, &DryingReserveSettings::valueChanged, this,
+            &ReportPreview::dryingReserveChanged);
 
     // The assessment settings are long; they scroll inside the page.
     QScrollArea *scroll = new QScrollArea;
@@ -299,7 +317,8 @@ QWidget *ReportPreview::createDiagramsPage() {
     QVBoxLayout *layout = new QVBoxLayout(page);
     layout->addWidget(
         addFrameCheckBox(tr("Temperature and moisture profiles"), Report::WaterContentDiagramIndex, page));
-    layout->addWidget(addFrameCheckBox(tr("Vapor pressure profiles"), Report::VapourPressureDiagramIndex, page));
+    layout->addWidget(
+        addFrameCheckBox(tr("Vapor pressure profiles"), Report::VapourPressureDiagramIndex, page));
     layout->addStretch();
     return page;
 }
@@ -371,10 +390,10 @@ void ReportPreview::fillConstructionKinds() {
     const QSignalBlocker blocker(m_constructionKind);
     m_constructionKind->clear();
     for (int id : MinimumHeatResistance::elementIds(a.m_minimumHeatResVersion))
-        m_constructionKind->addItem(QStringLiteral("%1 %2").arg(
-                                        MinimumHeatResistance::rowLabel(a.m_minimumHeatResVersion, id),
+        m_constructionKind->addItem(
+            QStringLiteral("%1 %2").arg(MinimumHeatResistance::rowLabel(a.m_minimumHeatResVersion, id),
                                         MinimumHeatResistance::elementName(a.m_minimumHeatResVersion, id)),
-                                    id);
+            id);
     int index = m_constructionKind->findData(a.m_minimumHeatResConstruction);
     if (index < 0) {
         // An element the edition does not list is kept as it is, and shown for what it is.
@@ -399,8 +418,10 @@ void ReportPreview::loadControls() {
             b5(m_frsiCheck);
         m_pageNumbers->setChecked(r.m_pageNumbersVisible);
         m_remarks->setChecked(r.m_printRemarkProjectInformation);
-        m_font->setCurrentFont(QFont(r.m_fontFamily.isEmpty() ? QApplication::font().family() : r.m_fontFamily));
-        m_minimumRVersion->setCurrentIndex(m_minimumRVersion->findData(r.m_assessment.m_minimumHeatResVersion));
+        m_font->setCurrentFont(
+            QFont(r.m_fontFamily.isEmpty() ? QApplication::font().family() : r.m_fontFamily));
+        m_minimumRVersion->setCurrentIndex(
+            m_minimumRVersion->findData(r.m_assessment.m_minimumHeatResVersion));
         m_frsiCheck->setChecked(r.m_assessment.m_frsiCheck);
     }
     m_remarkFormat->setFormat(r.m_remarkFormat);
@@ -413,7 +434,8 @@ void ReportPreview::loadControls() {
     const Document *document = m_document.document();
     // Without condensate there is nothing a drying reserve could be checked against.
     m_dryingReserve->setNoCondensation(document == nullptr || !(document->results().mc_0 > 0));
-    const QString disclaimer = document != nullptr ? document->projectInformation().DisclaimerText : QString();
+    const QString disclaimer =
+        document != nullptr ? document->projectInformation().DisclaimerText : QString();
     if (disclaimer != m_disclaimerSource) {
         m_disclaimerTimer.stop();
         m_disclaimerEditor->setHtml(disclaimer);
@@ -563,7 +585,8 @@ void ReportPreview::printReport(QPrinter *printer) {
 }
 
 void ReportPreview::showError(const QString &error) {
-    m_errorLabel->setText(error.isEmpty() ? QString() : tr("Error while printing report.") + QLatin1Char(' ') + error);
+    m_errorLabel->setText(error.isEmpty() ? QString()
+                                          : tr("Error while printing report.") + QLatin1Char(' ') + error);
 }
 
 QString ReportPreview::errorText() const {
@@ -584,10 +607,13 @@ bool ReportPreview::printWithDialog() {
     commitDisclaimer();
     if (m_document.document() == nullptr || !m_ready || !m_dialogs.printDialog(this, m_printer))
         return false;
-    const bool pdfFile = m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty();
+    const bool pdfFile =
+        m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty();
     const bool existed = pdfFile && QFileInfo::exists(m_printer.outputFileName());
     printReport(&m_printer);
-    if (!m_lastPrinted) {
+    // The refresh below paints again and overwrites the outcome.
+    const bool printed = m_lastPrinted;
+    if (!printed) {
         // A PDF file begun before the failure is incomplete.
         if (pdfFile && !existed)
             QFile::remove(m_printer.outputFileName());
@@ -595,7 +621,7 @@ bool ReportPreview::printWithDialog() {
     }
     // The print dialog may have changed paper and margins.
     refreshPreview();
-    return m_lastPrinted;
+    return printed;
 }
 
 QString ReportPreview::pdfFileName(const QString &chosen) {
@@ -614,8 +640,9 @@ bool ReportPreview::writePdf() {
     const QFileInfo project(m_document.fileName());
     const QString base = project.fileName().isEmpty() ? QStringLiteral("report") : project.completeBaseName();
     const QString &last = m_settings.m_lastExportFile;
-    const QString directory = !last.isEmpty() ? QFileInfo(last).absolutePath()
-                                              : (project.fileName().isEmpty() ? QDir::homePath() : project.absolutePath());
+    const QString directory =
+        !last.isEmpty() ? QFileInfo(last).absolutePath()
+                        : (project.fileName().isEmpty() ? QDir::homePath() : project.absolutePath());
     const QString chosen = m_dialogs.saveFileName(this, tr("Export PDF"),
                                                   QDir(directory).filePath(base + QStringLiteral(".pdf")),
                                                   QStringLiteral("*.pdf"));
@@ -630,8 +657,8 @@ bool ReportPreview::writePdf() {
         const QString error = catchingErrors([&]() {
             std::unique_ptr<Report> report = makeReport();
             prepareReport(*report);
-            written =
-                ReportPdfWriter::write(*report, fileName, document->projectInformation().ProjectName, errorMessage);
+            written = ReportPdfWriter::write(*report, fileName, document->projectInformation().ProjectName,
+                                             errorMessage);
         });
         QApplication::restoreOverrideCursor();
         m_progressBar->setValue(m_progressBar->maximum());
@@ -684,8 +711,8 @@ bool ReportPreview::exportCurrentPage() {
     // The dialog asked about the name typed, not about the one the file type gave it.
     if (fileName != chosen && QFileInfo::exists(fileName) &&
         m_dialogs.question(this, QCoreApplication::translate("MainWindow", "Export file"),
-                           QCoreApplication::translate("MainWindow",
-                                                       "The file '%1' already exists.\nDo you want to replace it?")
+                           QCoreApplication::translate(
+                               "MainWindow", "The file '%1' already exists.\nDo you want to replace it?")
                                .arg(QDir::toNativeSeparators(fileName)),
                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return false;
@@ -743,9 +770,10 @@ bool ReportPreview::exportCurrentPage() {
     if (m_refreshPending)
         regenerate();
     if (!written) {
-        m_dialogs.critical(this, QCoreApplication::translate("MainWindow", "Export failed"),
-                           QCoreApplication::translate("MainWindow", "The file '%1' could not be written.\n%2")
-                               .arg(QDir::toNativeSeparators(fileName), errorMessage));
+        m_dialogs.critical(
+            this, QCoreApplication::translate("MainWindow", "Export failed"),
+            QCoreApplication::translate("MainWindow", "The file '%1' could not be written.\n%2")
+                .arg(QDir::toNativeSeparators(fileName), errorMessage));
         return false;
     }
     m_settings.m_lastExportFile = fileName;

@@ -48,7 +48,8 @@ class ReportPreview : public QDialog {
 public:
     /*! Previews the project of \a document with the report settings of \a settings; \a dialogs
         asks for files and shows messages. All three must outlive the dialog. */
-    ReportPreview(EditorDocument &document, Settings &settings, UserDialogs &dialogs, QWidget *parent = nullptr);
+    ReportPreview(EditorDocument &document, Settings &settings, UserDialogs &dialogs,
+                  QWidget *parent = nullptr);
     ~ReportPreview() override;
 
     /*! Shows the settings and the project as they are now and lays the report out afresh: the
@@ -104,6 +105,8 @@ protected:
     virtual void prepareReport(Report &report) const;
 
     void hideEvent(QHideEvent *event) override;
+    /*! Keeps the preview's pages from being drawn while they are painted afresh. */
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // construction
@@ -169,6 +172,7 @@ private:
 
     bool m_ready = false;
     bool m_refreshPending = false;
+    bool m_previewPainting = false; ///< the preview's pages are being painted afresh
     int m_paintCount = 0;
     QString m_lastError;
     bool m_lastPrinted = false;

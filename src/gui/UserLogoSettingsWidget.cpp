@@ -74,7 +74,8 @@ UserLogoSettingsWidget::UserLogoSettingsWidget(UserDialogs &dialogs, QWidget *pa
     setLogo(ReportSettings::UserLogo());
 
     connect(m_choose, &QToolButton::clicked, this, &UserLogoSettingsWidget::chooseImage);
-    connect(m_position, QOverload<int>::of(&QComboBox::activated), this, &UserLogoSettingsWidget::logoChanged);
+    connect(m_position, QOverload<int>::of(&QComboBox::activated), this,
+            &UserLogoSettingsWidget::logoChanged);
     connect(m_width, &QRadioButton::clicked, this, &UserLogoSettingsWidget::sizeModeClicked);
     connect(m_height, &QRadioButton::clicked, this, &UserLogoSettingsWidget::sizeModeClicked);
     for (QSpinBox *spin : {m_widthSize, m_heightSize})

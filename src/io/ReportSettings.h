@@ -24,7 +24,15 @@ public:
 
     /*! How the project description is set: as normal text, as a heading of level 1 to 4 or in
         small print. */
-    enum TextFormat { NormalText = 0, Heading1 = 1, Heading2, Heading3, Heading4, SmallText, TextFormatCount };
+    enum TextFormat {
+        NormalText = 0,
+        Heading1 = 1,
+        Heading2,
+        Heading3,
+        Heading4,
+        SmallText,
+        TextFormatCount
+    };
 
     /*! Where the user's logo is printed. */
     enum LogoPosition { NoUserLogo = 0, LogoInPageHeader = 1, LogoBesideProjectInformation = 2 };

@@ -23,6 +23,7 @@
 #include "EditorDocument.h"
 #include "ImageExport.h"
 #include "MainWindow.h"
+#include "ReportPreview.h"
 #include "MaterialList.h"
 #include "Project.h"
 #include "ScriptedDialogs.h"
@@ -355,32 +356,60 @@ private slots:
         QVERIFY(editorPage < 0 || w.editorPage() == editorPage);
     }
 
-    // "Report" writes the whole report as PDF (".pdf" added to a bare name), "Print" prints it
-    // through the print dialog; cancelled dialogs write nothing, a failure says so.
-    void reportAndPrint() {
+    // "Report" opens the preview of the open project; it follows the project's changes and closes
+    // with it. "Print" prints through the preview; a cancelled print dialog writes nothing.
+    void reportPreview() {
         Window w;
         QVERIFY(w.window->loadProject(BrickWall));
-        const auto isPdf = [](const QString &name) {
-            QFile f(name);
-            return f.open(QIODevice::ReadOnly) && f.readAll().startsWith("%PDF-");
-        };
-        w.dialogs->fileNames << m_dir.filePath("wall-report");
+        QVERIFY(w.window->findChild<ReportPreview *>() == nullptr);
         w.action("Report")->trigger();
-        QVERIFY(isPdf(m_dir.filePath("wall-report.pdf")));
-        QCOMPARE(Settings::instance().m_lastExportFile, m_dir.filePath("wall-report.pdf"));
-        w.action("Report")->trigger(); // cancelled
-        w.dialogs->fileNames << m_dir.filePath("no-such-folder/r.pdf");
-        w.action("Report")->trigger();
-        QVERIFY(w.dialogs->message.startsWith("Cannot print report. | ") &&
-                w.dialogs->message.contains("r.pdf"));
-        QVERIFY(!QFile::exists(m_dir.filePath("no-such-folder")));
+        auto *preview = w.window->findChild<ReportPreview *>();
+        QVERIFY(preview != nullptr);
+        QVERIFY(preview->isVisible());
+        QVERIFY(preview->pageCount() > 0);
+        QVERIFY(preview->errorText().isEmpty());
+
+        const int paints = preview->paintCount();
+        w.table()->setCurrentCell(0, 1);
+        w.action("MoveRight")->trigger();
+        QVERIFY(preview->paintCount() > paints);
 
         w.dialogs->fileNames << m_dir.filePath("printed.pdf");
         w.action("Print")->trigger();
-        QVERIFY(isPdf(m_dir.filePath("printed.pdf")));
         w.action("Print")->trigger(); // cancelled
-        QCOMPARE(w.dialogs->kinds, (QStringList{"save", "save", "save", "critical", "print", "print"}));
-        QCOMPARE(QDir(m_dir.path()).entryList({"*.pdf"}), (QStringList{"printed.pdf", "wall-report.pdf"}));
+        QCOMPARE(w.dialogs->kinds, (QStringList{"print", "print"}));
+        QCOMPARE(QDir(m_dir.path()).entryList({"*.pdf"}), QStringList{"printed.pdf"});
+        QFile printed(m_dir.filePath("printed.pdf"));
+        QVERIFY(printed.open(QIODevice::ReadOnly) && printed.readAll().startsWith("%PDF-"));
+
+        // "New", the changes discarded, the wizard cancelled: no project is left to report on
+        w.dialogs->answers << QMessageBox::Discard;
+        w.dialogs->wizardAccepts = false;
+        w.action("New")->trigger();
+        QVERIFY(!preview->isVisible());
+        QVERIFY(!w.action("Report")->isEnabled());
+    }
+
+    // A new project's report starts from the user's default frames, page numbers and logo.
+    void newProjectReportSettings() {
+        Settings &settings = Settings::instance();
+        settings.m_reportSettings.setActivated(9, false);
+        settings.m_reportSettings.m_pageNumbersVisible = false;
+        settings.m_projectDefaultFrames = QVector<bool>(14, true);
+        settings.m_projectDefaultFrames[10] = false;
+        settings.m_pageNumbersVisible = true;
+        settings.m_defaultUserLogo.m_position = ReportSettings::LogoInPageHeader;
+        Window w;
+        w.dialogs->wizardAccepts = false; // cancelled: the settings stay
+        w.action("New")->trigger();
+        QVERIFY(!settings.m_reportSettings.m_pageNumbersVisible);
+        w.dialogs->wizardAccepts = true;
+        w.action("New")->trigger();
+        QCOMPARE(ReportSettings::framesToText(settings.m_reportSettings.m_activatedFrames),
+                 QString("1 1 1 1 1 1 1 1 1 1 0 1 1 1 "));
+        QVERIFY(settings.m_reportSettings.m_printDisclaimer);
+        QVERIFY(settings.m_reportSettings.m_pageNumbersVisible);
+        QCOMPARE(settings.m_reportSettings.m_userLogo.m_position, int(ReportSettings::LogoInPageHeader));
     }
 
     // Links of the results select a layer; the selection stays inside the table when layers go.
@@ -522,6 +551,8 @@ private slots:
                               Project::instance().fileName(),
                               QString::number(w.window->isVisible()),
                               QString::number(d != nullptr)};
+                for (QDialog *dialog : w.window->findChildren<QDialog *>())
+                    s << QString::number(dialog->isVisible());
                 for (QToolBar *bar : w.window->findChildren<QToolBar *>())
                     s << QString::number(bar->isHidden());
                 for (QDockWidget *dock : w.window->findChildren<QDockWidget *>())

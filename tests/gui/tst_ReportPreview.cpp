@@ -92,7 +92,8 @@ private slots:
     void pdfFileName_data() {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
-        QTest::newRow("no suffix") << "/tmp/wall" << "/tmp/wall.pdf";
+        QTest::newRow("no suffix") << "/tmp/wall"
+                                   << "/tmp/wall.pdf";
         QTest::newRow("pdf kept") << "/tmp/wall.pdf"
                                   << "/tmp/wall.pdf";
         QTest::newRow("any suffix kept") << "/tmp/wall.PDF"
@@ -131,11 +132,14 @@ private slots:
     void verdictsFollowSettings_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("check"); // a line of the conclusions afterwards
-        QTest::newRow("edition 2014") << "radioButtonEdition1" << "Check according DIN 4108-3 2014 with";
+        QTest::newRow("edition 2014") << "radioButtonEdition1"
+                                      << "Check according DIN 4108-3 2014 with";
         QTest::newRow("walls and ceilings reserve")
-            << "radioButtonWallsAndCeilings" << "Check for drying reserve of 100 g/m<sup>2</sup>a according "
-                                                "DIN 68800-2 | no";
-        QTest::newRow("fRsi") << "checkBoxFrsi" << "DIN 4108-2 Check for minmal";
+            << "radioButtonWallsAndCeilings"
+            << "Check for drying reserve of 100 g/m<sup>2</sup>a according "
+               "DIN 68800-2 | no";
+        QTest::newRow("fRsi") << "checkBoxFrsi"
+                              << "DIN 4108-2 Check for minmal";
     }
     void verdictsFollowSettings() {
         QFETCH(QString, control);
@@ -193,8 +197,10 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<double>("value");
         QTest::newRow("custom value") << "150.5" << QString() << 0.1505;
-        QTest::newRow("negative") << "-1" << "The drying reserve cannot be < 0." << 0.1;
-        QTest::newRow("no number") << "abc" << "The drying reserve must be a number." << 0.1;
+        QTest::newRow("negative") << "-1"
+                                  << "The drying reserve cannot be < 0." << 0.1;
+        QTest::newRow("no number") << "abc"
+                                   << "The drying reserve must be a number." << 0.1;
     }
     void dryingReserveInput() {
         QFETCH(QString, typed);
@@ -286,6 +292,9 @@ private slots:
         Preview preview(*parts);
         preview.regenerate();
         auto *editor = preview.child<TextEditWidget>("disclaimerEditor");
+        const QString original = parts->document.document()->projectInformation().DisclaimerText;
+        QVERIFY(!original.isEmpty());
+        QVERIFY(editor->textEdit()->toPlainText().startsWith("Die Berechnung erfolgt"));
         editor->textEdit()->setPlainText("No warranty.");
         preview.child<QPushButton>("pushButtonUpdateDisclaimer")->click();
         QUndoStack *stack = parts->document.undoStack();
@@ -298,8 +307,8 @@ private slots:
         QCOMPARE(stack->count(), 1);
         stack->undo();
         preview.regenerate();
-        QVERIFY(editor->textEdit()->toPlainText().isEmpty());
-        QVERIFY(parts->document.document()->projectInformation().DisclaimerText.isEmpty());
+        QCOMPARE(parts->document.document()->projectInformation().DisclaimerText, original);
+        QVERIFY(editor->textEdit()->toPlainText().startsWith("Die Berechnung erfolgt"));
     }
 
     // The format buttons set the project description.
@@ -310,12 +319,16 @@ private slots:
         parts->document.setDocument(document);
         Preview preview(*parts);
         preview.regenerate();
-        preview.child<HTMLTextFormatWidget>("remarkFormat")->findChild<QToolButton *>("toolButtonFormat2")->click();
+        preview.child<HTMLTextFormatWidget>("remarkFormat")
+            ->findChild<QToolButton *>("toolButtonFormat2")
+            ->click();
         QCOMPARE(Settings::instance().m_reportSettings.m_remarkFormat, 2);
         const auto &info = static_cast<const ReportFrameProjectInfo &>(preview.report()->frame(2));
         QCOMPARE(info.descriptionText(), QString("<h2>Roof of the garage</h2>"));
         preview.child<QCheckBox>("checkBoxRemarks")->click();
-        QVERIFY(static_cast<const ReportFrameProjectInfo &>(preview.report()->frame(2)).descriptionText().isEmpty());
+        QVERIFY(static_cast<const ReportFrameProjectInfo &>(preview.report()->frame(2))
+                    .descriptionText()
+                    .isEmpty());
     }
 
     // Each page type is written completely; a file that cannot be written is reported and absent.
@@ -323,14 +336,17 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("written"); // empty: the export fails
-        QTest::newRow("png") << "page" << "Png file (*.png)"
+        QTest::newRow("png") << "page"
+                             << "Png file (*.png)"
                              << "page.png";
         QTest::newRow("jpg for a jpeg name") << "page.jpeg"
                                              << "Jpg image (*.jpg)"
                                              << "page.jpg";
-        QTest::newRow("svg") << "page.svg" << "Svg file (*.svg)"
+        QTest::newRow("svg") << "page.svg"
+                             << "Svg file (*.svg)"
                              << "page.svg";
-        QTest::newRow("pdf") << "page.pdf" << "Pdf file (*.pdf)"
+        QTest::newRow("pdf") << "page.pdf"
+                             << "Pdf file (*.pdf)"
                              << "page.pdf";
         QTest::newRow("folder missing") << "missing/page.png"
                                         << "Png file (*.png)" << QString();
@@ -370,8 +386,8 @@ private slots:
         } else {
             const QImage image(path);
             const QSizeF printable = preview.printer().pageLayout().paintRect(QPageLayout::Millimeter).size();
-            QCOMPARE(image.size(),
-                     ReportPreview::pageImageSize(printable, QPrinter(QPrinter::ScreenResolution).resolution()));
+            QCOMPARE(image.size(), ReportPreview::pageImageSize(
+                                       printable, QPrinter(QPrinter::ScreenResolution).resolution()));
             QCOMPARE(image.pixelColor(0, image.height() - 1), QColor(Qt::white));
         }
     }
@@ -382,8 +398,8 @@ private slots:
         Preview preview(*parts);
         preview.regenerate();
         ScriptedDialogs &d = parts->dialogs;
-        d.fileNames << m_dir.filePath("roof") << m_dir.filePath("missing/roof.pdf") << m_dir.filePath("printed.pdf")
-                    << m_dir.filePath("missing/printed.pdf");
+        d.fileNames << m_dir.filePath("roof") << m_dir.filePath("missing/roof.pdf")
+                    << m_dir.filePath("printed.pdf") << m_dir.filePath("missing/printed.pdf");
         QVERIFY(preview.writePdf());
         QVERIFY(isPdf(m_dir.filePath("roof.pdf")));
         QCOMPARE(Settings::instance().m_lastExportFile, m_dir.filePath("roof.pdf"));

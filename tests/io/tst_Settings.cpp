@@ -126,6 +126,9 @@ private slots:
         // Frames beyond the last token keep their state; an unreadable token switches off.
         QTest::newRow("short frames text")
             << QStringList{"ActivatedFrames=1 0 1"} << "1 0 1 1 1 1 0 0 0 1 0 1 1 0 " << 0 << 2 << 0.0;
+        QTest::newRow("tokens beyond the known frames are ignored")
+            << QStringList{"ActivatedFrames=0 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1"}
+            << "0 1 1 1 1 1 1 1 1 1 1 1 1 1 " << 0 << 2 << 0.0;
         QTest::newRow("frames text with garbage")
             << QStringList{"ActivatedFrames=x 2 0"} << "0 1 0 1 1 1 0 0 0 1 0 1 1 0 " << 0 << 2 << 0.0;
         QTest::newRow("logo switch of older versions")
