@@ -1174,6 +1174,65 @@ Schicht %1</translation>
     </message>
 </context>
 <context>
+    <name>DINCriteriaSettings</name>
+    <message>
+        <source>Settings for validity check according DIN 4108-3</source>
+        <translation>Einstellungen für den Nachweis nach DIN 4108-3</translation>
+    </message>
+    <message>
+        <source>User defined</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2018 und 2024</source>
+        <translation>DIN 4108-3 2018 und 2024</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2001</source>
+        <translation>DIN 4108-3 2001</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2014</source>
+        <translation>DIN 4108-3 2014</translation>
+    </message>
+    <message>
+        <source>Aw value for non capillar material</source>
+        <translation>Aw-Wert für nicht kapillaraktives Material</translation>
+    </message>
+    <message>
+        <source>Aw value for capillar active material</source>
+        <translation>Aw-Wert für kapillaraktives Material</translation>
+    </message>
+    <message>
+        <source>Check one or both sides of a condensation plane</source>
+        <translation>Eine oder beide Seiten einer Tauwasserebene prüfen</translation>
+    </message>
+    <message>
+        <source>One side check</source>
+        <translation>Einseitige Prüfung</translation>
+    </message>
+    <message>
+        <source>Two side check</source>
+        <translation>Beidseitige Prüfung</translation>
+    </message>
+    <message>
+        <source>kg/m2s0.5</source>
+        <translation>kg/m2s0.5</translation>
+    </message>
+    <message>
+        <source>kg/m2h0.5</source>
+        <translation>kg/m2h0.5</translation>
+    </message>
+    <message>
+        <source>The Aw value must be a number.</source>
+        <translation>Der Aw-Wert muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The Aw value cannot be &lt; 0.</source>
+        <translation>Der Aw-Wert kann nicht &lt; 0 sein.</translation>
+    </message>
+</context>
+<context>
     <name>DiagramFrame</name>
     <message>
         <source>Temperature and Moisture Profile</source>
@@ -1294,6 +1353,53 @@ Schicht %1</translation>
     </message>
 </context>
 <context>
+    <name>DryingReserveSettings</name>
+    <message>
+        <source>Drying potential according DIN 68800-2</source>
+        <translation>Trocknungsreserve nach DIN 68800-2</translation>
+    </message>
+    <message>
+        <source>No drying reserve</source>
+        <translation>Keine Trocknungsreserve</translation>
+    </message>
+    <message>
+        <source>Drying reserve for ceilings and walls</source>
+        <translation>Trocknungsreserve für Decken und Wände</translation>
+    </message>
+    <message>
+        <source>Drying reserve for roofs</source>
+        <translation>Trocknungsreserve für Dächer</translation>
+    </message>
+    <message>
+        <source>Custom drying reserve</source>
+        <translation>Eigene Trocknungsreserve</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;(100g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
+        <translation>&lt;html&gt;(100g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;(250g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
+        <translation>&lt;html&gt;(250g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>In case of no condensation a drying reserve cannot by applied.</source>
+        <translation>Ohne Tauwasser kann keine Trocknungsreserve angesetzt werden.</translation>
+    </message>
+    <message>
+        <source>The drying reserve must be a number.</source>
+        <translation>Die Trocknungsreserve muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The drying reserve cannot be &lt; 0.</source>
+        <translation>Die Trocknungsreserve kann nicht &lt; 0 sein.</translation>
+    </message>
+</context>
+<context>
     <name>FooterFrame</name>
     <message>
         <source>Page %1 of %2</source>
@@ -1345,6 +1451,57 @@ Schicht %1</translation>
     <message>
         <source>Condensation zone</source>
         <translation>Tauwasserbereich</translation>
+    </message>
+</context>
+<context>
+    <name>HTMLTextFormatWidget</name>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>H1</source>
+        <translation>Ü1</translation>
+    </message>
+    <message>
+        <source>H2</source>
+        <translation>Ü2</translation>
+    </message>
+    <message>
+        <source>H3</source>
+        <translation>Ü3</translation>
+    </message>
+    <message>
+        <source>H4</source>
+        <translation>Ü4</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Normal text</source>
+        <translation>Normaler Text</translation>
+    </message>
+    <message>
+        <source>Heading 1</source>
+        <translation>Überschrift 1</translation>
+    </message>
+    <message>
+        <source>Heading 2</source>
+        <translation>Überschrift 2</translation>
+    </message>
+    <message>
+        <source>Heading 3</source>
+        <translation>Überschrift 3</translation>
+    </message>
+    <message>
+        <source>Heading 4</source>
+        <translation>Überschrift 4</translation>
+    </message>
+    <message>
+        <source>Small text</source>
+        <translation>Kleine Schrift</translation>
     </message>
 </context>
 <context>
@@ -1959,18 +2116,6 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Exported to &apos;%1&apos;.</source>
         <translation>Nach &apos;%1&apos; exportiert.</translation>
-    </message>
-    <message>
-        <source>Export PDF</source>
-        <translation>PDF exportieren</translation>
-    </message>
-    <message>
-        <source>Report as PDF...</source>
-        <translation>Bericht als PDF...</translation>
-    </message>
-    <message>
-        <source>Writes the report of the project as a PDF file.</source>
-        <translation>Schreibt den Bericht des Projekts als PDF-Datei.</translation>
     </message>
     <message>
         <source>Add construction left to no. %L1</source>
@@ -3057,6 +3202,179 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die in den E
     </message>
 </context>
 <context>
+    <name>ReportPreview</name>
+    <message>
+        <source>Report Preview Dialog</source>
+        <translation>Berichtsvorschau</translation>
+    </message>
+    <message>
+        <source>General Appearance</source>
+        <translation>Allgemeines Erscheinungsbild</translation>
+    </message>
+    <message>
+        <source>Input Data</source>
+        <translation>Eingabedaten</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Diagrams</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <source>Final Remarks</source>
+        <translation>Schlussbemerkungen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Kopfzeile</translation>
+    </message>
+    <message>
+        <source>Footer</source>
+        <translation>Fußzeile</translation>
+    </message>
+    <message>
+        <source>Page numbers in footer</source>
+        <translation>Seitenzahlen in der Fußzeile</translation>
+    </message>
+    <message>
+        <source>Project information</source>
+        <translation>Projektinformationen</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <source>Global font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Construction sketch</source>
+        <translation>Konstruktionsskizze</translation>
+    </message>
+    <message>
+        <source>Material data</source>
+        <translation>Materialdaten</translation>
+    </message>
+    <message>
+        <source>Climate data</source>
+        <translation>Klimadaten</translation>
+    </message>
+    <message>
+        <source>Surface Resistance</source>
+        <translation>Wärmeübergangswiderstände</translation>
+    </message>
+    <message>
+        <source>Resistances and µ values</source>
+        <translation>Widerstände und µ-Werte</translation>
+    </message>
+    <message>
+        <source>%1 Results - Detailed Table</source>
+        <translation>%1 Ergebnisse - Ausführliche Tabelle</translation>
+    </message>
+    <message>
+        <source>%1 Results - Summary</source>
+        <translation>%1 Ergebnisse - Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser) - Summary</source>
+        <translation>DIN 4108-3 (Glaser) - Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Minimum thermal protection DIN 4108-2</source>
+        <translation>Mindestwärmeschutz DIN 4108-2</translation>
+    </message>
+    <message>
+        <source>Construction kind for test of minimum thermal resistance
+according german standard DIN 4108-2 table 3</source>
+        <translation>Bauteilart für den Nachweis des Mindestwärmeschutzes
+nach DIN 4108-2 Tabelle 3</translation>
+    </message>
+    <message>
+        <source>Frsi check with inner surface resistance of %L1 m2K/W</source>
+        <translation>fRsi-Nachweis mit innerem Wärmeübergangswiderstand von %L1 m2K/W</translation>
+    </message>
+    <message>
+        <source>Temperature and moisture profiles</source>
+        <translation>Temperatur- und Feuchteverläufe</translation>
+    </message>
+    <message>
+        <source>Vapor pressure profiles</source>
+        <translation>Dampfdruckverläufe</translation>
+    </message>
+    <message>
+        <source>Print Final Remarks</source>
+        <translation>Schlussbemerkungen drucken</translation>
+    </message>
+    <message>
+        <source>Update view of text in report.</source>
+        <translation>Text im Bericht aktualisieren.</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Write pdf</source>
+        <translation>PDF schreiben</translation>
+    </message>
+    <message>
+        <source>Page Setup...</source>
+        <translation>Seite einrichten...</translation>
+    </message>
+    <message>
+        <source>Fit Page in View</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Fit to Page Width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Custom Zoom</source>
+        <translation>Eigener Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Export current page to file</source>
+        <translation>Aktuelle Seite in Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Undo change final remarks.</source>
+        <translation>Änderung der Schlussbemerkungen rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Error while printing report.</source>
+        <translation>Fehler beim Drucken des Berichts.</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Export current page</source>
+        <translation>Aktuelle Seite exportieren</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+</context>
+<context>
     <name>ResistanceFrame</name>
     <message>
         <source>Thermal, Vapour Diffusion and Liquid Transport Resistances</source>
@@ -3225,6 +3543,100 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die in den E
     <message>
         <source>d</source>
         <translation>d</translation>
+    </message>
+</context>
+<context>
+    <name>TextEditWidget</name>
+    <message>
+        <source>Font family</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>Textfarbe</translation>
+    </message>
+</context>
+<context>
+    <name>UserLogoSettingsWidget</name>
+    <message>
+        <source>User logo</source>
+        <translation>Benutzerlogo</translation>
+    </message>
+    <message>
+        <source>Choose the image file of the logo</source>
+        <translation>Bilddatei des Logos wählen</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>natural size</source>
+        <translation>natürliche Größe</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Logo in page header</source>
+        <translation>Logo in der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>Logo right from project informations</source>
+        <translation>Logo rechts neben den Projektinformationen</translation>
+    </message>
+    <message>
+        <source>No user logo</source>
+        <translation>Kein Benutzerlogo</translation>
+    </message>
+    <message>
+        <source>Select the logo image</source>
+        <translation>Logobild auswählen</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>Bilder (*.png *.xpm *.jpg)</translation>
+    </message>
+    <message>
+        <source>No image chosen</source>
+        <translation>Kein Bild gewählt</translation>
     </message>
 </context>
 <context>

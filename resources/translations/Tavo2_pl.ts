@@ -1175,6 +1175,65 @@ Warstwa %1</translation>
     </message>
 </context>
 <context>
+    <name>DINCriteriaSettings</name>
+    <message>
+        <source>Settings for validity check according DIN 4108-3</source>
+        <translation>Ustawienia weryfikacji wg DIN 4108-3</translation>
+    </message>
+    <message>
+        <source>User defined</source>
+        <translation>Zdefiniowane przez użytkownika</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2018 und 2024</source>
+        <translation>DIN 4108-3 2018 i 2024</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2001</source>
+        <translation>DIN 4108-3 2001</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 2014</source>
+        <translation>DIN 4108-3 2014</translation>
+    </message>
+    <message>
+        <source>Aw value for non capillar material</source>
+        <translation>Wartość Aw dla materiału niekapilarnego</translation>
+    </message>
+    <message>
+        <source>Aw value for capillar active material</source>
+        <translation>Wartość Aw dla materiału kapilarnie aktywnego</translation>
+    </message>
+    <message>
+        <source>Check one or both sides of a condensation plane</source>
+        <translation>Sprawdzenie jednej lub obu stron płaszczyzny kondensacji</translation>
+    </message>
+    <message>
+        <source>One side check</source>
+        <translation>Sprawdzenie jednostronne</translation>
+    </message>
+    <message>
+        <source>Two side check</source>
+        <translation>Sprawdzenie dwustronne</translation>
+    </message>
+    <message>
+        <source>kg/m2s0.5</source>
+        <translation>kg/m2s0.5</translation>
+    </message>
+    <message>
+        <source>kg/m2h0.5</source>
+        <translation>kg/m2h0.5</translation>
+    </message>
+    <message>
+        <source>The Aw value must be a number.</source>
+        <translation>Wartość Aw musi być liczbą.</translation>
+    </message>
+    <message>
+        <source>The Aw value cannot be &lt; 0.</source>
+        <translation>Wartość Aw nie może być &lt; 0.</translation>
+    </message>
+</context>
+<context>
     <name>DiagramFrame</name>
     <message>
         <source>Temperature and Moisture Profile</source>
@@ -1295,6 +1354,53 @@ Warstwa %1</translation>
     </message>
 </context>
 <context>
+    <name>DryingReserveSettings</name>
+    <message>
+        <source>Drying potential according DIN 68800-2</source>
+        <translation>Potencjał wysychania wg DIN 68800-2</translation>
+    </message>
+    <message>
+        <source>No drying reserve</source>
+        <translation>Brak rezerwy wysychania</translation>
+    </message>
+    <message>
+        <source>Drying reserve for ceilings and walls</source>
+        <translation>Rezerwa wysychania dla stropów i ścian</translation>
+    </message>
+    <message>
+        <source>Drying reserve for roofs</source>
+        <translation>Rezerwa wysychania dla dachów</translation>
+    </message>
+    <message>
+        <source>Custom drying reserve</source>
+        <translation>Własna rezerwa wysychania</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;(100g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
+        <translation>&lt;html&gt;(100g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;(250g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
+        <translation>&lt;html&gt;(250g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>In case of no condensation a drying reserve cannot by applied.</source>
+        <translation>Bez kondensacji nie można zastosować rezerwy wysychania.</translation>
+    </message>
+    <message>
+        <source>The drying reserve must be a number.</source>
+        <translation>Rezerwa wysychania musi być liczbą.</translation>
+    </message>
+    <message>
+        <source>The drying reserve cannot be &lt; 0.</source>
+        <translation>Rezerwa wysychania nie może być &lt; 0.</translation>
+    </message>
+</context>
+<context>
     <name>FooterFrame</name>
     <message>
         <source>Page %1 of %2</source>
@@ -1346,6 +1452,57 @@ Warstwa %1</translation>
     <message>
         <source>Condensation zone</source>
         <translation>Strefa kondensacji</translation>
+    </message>
+</context>
+<context>
+    <name>HTMLTextFormatWidget</name>
+    <message>
+        <source>Normal</source>
+        <translation>Normalny</translation>
+    </message>
+    <message>
+        <source>H1</source>
+        <translation>N1</translation>
+    </message>
+    <message>
+        <source>H2</source>
+        <translation>N2</translation>
+    </message>
+    <message>
+        <source>H3</source>
+        <translation>N3</translation>
+    </message>
+    <message>
+        <source>H4</source>
+        <translation>N4</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Mały</translation>
+    </message>
+    <message>
+        <source>Normal text</source>
+        <translation>Zwykły tekst</translation>
+    </message>
+    <message>
+        <source>Heading 1</source>
+        <translation>Nagłówek 1</translation>
+    </message>
+    <message>
+        <source>Heading 2</source>
+        <translation>Nagłówek 2</translation>
+    </message>
+    <message>
+        <source>Heading 3</source>
+        <translation>Nagłówek 3</translation>
+    </message>
+    <message>
+        <source>Heading 4</source>
+        <translation>Nagłówek 4</translation>
+    </message>
+    <message>
+        <source>Small text</source>
+        <translation>Mała czcionka</translation>
     </message>
 </context>
 <context>
@@ -1960,18 +2117,6 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Exported to &apos;%1&apos;.</source>
         <translation>Wyeksportowano do &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>Export PDF</source>
-        <translation>Eksportuj PDF</translation>
-    </message>
-    <message>
-        <source>Report as PDF...</source>
-        <translation>Raport jako PDF...</translation>
-    </message>
-    <message>
-        <source>Writes the report of the project as a PDF file.</source>
-        <translation>Zapisuje raport projektu jako plik PDF.</translation>
     </message>
     <message>
         <source>Add construction left to no. %L1</source>
@@ -3058,6 +3203,179 @@ Nowe projekty otrzymują na początku domyślne informacje o projekcie, które m
     </message>
 </context>
 <context>
+    <name>ReportPreview</name>
+    <message>
+        <source>Report Preview Dialog</source>
+        <translation>Podgląd raportu</translation>
+    </message>
+    <message>
+        <source>General Appearance</source>
+        <translation>Wygląd ogólny</translation>
+    </message>
+    <message>
+        <source>Input Data</source>
+        <translation>Dane wejściowe</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Diagrams</source>
+        <translation>Wykresy</translation>
+    </message>
+    <message>
+        <source>Final Remarks</source>
+        <translation>Uwagi końcowe</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Nagłówek</translation>
+    </message>
+    <message>
+        <source>Footer</source>
+        <translation>Stopka</translation>
+    </message>
+    <message>
+        <source>Page numbers in footer</source>
+        <translation>Numery stron w stopce</translation>
+    </message>
+    <message>
+        <source>Project information</source>
+        <translation>Informacje o projekcie</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Global font</source>
+        <translation>Czcionka</translation>
+    </message>
+    <message>
+        <source>Construction sketch</source>
+        <translation>Szkic przegrody</translation>
+    </message>
+    <message>
+        <source>Material data</source>
+        <translation>Dane materiałowe</translation>
+    </message>
+    <message>
+        <source>Climate data</source>
+        <translation>Dane klimatyczne</translation>
+    </message>
+    <message>
+        <source>Surface Resistance</source>
+        <translation>Opory przejmowania ciepła</translation>
+    </message>
+    <message>
+        <source>Resistances and µ values</source>
+        <translation>Opory i wartości µ</translation>
+    </message>
+    <message>
+        <source>%1 Results - Detailed Table</source>
+        <translation>%1 Wyniki - tabela szczegółowa</translation>
+    </message>
+    <message>
+        <source>%1 Results - Summary</source>
+        <translation>%1 Wyniki - podsumowanie</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser) - Summary</source>
+        <translation>DIN 4108-3 (Glaser) - podsumowanie</translation>
+    </message>
+    <message>
+        <source>Minimum thermal protection DIN 4108-2</source>
+        <translation>Minimalna ochrona cieplna DIN 4108-2</translation>
+    </message>
+    <message>
+        <source>Construction kind for test of minimum thermal resistance
+according german standard DIN 4108-2 table 3</source>
+        <translation>Rodzaj przegrody do sprawdzenia minimalnego oporu cieplnego
+wg normy niemieckiej DIN 4108-2 tabela 3</translation>
+    </message>
+    <message>
+        <source>Frsi check with inner surface resistance of %L1 m2K/W</source>
+        <translation>Sprawdzenie fRsi przy wewnętrznym oporze przejmowania %L1 m2K/W</translation>
+    </message>
+    <message>
+        <source>Temperature and moisture profiles</source>
+        <translation>Profile temperatury i wilgotności</translation>
+    </message>
+    <message>
+        <source>Vapor pressure profiles</source>
+        <translation>Profile ciśnienia pary</translation>
+    </message>
+    <message>
+        <source>Print Final Remarks</source>
+        <translation>Drukuj uwagi końcowe</translation>
+    </message>
+    <message>
+        <source>Update view of text in report.</source>
+        <translation>Odśwież tekst w raporcie.</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drukuj...</translation>
+    </message>
+    <message>
+        <source>Write pdf</source>
+        <translation>Zapisz PDF</translation>
+    </message>
+    <message>
+        <source>Page Setup...</source>
+        <translation>Ustawienia strony...</translation>
+    </message>
+    <message>
+        <source>Fit Page in View</source>
+        <translation>Cała strona</translation>
+    </message>
+    <message>
+        <source>Fit to Page Width</source>
+        <translation>Szerokość strony</translation>
+    </message>
+    <message>
+        <source>Custom Zoom</source>
+        <translation>Własne powiększenie</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Export current page to file</source>
+        <translation>Eksportuj bieżącą stronę do pliku</translation>
+    </message>
+    <message>
+        <source>Undo change final remarks.</source>
+        <translation>Cofnij zmianę uwag końcowych.</translation>
+    </message>
+    <message>
+        <source>Error while printing report.</source>
+        <translation>Błąd podczas drukowania raportu.</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Eksportuj PDF</translation>
+    </message>
+    <message>
+        <source>Export current page</source>
+        <translation>Eksportuj bieżącą stronę</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Raport</translation>
+    </message>
+</context>
+<context>
     <name>ResistanceFrame</name>
     <message>
         <source>Thermal, Vapour Diffusion and Liquid Transport Resistances</source>
@@ -3226,6 +3544,100 @@ Nowe projekty otrzymują na początku domyślne informacje o projekcie, które m
     <message>
         <source>d</source>
         <translation>d</translation>
+    </message>
+</context>
+<context>
+    <name>TextEditWidget</name>
+    <message>
+        <source>Font family</source>
+        <translation>Krój czcionki</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Rozmiar czcionki</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Pogrubienie</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursywa</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Podkreślenie</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>Kolor tekstu</translation>
+    </message>
+</context>
+<context>
+    <name>UserLogoSettingsWidget</name>
+    <message>
+        <source>User logo</source>
+        <translation>Logo użytkownika</translation>
+    </message>
+    <message>
+        <source>Choose the image file of the logo</source>
+        <translation>Wybierz plik obrazu logo</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Szerokość</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Wysokość</translation>
+    </message>
+    <message>
+        <source>natural size</source>
+        <translation>rozmiar naturalny</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Położenie</translation>
+    </message>
+    <message>
+        <source>Logo in page header</source>
+        <translation>Logo w nagłówku strony</translation>
+    </message>
+    <message>
+        <source>Logo right from project informations</source>
+        <translation>Logo po prawej stronie informacji o projekcie</translation>
+    </message>
+    <message>
+        <source>No user logo</source>
+        <translation>Bez logo użytkownika</translation>
+    </message>
+    <message>
+        <source>Select the logo image</source>
+        <translation>Wybierz obraz logo</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>Obrazy (*.png *.xpm *.jpg)</translation>
+    </message>
+    <message>
+        <source>No image chosen</source>
+        <translation>Nie wybrano obrazu</translation>
     </message>
 </context>
 <context>
