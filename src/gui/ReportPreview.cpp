@@ -22,12 +22,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSvgGenerator>
 #include <QTextEdit>
 #include <QToolBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 #include "DINCriteriaSettings.h"
@@ -104,7 +106,17 @@ ReportPreview::ReportPreview(EditorDocument &document, Settings &settings, UserD
     m_toolBox->addItem(createResultsPage(), tr("Results"));
     m_toolBox->addItem(createDiagramsPage(), tr("Diagrams"));
     m_toolBox->addItem(createFinalRemarksPage(), tr("Final Remarks"));
-    m_toolBox->setMinimumWidth(380);
+    // One width for every page, wide enough that the long settings page only scrolls downwards.
+    int width = 380;
+    for (int i = 0; i < m_toolBox->count(); ++i) {
+        const QWidget *page = m_toolBox->widget(i);
+        if (const auto *scroll = qobject_cast<const QScrollArea *>(page))
+            width = std::max(width, scroll->widget()->sizeHint().width() +
+                                        scroll->verticalScrollBar()->sizeHint().width() + 4);
+        else
+            width = std::max(width, page->sizeHint().width());
+    }
+    m_toolBox->setMinimumWidth(width);
 
     m_preview = new QPrintPreviewWidget(&m_printer, this);
     m_preview->setObjectName(QStringLiteral("printPreviewWidget"));
@@ -308,6 +320,7 @@ QWidget *ReportPreview::createResultsPage() {
     QScrollArea *scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(content);
     return scroll;
 }
