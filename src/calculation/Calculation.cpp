@@ -23,7 +23,10 @@ void Calculation::calculate(const InputData &inputData, HeatFlowDirection heatFl
         m_messages << tr("Unknown error in calculation.");
         fail(CalculationResults::CS_AlgorithmFailure);
     }
-    rejectNonFiniteResults();
+    // Invalid input keeps what was computed from it (an infinite resistance is a fair answer to a
+    // surface resistance of 1/0); only from valid input is a non-finite number an algorithm fault.
+    if (m_results.calcState != CalculationResults::CS_InvalidInput)
+        rejectNonFiniteResults();
 }
 
 void Calculation::run(const InputData &inputData, HeatFlowDirection heatFlowDirection) {
@@ -72,12 +75,11 @@ void Calculation::run(const InputData &inputData, HeatFlowDirection heatFlowDire
         for (double R : m_results.R_layers)
             m_results.R_dry += R;
         m_results.R_total_dry = m_results.R_dry + Rse + Rsi;
-        const double Ti = ac.interiorClimate().temperature();
-        const double Te = ac.exteriorClimate().temperature();
-        // An unusable climate gets no profile here; step 6 or 7 reports it.
-        if (m_results.R_total_dry > 0 && std::isfinite(m_results.R_total_dry) && std::isfinite(Ti) &&
-            std::isfinite(Te))
-            SteadyStateProfile::temperatureProfile(m_results.R_layers, Rsi, Rse, Ti, Te, m_results.T);
+        // Computed as they come also from an unusable climate (a surface resistance of 1/0 gives
+        // an infinite total): step 6 reports the input error and the record keeps these values.
+        SteadyStateProfile::temperatureProfile(m_results.R_layers, Rsi, Rse,
+                                               ac.interiorClimate().temperature(),
+                                               ac.exteriorClimate().temperature(), m_results.T);
     } else {
         std::fill(m_results.R_layers.begin(), m_results.R_layers.end(), 0.0);
     }

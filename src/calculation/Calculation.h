@@ -26,8 +26,10 @@ class InputData;
     8. the extended calculation with condensation zones, which sets calcState and the remaining
        fields.
 
-    calculate() never throws and never leaves NaN or infinity in the record: such a value is
-    reported as an algorithm failure (calcState 2). Failures copy the messages into the record.
+    calculate() never throws. From valid input it never leaves NaN or infinity in the record: such
+    a value is reported as an algorithm failure (calcState 2). Invalid input (calcState 1) keeps
+    the values computed from it, which may be infinite or NaN (a surface resistance of 1/0).
+    Failures copy the messages into the record.
     Messages are translated (context "Calculation"); layer references are HTML links whose
     target is "layer-" and the 1-based layer number. */
 class Calculation {

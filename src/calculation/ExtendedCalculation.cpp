@@ -293,7 +293,9 @@ bool ExtendedCalculation::evaluateZones(const InputData &inputData, CalculationR
     };
 
     // Wet zone lengths, moisture contents and masses before the time factor. A layer without
-    // capillary uptake takes no liquid water: no wet zone enters it.
+    // capillary uptake takes no liquid water from a plane on one side only: no wet zone enters the
+    // first or last layer of a zone then. A layer between two planes is at saturation over its
+    // whole width, whatever its uptake: the vapour that condenses in it stays there.
     int firstPlane = 1;
     for (const CalculationResults::IndexRange &zone : results.zones) {
         const int a = zone.first;
@@ -325,8 +327,6 @@ bool ExtendedCalculation::evaluateZones(const InputData &inputData, CalculationR
             wl[u + 1] = s / m_r[u + 1] + m_w95[u + 1];
         }
         for (int u = a + 1; u < b; ++u) {
-            if (!(m_K[u] > 0))
-                continue;
             sk[u] = m_d[u];
             mc[u] = wetThroughoutMass(m_d[u], wl[u] - m_w95[u], wr[u] - m_w95[u]);
         }

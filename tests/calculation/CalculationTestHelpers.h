@@ -41,11 +41,11 @@ constexpr TestMaterial spruce{"spruce", 0.12, 50, 0.072, 0.55, 0.002};
 constexpr TestMaterial xps{"XPS", 0.035, 150, 0.0005, 0.05, 0};
 constexpr TestMaterial bitumen{"bitumen membrane", 0.23, 50000, 0.0001, 0.001, 0};
 constexpr TestMaterial peFoil{"PE foil", 0.33, 500000, 0.0001, 0.001, 0};
-constexpr TestMaterial all[] = {gypsumBoard, limePlaster,   limeCementRender,
-                                brick,       historicBrick, calciumSilicate,
-                                concrete,    mineralWool,   woodFibre,
-                                eps,         osb,           spruce,
-                                xps,         bitumen,       peFoil};
+constexpr TestMaterial epsDry{"EPS without water uptake", 0.035, 100, 0.0005, 0.05, 0};
+constexpr TestMaterial all[] = {
+    gypsumBoard, limePlaster, limeCementRender, brick, historicBrick, calciumSilicate,
+    concrete,    mineralWool, woodFibre,        eps,   osb,           spruce,
+    xps,         bitumen,     peFoil,           epsDry};
 } // namespace TestMaterials
 
 struct TestLayer {

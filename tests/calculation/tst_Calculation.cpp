@@ -5,6 +5,7 @@
 #include <QJsonObject>
 
 #include <functional>
+#include <limits>
 #include <vector>
 
 #include "CalculationTestHelpers.h"
@@ -58,6 +59,8 @@ private slots:
     void airLayers();
     void failures_data();
     void failures();
+    void invalidClimate_data();
+    void invalidClimate();
     void recalculation();
     void referenceExamples_data();
     void referenceExamples();
@@ -194,6 +197,48 @@ void tst_Calculation::failures() {
     for (const std::vector<double> *profile : {&r.T_Glaser, &r.psat_Glaser, &r.pv_Glaser, &r.T, &r.psat})
         for (double v : *profile)
             QVERIFY(std::isfinite(v));
+}
+
+// A climate that the input check rejects is an input error, also when the dry values computed
+// before the check are infinite: the run ends as invalid input and keeps those values.
+void tst_Calculation::invalidClimate_data() {
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<double>("Rsi");
+    QTest::addColumn<double>("Rse");
+    const auto alpha0 = [](bool inside) {
+        return [inside](InputData &in) {
+            AssessmentConditions &ac = in.assessmentConditions();
+            const ClimateCondition c = inside ? ac.interiorClimate() : ac.exteriorClimate();
+            const ClimateCondition changed(c.temperature(), c.relativeHumidity(),
+                                           std::numeric_limits<double>::infinity()); // 1 / 0
+            inside ? ac.setInteriorClimate(changed) : ac.setExteriorClimate(changed);
+        };
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("heat transfer coefficient 0 inside") << Change(alpha0(true)) << inf << 0.04;
+    QTest::newRow("heat transfer coefficient 0 outside") << Change(alpha0(false)) << 0.25 << inf;
+    QTest::newRow("condensation period of 0 days")
+        << Change([](InputData &in) { QVERIFY(in.assessmentConditions().setCondensationTime(0)); }) << 0.25
+        << 0.04;
+}
+
+void tst_Calculation::invalidClimate() {
+    QFETCH(Change, change);
+    QFETCH(double, Rsi);
+    QFETCH(double, Rse);
+    InputData input = construction(Wall);
+    const double Rdry = 0.0125 / 0.25 + 0.16 / 0.04 + 0.015 / 0.13;
+    change(input);
+    QCOMPARE(input.check(), int(InputData::InvalidClimate));
+    const CalculationResults r = calculate(input);
+    QCOMPARE(r.calcState, int(CalculationResults::CS_InvalidInput));
+    QCOMPARE(r.glaserCase, int(CalculationResults::GC_InvalidInput));
+    QCOMPARE(r.messages, QStringList{"Invalid climate data or period lengths."});
+    VERIFY_NEAR("R_dry", r.R_dry, Rdry, 1e-12);
+    QCOMPARE(r.R_total_dry, Rdry + Rsi + Rse);
+    // With Rse = 1/0 no heat flows: the whole construction takes the inside temperature.
+    if (std::isinf(Rse))
+        QCOMPARE(r.T, std::vector<double>(4, 20.0));
 }
 
 void tst_Calculation::recalculation() {

@@ -115,10 +115,12 @@ private slots:
         QTest::addColumn<QStringList>("foreign"); // the other language's
         const QStringList en{"Construction thickness", " 1.505 m2K/W\n",
                              " 0.439 kg/m2\n",         "Condensation between layer 2 and 4!",
-                             "Requirement fulfilled",  "Drying time in summer tev < 90d"};
-        const QStringList de{"Bauteildicke",        " 1,505 m2K/W\n",
-                             " 0,439 kg/m2\n",      "Tauwasser zwischen Schicht 2 und 4!",
-                             "Anforderung erfüllt", "Austrocknungszeit"};
+                             "Requirement fulfilled",  "Drying time in summer tev < 90d",
+                             "  Drying time  "}; // in days
+        const QStringList de{"Bauteildicke",         " 1,505 m2K/W\n",
+                             " 0,439 kg/m2\n",       "Tauwasser zwischen Schicht 2 und 4!",
+                             "Anforderung erfüllt",  "Austrocknungszeit",
+                             "  Austrocknungszeit  "};
         QTest::newRow("English") << QStringList() << en << de;
         QTest::newRow("German") << QStringList{"--lang", "de"} << de << en;
     }
@@ -133,6 +135,8 @@ private slots:
         QVERIFY2(text.startsWith(QLatin1String(InteriorInsulation) + '\n'), qPrintable(text));
         for (const QString &piece : expected)
             QVERIFY2(text.contains(piece), qPrintable(piece + " missing in:\n" + text));
+        const QString dryingDays = langArgs.isEmpty() ? " 16.88 d\n" : " 16,88 d\n";
+        QVERIFY2(text.contains(QRegularExpression(expected.last() + " +" + dryingDays)), qPrintable(text));
         for (const QString &piece : foreign)
             QVERIFY2(!text.contains(piece), qPrintable(piece + " should not be in:\n" + text));
         QVERIFY2(!text.contains(QRegularExpression("<[A-Za-z/]|&[A-Za-z#][A-Za-z0-9]*;")), qPrintable(text));
@@ -255,6 +259,41 @@ private slots:
                  qPrintable(run.err));
         if (run.exitCode == 1) // a usage error prints the usage and calculates nothing
             QVERIFY(run.err.contains("Usage: tavo2-calc") && run.out.isEmpty());
+    }
+
+    // Surface resistance 1/0 or a condensation period of 0 days: invalid input, not a failure of the
+    // calculation; no requirement can be fulfilled.
+    void invalidClimate_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("heat transfer coefficient 0 inside") << "alpha_i=\"4\""
+                                                            << "alpha_i=\"0\"";
+        QTest::newRow("heat transfer coefficient 0 outside") << "alpha_e=\"25\""
+                                                             << "alpha_e=\"0\"";
+        QTest::newRow("condensation period of 0 days") << " tT=\"90\""
+                                                       << " tT=\"0\"";
+    }
+    void invalidClimate() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFile example(QStringLiteral(TAVO_SOURCE_DIR "/") + InteriorInsulation);
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        QString xml = QString::fromUtf8(example.readAll());
+        QCOMPARE(xml.count(from), 1);
+        const QString path = m_tmp.filePath("invalid-climate.t2p");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(xml.replace(from, to).toUtf8()) > 0);
+        file.close();
+        const Run text = runCalc({"--strict", path});
+        QCOMPARE(text.exitCode, 3);
+        QVERIFY2(text.out.contains("  Invalid input!\n  Invalid climate data or period lengths.\n"),
+                 text.out.constData());
+        const QJsonObject results =
+            parseArray(runCalc({"--format", "json", path}).out).at(0)["results"].toObject();
+        QCOMPARE(results["calcState"].toInt(), 1);
+        QCOMPARE(results["messages"].toArray(), QJsonArray{"Invalid climate data or period lengths."});
+        // The dry values are kept as computed: with a surface resistance of 1/0 the total is infinite.
+        QCOMPARE(results["R_total_dry"].isNull(), to.startsWith("alpha"));
     }
 
     void unreadableFileAmongGoodOnes_data() {

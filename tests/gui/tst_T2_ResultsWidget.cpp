@@ -1,5 +1,8 @@
 #include <QtTest>
 
+#include <limits>
+
+#include "Calculation.h"
 #include "T2_ResultsWidget.h"
 #include "VaDar_Table.h"
 
@@ -127,6 +130,39 @@ private slots:
         // The panel asks for the height it paints.
         w.resize(400, 100);
         QVERIFY(w.sizeHint().height() > 200);
+    }
+
+    // A surface resistance of 1/0 (heat transfer coefficient 0) or a condensation period of 0 days
+    // is invalid input, shown as such, not as a failure of the calculation.
+    void invalidClimate_data() {
+        QTest::addColumn<int>("change");
+        QTest::newRow("heat transfer coefficient 0 inside") << 0;
+        QTest::newRow("heat transfer coefficient 0 outside") << 1;
+        QTest::newRow("condensation period of 0 days") << 2;
+    }
+    void invalidClimate() {
+        QFETCH(int, change);
+        const Material m("M", MaterialCategory(MaterialCategory::Concrete), "", "", "", "", 2000, 1.5, 50,
+                         0.02, 0.2, 0.01, 1);
+        InputData input;
+        input.layers() = {MaterialLayer(m, 0.1), MaterialLayer(m, 0.24)};
+        AssessmentConditions &ac = input.assessmentConditions();
+        const ClimateCondition c = change == 0 ? ac.interiorClimate() : ac.exteriorClimate();
+        const ClimateCondition noTransfer(c.temperature(), c.relativeHumidity(),
+                                          std::numeric_limits<double>::infinity());
+        if (change == 0)
+            ac.setInteriorClimate(noTransfer);
+        else if (change == 1)
+            ac.setExteriorClimate(noTransfer);
+        else
+            QVERIFY(ac.setCondensationTime(0));
+        input.check();
+        Calculation calculation;
+        calculation.calculate(input, HeatFlowDirection::Horizontal);
+        T2_ResultsWidget w;
+        w.setResults(input, calculation.results());
+        QVERIFY(w.showsInputErrors());
+        QCOMPARE(w.inputErrorText(), red("Invalid input!") + "<br/>Invalid climate data or period lengths.");
     }
 };
 

@@ -367,6 +367,32 @@ private slots:
         QVERIFY(!MaterialList::hasInstance() && !QFile::exists(userFile));
     }
 
+    // The source table of the built-in materials: a bad row stops the build with its row number.
+    // Id 0 belongs to the materials made in code (air), ids from 32768 on to the user's.
+    void csvRows_data() {
+        QTest::addColumn<QString>("rows"); // after the header
+        QTest::addColumn<QString>("error");
+        const QString row = "%1,Brick,Ziegel,2,1800,0.81,10,5,10,0.006,0.24,0.2,0,0,0,0,0,,\n";
+        QTest::newRow("valid") << row.arg(1) + row.arg(32767) << "";
+        QTest::newRow("id 0") << row.arg(1) + row.arg(0) << "row 3: id 0 outside 1..32767";
+        QTest::newRow("user id") << row.arg(32768) << "row 2: id 32768 outside 1..32767";
+        QTest::newRow("duplicate id") << row.arg(5) + row.arg(5) << "row 3: duplicate id 5";
+        QTest::newRow("field missing") << row.arg(1).remove(",Ziegel") << "row 2: 18 fields instead of 19";
+    }
+    void csvRows() {
+        QFETCH(QString, rows);
+        QFETCH(QString, error);
+        const QByteArray table = "id,name_en,name_de,category,rho,lambda,mu,mu_min,mu_max,w_80,w_sat,Aw,"
+                                 "sd_value,is_air,is_wood,is_wood_based,is_foil,data_source,notes\n" +
+                                 rows.toUtf8();
+        QVector<MaterialFile::Record> records;
+        QString message;
+        QCOMPARE(MaterialCsv::parse(table, records, message), error.isEmpty());
+        QCOMPARE(message, error);
+        if (error.isEmpty())
+            QCOMPARE(records.size(), 2);
+    }
+
     void listings() {
         // The table of materials, through the file the build generated and the listing, gives back
         // every value in both languages; then come the air material and the user's.

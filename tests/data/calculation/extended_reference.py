@@ -9,7 +9,7 @@ Gaussian elimination with partial pivoting, not by the program's LU solver), the
 with wet zone lengths and moisture contents, the time before accumulation, the time constant, the
 time factor and the drying in the evaporation period.
 
-Besides three hand-picked constructions it works 40 random condensing ones of up to 8 layers (a
+Besides some hand-picked constructions it works 40 random condensing ones of up to 8 layers (a
 fixed seed, half of them with layers that take up no water). The search's accepted set and its
 number of trials over the three passes must match too, so these check the order of the search and
 every acceptance decision of the program's fast plane search. Constructions where a decision lies
@@ -17,7 +17,10 @@ so close to its limit that rounding could tip it are skipped.
 
 Climate of DIN 4108-3 (2014 to 2024): inside 20 C / 50 % / Rsi 0.25, outside -5 C / 80 % / Rse
 0.04, 90 days each; summer 1700 Pa saturation and 1200 Pa on both sides (the summer temperature
-follows from the inverse power formula).
+follows from the inverse power formula). Some hand-picked constructions also run with a summer of
+20 C / 50 % inside and 15 C / 70 % outside: only then do the summer temperatures differ through the
+construction, so only then does it matter at which interface the drying takes the saturation
+pressure.
 
 Run: python3 extended_reference.py   (prints the tables and writes extended_reference.json, the
 figures as printed, which the tests read and compare to the printed digits).
@@ -45,6 +48,8 @@ def temp_of_psat(p):
 TS = temp_of_psat(1700)
 CLIMATE = dict(Ti=20, phii=50, Rsi=0.25, Te=-5, phie=80, Rse=0.04, tT=90 * DAY, tev=90 * DAY,
                Tis=TS, phiis=1200 / 1700 * 100, Tes=TS, phies=1200 / 1700 * 100)
+CLIMATES = {'DIN 4108-3 2014': CLIMATE,
+            'summer 20 C / 50 % inside, 15 C / 70 % outside': dict(CLIMATE, Tis=20, phiis=50, Tes=15, phies=70)}
 
 # name: lambda, mu, w80, wsat, Aw  (the materials of the test helper header)
 MATERIALS = {
@@ -63,7 +68,10 @@ MATERIALS = {
     'spruce': (0.12, 50, 0.072, 0.55, 0.002),
     'XPS': (0.035, 150, 0.0005, 0.05, 0.0),
     'PE foil': (0.33, 500000, 0.0001, 0.001, 0.0),
+    'EPS without water uptake': (0.035, 100, 0.0005, 0.05, 0.0),
 }
+# The materials the random constructions are drawn from (the list the published figures were made with).
+RANDOM_MATERIALS = list(MATERIALS)[:15]
 
 # Set when a decision of the search lies so close to its limit (or a system so close to singular)
 # that rounding could tip it: such constructions make no reliable reference.
@@ -281,21 +289,30 @@ def calculate(layers, climate=CLIMATE):
     return dict(out, calcState=state)
 
 
+TIMBER_FRAME = [('gypsum board', 0.0125), ('mineral wool', 0.2), ('OSB', 0.015)]
+INTERIOR_INSULATION = [('lime plaster', 0.01), ('calcium silicate board', 0.06), ('lime plaster', 0.015),
+                       ('historic brick', 0.365), ('lime cement render', 0.02)]
+# Planes on both sides of the EPS: it lies inside the zone and is wet throughout although it takes
+# up no water from a single plane.
+ACROSS_EPS = [('lime plaster', 0.015), ('wood fibre board', 0.1), ('EPS without water uptake', 0.06),
+              ('OSB', 0.015)]
+SUMMER = 'summer 20 C / 50 % inside, 15 C / 70 % outside'
 CASES = {
-    'one plane: gypsum board | mineral wool 200 mm | OSB 15 mm':
-        [('gypsum board', 0.0125), ('mineral wool', 0.2), ('OSB', 0.015)],
-    'one zone of two planes: interior insulation of a historic brick wall':
-        [('lime plaster', 0.01), ('calcium silicate board', 0.06), ('lime plaster', 0.015),
-         ('historic brick', 0.365), ('lime cement render', 0.02)],
+    'one plane: gypsum board | mineral wool 200 mm | OSB 15 mm': TIMBER_FRAME,
+    'one zone of two planes: interior insulation of a historic brick wall': INTERIOR_INSULATION,
     'bitumen membrane on the cold side of the plane (no capillary uptake)':
         [('gypsum board', 0.0125), ('mineral wool', 0.2), ('bitumen membrane', 0.004)],
+    'zone across EPS without water uptake: lime plaster | wood fibre | EPS | OSB': ACROSS_EPS,
+    'one plane, warmer summer inside than outside': (TIMBER_FRAME, SUMMER),
+    'one zone, warmer summer inside than outside': (INTERIOR_INSULATION, SUMMER),
+    'zone across EPS, warmer summer inside than outside': (ACROSS_EPS, SUMMER),
 }
 
 def random_cases(count, seed):
     """Condensing constructions of 2 to 8 random layers (with and without layers that take up no
     water) whose every search decision lies clear of its limit."""
     rng = random.Random(seed)
-    names = list(MATERIALS)
+    names = RANDOM_MATERIALS
     cases = {}
     while len(cases) < count:
         layers = []
@@ -318,17 +335,19 @@ def printed(values, fmt='%.6g'):
 if __name__ == '__main__':
     cases = []
     CASES.update(random_cases(40, 4108))
-    for title, layers in CASES.items():
-        res = calculate(layers)
+    for title, case in CASES.items():
+        layers, climate = case if isinstance(case, tuple) else (case, 'DIN 4108-3 2014')
+        res = calculate(layers, CLIMATES[climate])
         n = len(layers)
         cases.append({
-            'name': title, 'layers': [[m, repr(d)] for m, d in layers], 'calcState': res['calcState'],
+            'name': title, 'climate': climate, 'layers': [[m, repr(d)] for m, d in layers],
+            'calcState': res['calcState'],
             'zones': [list(z) for z in res['zones']], 'mask': res['mask'],
             'trials': sum(res.get('trials_pass%d' % p, 0) for p in (1, 2, 3)),
             'scalars': printed([res['U'], res['mc0'], res['mc'], res['thyg'] / DAY, res['tau'] / DAY, res['mev'],
                                 res['tdry'] / DAY]),
             'sk': printed(res['sk']), 'mc_layers': printed(res['mc_layers']), 'w_left': printed(res['wl']),
-            'w_right': printed(res['wr']), 'pv': printed(res['pv'][:n], '%.3f')})
+            'w_right': printed(res['wr']), 'R_layers': printed(res['R']), 'pv': printed(res['pv'][:n], '%.3f')})
         print('=' * 70)
         print(title)
         print('calcState %d  zones %s  accepted mask %d  trials per pass %s' % (
