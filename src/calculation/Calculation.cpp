@@ -33,6 +33,8 @@ void Calculation::run(const InputData &inputData, HeatFlowDirection heatFlowDire
     // 1. A fresh record; d_total starts at 0 as well, so nothing accumulates over runs.
     m_messages.clear();
     m_results.reset();
+    m_cancelled = false;
+    m_extended.resetStatistics();
     const QVector<MaterialLayer> &layers = inputData.layers();
     const int n = layers.size();
 
@@ -110,7 +112,8 @@ void Calculation::run(const InputData &inputData, HeatFlowDirection heatFlowDire
     }
 
     // 8. The extended calculation with condensation zones, moisture storage and drying.
-    ExtendedCalculation().run(inputData, heatFlowDirection, m_results, m_messages);
+    m_extended.run(inputData, heatFlowDirection, m_results, m_messages);
+    m_cancelled = m_extended.cancelled();
 }
 
 void Calculation::fail(int calcState) {

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "CalculationResults.h"
+#include "ExtendedCalculation.h"
 #include "HeatFlowDirection.h"
 
 class InputData;
@@ -24,7 +25,7 @@ class InputData;
     7. the standard DIN 4108-3 procedure (GlaserStandardProcedure), which fills the _Glaser
        fields and glaserCase; its input errors end the run with calcState 1;
     8. the extended calculation with condensation zones, which sets calcState and the remaining
-       fields.
+       fields; CalculationControl chooses its plane search and the monitor that may cancel it.
 
     calculate() never throws. From valid input it never leaves NaN or infinity in the record: such
     a value is reported as an algorithm failure (calcState 2). Invalid input (calcState 1) keeps
@@ -47,6 +48,15 @@ public:
     /*! The messages of the last run (also those of a run that did not fail). */
     const QStringList &messages() const { return m_messages; }
 
+    /*! Whether the monitor of CalculationControl cancelled the last run. Its record then has
+        calcState 2 and the one message "The calculation was cancelled.". */
+    bool wasCancelled() const { return m_cancelled; }
+
+    /*! What the condensation plane search did in the last run (all zero when it did not run). */
+    const PlaneSearch::Statistics &planeSearchStatistics() const {
+        return m_extended.planeSearch().statistics();
+    }
+
 private:
     /*! Steps 1 to 8; may throw, calculate() catches. */
     void run(const InputData &inputData, HeatFlowDirection heatFlowDirection);
@@ -58,6 +68,8 @@ private:
 
     QStringList m_messages;
     CalculationResults m_results;
+    ExtendedCalculation m_extended; ///< keeps its working storage for the next run
+    bool m_cancelled = false;
 };
 
 #endif // CALCULATION_H

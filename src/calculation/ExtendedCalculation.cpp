@@ -7,10 +7,12 @@
 
 #include <QCoreApplication>
 
-#include "SteadyStateProfile.h"
+#include "CalculationControl.h"
+#include "CalculationProgress.h"
 #include "CalculationResults.h"
 #include "InputData.h"
 #include "SaturationPressure.h"
+#include "SteadyStateProfile.h"
 #include "ZMT_Exception.h"
 
 namespace {
@@ -44,6 +46,10 @@ double ExtendedCalculation::wetThroughoutMass(double d, double excessLeft, doubl
 
 void ExtendedCalculation::run(const InputData &inputData, HeatFlowDirection heatFlowDirection,
                               CalculationResults &results, QStringList &messages) {
+    m_cancelled = false;
+    CalculationProgress progress(CalculationControl::monitor());
+    m_search.setProgress(&progress);
+    m_search.setExhaustiveOnly(CalculationControl::planeSearchMode() == CalculationControl::ExhaustiveSearch);
     try {
         runPasses(inputData, heatFlowDirection, results, messages);
     } catch (const ZMT::Exception &e) {
@@ -53,6 +59,8 @@ void ExtendedCalculation::run(const InputData &inputData, HeatFlowDirection heat
         messages << QString::fromLocal8Bit(e.what());
         fail(CalculationResults::CS_AlgorithmFailure, results, messages);
     }
+    m_search.setProgress(nullptr);
+    progress.finish();
 }
 
 void ExtendedCalculation::fail(int calcState, CalculationResults &results,
@@ -145,7 +153,9 @@ bool ExtendedCalculation::prepare(const InputData &inputData, HeatFlowDirection 
     m_pvIn = saturationPressurePower(in.temperature()) * in.relativeHumidity() / 100;
     m_pvOut = saturationPressurePower(out.temperature()) * out.relativeHumidity() / 100;
 
-    m_search.setConstruction(n, results.Z_layers.data(), results.L_layers.data(), m_r.data());
+    // A construction beyond the search's range is calculated as far as it goes without one.
+    if (n <= PlaneSearch::MaxLayers)
+        m_search.setConstruction(n, results.Z_layers.data(), results.L_layers.data(), m_r.data());
     m_remembered = 0;
     return true;
 }
@@ -235,14 +245,36 @@ ExtendedCalculation::PassResult ExtendedCalculation::pass(int passNumber, const 
         return finish(CalculationResults::CS_NoCondensation);
     }
 
-    if (n > MaxLayers) {
-        messages << tr("Too many layers for the condensation calculation (at most 24).");
+    const auto tooManyLayers = [&](int limit) {
+        messages.clear(); // those of the search's last trial say nothing here
+        messages << tr("Too many layers for the condensation calculation (at most %1).").arg(limit);
         fail(CalculationResults::CS_AlgorithmFailure, results, messages);
         return Finished;
-    }
+    };
+    if (n > PlaneSearch::MaxLayers)
+        return tooManyLayers(PlaneSearch::MaxLayers);
+    // The exhaustive search doubles its work with every layer (2^23 - 1 systems per pass at 24).
+    if (CalculationControl::planeSearchMode() == CalculationControl::ExhaustiveSearch &&
+        n > PlaneSearch::MaxExhaustiveLayers)
+        return tooManyLayers(PlaneSearch::MaxExhaustiveLayers);
 
     m_search.setProfiles(results.psat.data(), results.pv.data(), m_pvIn, m_pvOut);
-    if (m_search.search(m_remembered, messages) != PlaneSearch::Accepted) {
+    switch (m_search.search(m_remembered, messages)) {
+    case PlaneSearch::Accepted:
+        break;
+    case PlaneSearch::Cancelled:
+        m_cancelled = true;
+        messages.clear();
+        messages << tr("The calculation was cancelled.");
+        fail(CalculationResults::CS_AlgorithmFailure, results, messages);
+        return Finished;
+    case PlaneSearch::TooManyLayers:
+        tooManyLayers(PlaneSearch::MaxExhaustiveLayers);
+        addNonCapillaryLayersMessage(messages);
+        results.messages = messages;
+        return Finished;
+    case PlaneSearch::NoSolution:
+    case PlaneSearch::NoValidCombination:
         addNonCapillaryLayersMessage(messages);
         fail(CalculationResults::CS_AlgorithmFailure, results, messages);
         return Finished;

@@ -25,17 +25,14 @@ class InputData;
 
     Runs after the dry profiles and the standard procedure on the same record and message list.
     Sets calcState and every field of the extended calculation; on failure copies the messages
-    into the record. Never throws.
+    into the record. Never throws. The plane search and the monitor of long runs are those of
+    CalculationControl.
 
     The object only keeps working storage (reused by the next run), so keep one around when
     calculating repeatedly. */
 class ExtendedCalculation {
     Q_DECLARE_TR_FUNCTIONS(Calculation)
 public:
-    /*! Larger constructions are not searched: the number of plane combinations doubles with
-        every layer (2^23 - 1 systems per pass at 24 layers). */
-    static constexpr int MaxLayers = 24;
-
     /*! Runs the calculation for \a inputData with the heat flow direction \a heatFlowDirection
         (air layers) into \a results, adding to \a messages. */
     void run(const InputData &inputData, HeatFlowDirection heatFlowDirection, CalculationResults &results,
@@ -49,6 +46,11 @@ public:
 
     /*! The plane search of the last run (its statistics count every trial of that run). */
     const PlaneSearch &planeSearch() const { return m_search; }
+
+    void resetStatistics() { m_search.resetStatistics(); }
+
+    /*! Whether the monitor cancelled the last run. */
+    bool cancelled() const { return m_cancelled; }
 
 private:
     enum PassResult { NextPass, Finished };
@@ -81,6 +83,7 @@ private:
     std::vector<double> m_phi;    ///< relative humidity profile for the time before accumulation
     std::vector<double> m_Tsummer;
     std::uint64_t m_remembered = 0;
+    bool m_cancelled = false;
     PlaneSearch m_search;
 };
 

@@ -17,7 +17,8 @@ const QStringList &valueOptions() {
         QStringLiteral("--edition"),        QStringLiteral("--non-capillary-aw"),
         QStringLiteral("--drying-reserve"), QStringLiteral("--min-r-edition"),
         QStringLiteral("--min-r-element"),  QStringLiteral("--report"),
-        QStringLiteral("--report-dir"),     QStringLiteral("--frames")};
+        QStringLiteral("--report-dir"),     QStringLiteral("--frames"),
+        QStringLiteral("--time-limit")};
     return options;
 }
 
@@ -241,6 +242,15 @@ bool BatchOptions::parse(const QStringList &args, QString &error) {
         } else if (name == QLatin1String("--strict")) {
             m_strict = true;
             calculationOptionGiven = true;
+        } else if (name == QLatin1String("--time-limit")) {
+            if (!parseNonNegative(value, m_timeLimit) || m_timeLimit == 0) {
+                error = tr("Invalid time limit '%1': a number of seconds > 0 is needed.").arg(value);
+                return false;
+            }
+            calculationOptionGiven = true;
+        } else if (name == QLatin1String("--exhaustive")) {
+            m_exhaustive = true;
+            calculationOptionGiven = true;
         } else {
             error = tr("Unknown option '%1'.").arg(name);
             return false;
@@ -312,6 +322,10 @@ QString BatchOptions::helpText() {
               "  --min-r-element ID      building element of that table (default 12)\n"
               "  --frsi                  include the check of the temperature factor fRsi\n"
               "  --strict                exit with 3 when a requirement is not fulfilled\n"
+              "  --time-limit S          stop the calculation of a file after S seconds;\n"
+              "                          the file is then left out (exit code 2)\n"
+              "  --exhaustive            find the condensation planes by trying every\n"
+              "                          combination in turn, for checking (at most 24 layers)\n"
               "  --report FILE           also write the PDF report of the one project file\n"
               "  --report-dir DIR        also write a PDF report of every project file into\n"
               "                          DIR, named after the project file (FILE.t2p -> FILE.pdf)\n"

@@ -47,9 +47,11 @@ public:
 
     Action m_action = Calculate;
     Format m_format = Text;
-    QString m_outputFile;  ///< empty: standard output
-    QString m_languageId;  ///< lower case; empty: untranslated English
-    bool m_strict = false; ///< exit 3 when a requirement is not fulfilled
+    QString m_outputFile;      ///< empty: standard output
+    QString m_languageId;      ///< lower case; empty: untranslated English
+    bool m_strict = false;     ///< exit 3 when a requirement is not fulfilled
+    double m_timeLimit = 0;    ///< seconds for the calculation of one file; 0: no limit
+    bool m_exhaustive = false; ///< the specified search through every plane combination
     AssessmentSettings m_settings;
     QString m_reportFile;       ///< PDF report of the one project file; empty: none
     QString m_reportDir;        ///< folder for one PDF report per project file; empty: none

@@ -21,10 +21,12 @@
 #include "BatchOptions.h"
 #include "BatchReportWriter.h"
 #include "BatchTextWriter.h"
+#include "CalculationControl.h"
 #include "Directories.h"
 #include "MaterialList.h"
 #include "MaterialListExport.h"
 #include "Settings.h"
+#include "TimeLimitMonitor.h"
 
 namespace {
 
@@ -142,6 +144,10 @@ int BatchRunner::calculate(const BatchOptions &options) {
     const ReportSettings reportSettings = BatchReportWriter::settings(options);
     QStringList reportsWritten;
 
+    TimeLimitMonitor timeLimit(options.m_timeLimit);
+    const CalculationControl control(options.m_timeLimit > 0 ? &timeLimit : nullptr,
+                                     options.m_exhaustive ? CalculationControl::ExhaustiveSearch
+                                                          : CalculationControl::DirectSearch);
     bool readError = false;
     bool allFulfilled = true;
     QVector<QByteArray> blocks;
@@ -150,9 +156,18 @@ int BatchRunner::calculate(const BatchOptions &options) {
         try {
             BatchItem item;
             QString message;
+            timeLimit.reset();
             if (!BatchItem::load(file, options.m_settings, item, message)) {
                 printError(QStringLiteral("%1: %2").arg(
                     file, message.trimmed().replace(QLatin1Char('\n'), QLatin1Char(' '))));
+                readError = true;
+                continue;
+            }
+            // A stopped calculation has no result to show: the file counts as not processed.
+            if (timeLimit.stopped()) {
+                printError(QStringLiteral("%1: %2").arg(
+                    file, tr("The calculation was stopped after the time limit of %1 s.")
+                              .arg(QLocale().toString(options.m_timeLimit, 'g', 6))));
                 readError = true;
                 continue;
             }

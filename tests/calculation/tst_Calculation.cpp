@@ -234,7 +234,7 @@ void tst_Calculation::invalidClimate() {
     QCOMPARE(r.calcState, int(CalculationResults::CS_InvalidInput));
     QCOMPARE(r.glaserCase, int(CalculationResults::GC_InvalidInput));
     QCOMPARE(r.messages, QStringList{"Invalid climate data or period lengths."});
-    VERIFY_NEAR("R_dry", r.R_dry, Rdry, 1e-12);
+    VERIFY_NEAR(r.R_dry, Rdry, 1e-12);
     QCOMPARE(r.R_total_dry, Rdry + Rsi + Rse);
     // With Rse = 1/0 no heat flows: the whole construction takes the inside temperature.
     if (std::isinf(Rse))

@@ -47,6 +47,36 @@ int pageCount(const QString &fileName) {
     return pdf.count("/Type /Page\n");
 }
 
+// A project of \a count layers: gypsum board, mineral wool in slices, EPS and bitumen without any
+// water uptake, DIN 4108-3 climate. It condenses only in front of the bitumen, where no plane is
+// possible: the specified search has to try every combination.
+QByteArray slicedWallProject(int count) {
+    QByteArray layers;
+    const auto layer = [&layers](const char *name, double d, const char *values) {
+        layers +=
+            QStringLiteral("<Layer index=\"%1\" d=\"%2\"><Material name=\"%3\" materialId=\"0\" cat=\"5\" "
+                           "rho=\"100\" %4 sd_value=\"0\" color=\"200 200 200\" isAir=\"0\" isWood=\"0\" "
+                           "isWoodbased=\"0\" isFoil=\"0\"/></Layer>\n")
+                .arg(layers.count("<Layer "))
+                .arg(d)
+                .arg(QLatin1String(name), QLatin1String(values))
+                .toUtf8();
+    };
+    layer("gypsum board", 0.0125, "lambda=\"0.25\" mu=\"4\" w_80=\"0.007\" w_sat=\"0.35\" m_Aw=\"0.13\"");
+    for (int i = 0; i < count - 3; ++i)
+        layer("mineral wool", 0.01,
+              "lambda=\"0.035\" mu=\"1\" w_80=\"0.0005\" w_sat=\"0.9\" m_Aw=\"0.0005\"");
+    layer("EPS", 0.05, "lambda=\"0.035\" mu=\"100\" w_80=\"0.0005\" w_sat=\"0.05\" m_Aw=\"0\"");
+    layer("bitumen", 0.004, "lambda=\"0.23\" mu=\"50000\" w_80=\"0.0001\" w_sat=\"0.001\" m_Aw=\"0\"");
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE TavoProject>\n<TavoProject version=\"2.0\">"
+           "<InputData><Construction>\n" +
+           layers +
+           "</Construction><Climate><Interior T_i=\"20\" rh_i=\"50\" alpha_i=\"4\" T_i_summer=\"14.9429\" "
+           "rh_i_summer=\"70.5882\"/><Exterior T_e=\"-5\" rh_e=\"80\" alpha_e=\"25\" T_e_summer=\"14.9429\" "
+           "rh_e_summer=\"70.5882\"/></Climate><Options tT=\"90\" "
+           "tT_summer=\"90\"/></InputData></TavoProject>\n";
+}
+
 QJsonArray parseArray(const QByteArray &json) {
     return QJsonDocument::fromJson(json).array();
 }
@@ -234,6 +264,10 @@ private slots:
             << QStringList{"--non-capillary-aw", "0.3", tf} << 1 << "--edition 3";
         QTest::newRow("language without catalogue") << QStringList{"--lang", "xx", tf} << 1 << "xx";
         QTest::newRow("language with a path") << QStringList{"--lang", "../de", tf} << 1 << "../de";
+        QTest::newRow("time limit 0") << QStringList{"--time-limit", "0", tf} << 1 << "'0'";
+        QTest::newRow("time limit not a number") << QStringList{"--time-limit=soon", tf} << 1 << "'soon'";
+        QTest::newRow("exhaustive search with the materials")
+            << QStringList{"--materials", "--exhaustive"} << 1 << "--materials";
         QTest::newRow("strict, not fulfilled")
             << QStringList{"--strict", EightLayers, UninsulatedWall} << 3 << "";
         QTest::newRow("unreadable file wins over strict")
@@ -294,6 +328,38 @@ private slots:
         QCOMPARE(results["messages"].toArray(), QJsonArray{"Invalid climate data or period lengths."});
         // The dry values are kept as computed: with a surface resistance of 1/0 the total is infinite.
         QCOMPARE(results["R_total_dry"].isNull(), to.startsWith("alpha"));
+    }
+
+    // The specified search through every combination gives the same output as the direct one.
+    void exhaustiveSearch() {
+        QStringList args{"--format", "json", "--frsi", EightLayers, UninsulatedWall};
+        for (const QString &example : QDir(QStringLiteral(TAVO_SOURCE_DIR "/examples")).entryList({"*.t2p"}))
+            args << "examples/" + example;
+        const Run direct = runCalc(args);
+        const Run exhaustive = runCalc(QStringList{"--exhaustive"} + args);
+        QVERIFY(direct.exitCode == 0 && exhaustive.exitCode == 0 && parseArray(direct.out).size() == 9);
+        QCOMPARE(exhaustive.out, direct.out);
+    }
+
+    // A calculation over the time limit ends with a message and exit code 2; the project is left
+    // out, the others are calculated. 24 layers through every combination take seconds.
+    void timeLimit() {
+        const QString slow = m_tmp.filePath("slow.t2p");
+        QFile file(slow);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(slicedWallProject(24)) > 0);
+        file.close();
+        const Run run = runCalc({"--exhaustive", "--time-limit", "0.2", "--format", "json", slow, FlatRoof});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err,
+                 "tavo2-calc: " + slow + ": The calculation was stopped after the time limit of 0.2 s.\n");
+        const QJsonArray array = parseArray(run.out);
+        QCOMPARE(array.size(), 1);
+        QCOMPARE(array.at(0)["file"].toString(), QString(FlatRoof));
+        // The direct search shows at once that no combination is acceptable.
+        const Run direct = runCalc({"--time-limit", "5", "--format", "json", slow});
+        QCOMPARE(direct.exitCode, 0);
+        QCOMPARE(parseArray(direct.out).at(0)["results"]["messages"].toArray().at(0).toString(),
+                 QString("No Solution found!"));
     }
 
     void unreadableFileAmongGoodOnes_data() {

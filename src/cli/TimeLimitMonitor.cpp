@@ -1,0 +1,7 @@
+#include "TimeLimitMonitor.h"
+
+bool TimeLimitMonitor::proceed(double /*fraction*/, double elapsed) {
+    if (elapsed >= m_seconds)
+        m_stopped = true;
+    return !m_stopped;
+}
