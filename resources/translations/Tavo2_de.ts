@@ -184,6 +184,10 @@
         <translation>--frames gilt nur mit --report oder --report-dir.</translation>
     </message>
     <message>
+        <source>Invalid time limit &apos;%1&apos;: a number of seconds &gt; 0 is needed.</source>
+        <translation>Ungültige Zeitgrenze &apos;%1&apos;: eine Anzahl Sekunden &gt; 0 wird benötigt.</translation>
+    </message>
+    <message>
         <source>Usage: tavo2-calc [options] FILE...
        tavo2-calc --materials [--format text|json|csv] [--lang ID] [-o FILE]
 
@@ -203,6 +207,10 @@ Options:
   --min-r-element ID      building element of that table (default 12)
   --frsi                  include the check of the temperature factor fRsi
   --strict                exit with 3 when a requirement is not fulfilled
+  --time-limit S          stop the calculation of a file after S seconds;
+                          the file is then left out (exit code 2)
+  --exhaustive            find the condensation planes by trying every
+                          combination in turn, for checking (at most 24 layers)
   --report FILE           also write the PDF report of the one project file
   --report-dir DIR        also write a PDF report of every project file into
                           DIR, named after the project file (FILE.t2p -&gt; FILE.pdf)
@@ -242,6 +250,10 @@ Optionen:
   --min-r-element ID      Bauteil dieser Tabelle (Vorgabe 12)
   --frsi                  den Temperaturfaktor fRsi mit prüfen
   --strict                mit 3 enden, wenn eine Anforderung nicht erfüllt ist
+  --time-limit S          die Berechnung einer Datei nach S Sekunden abbrechen;
+                          die Datei fehlt dann in der Ausgabe (Rückgabewert 2)
+  --exhaustive            die Tauwasserebenen durch Probieren aller Kombinationen
+                          der Reihe nach finden, zur Kontrolle (höchstens 24 Schichten)
   --report DATEI          zusätzlich den PDF-Bericht der einen Projektdatei schreiben
   --report-dir ORDNER     zusätzlich für jede Projektdatei einen PDF-Bericht in
                           ORDNER schreiben, benannt nach der Projektdatei
@@ -331,6 +343,10 @@ Ein Bericht wird vollständig oder gar nicht geschrieben; er braucht keinen Bild
         <source>%1: the report &apos;%2&apos; was already written for another project file; it is not replaced.</source>
         <translation>%1: der Bericht &apos;%2&apos; wurde schon für eine andere Projektdatei geschrieben; er wird nicht ersetzt.</translation>
     </message>
+    <message>
+        <source>The calculation was stopped after the time limit of %1 s.</source>
+        <translation>Die Berechnung wurde nach der Zeitgrenze von %1 s abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>
@@ -357,10 +373,6 @@ Ein Bericht wird vollständig oder gar nicht geschrieben; er braucht keinen Bild
     <message>
         <source>Some problem in calculation! Algorithm error!</source>
         <translation>Problem in der Berechnung! Algorithmusfehler!</translation>
-    </message>
-    <message>
-        <source>Too many layers for the condensation calculation (at most 24).</source>
-        <translation>Zu viele Schichten für die Tauwasserberechnung (höchstens 24).</translation>
     </message>
     <message>
         <source>Error in calculation m_results.sk_Tavo[%1], denominator == 0!</source>
@@ -441,6 +453,29 @@ Ein Bericht wird vollständig oder gar nicht geschrieben; er braucht keinen Bild
     <message>
         <source>Invalid climate data or period lengths.</source>
         <translation>Ungültige Klimadaten oder Periodenlängen.</translation>
+    </message>
+    <message>
+        <source>Too many layers for the condensation calculation (at most %1).</source>
+        <translation>Zu viele Schichten für die Tauwasserberechnung (höchstens %1).</translation>
+    </message>
+    <message>
+        <source>The calculation was cancelled.</source>
+        <translation>Die Berechnung wurde abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>CalculationProgressDialog</name>
+    <message>
+        <source>Searching the condensation planes. This construction takes longer than usual.</source>
+        <translation>Die Tauwasserebenen werden gesucht. Diese Konstruktion braucht länger als üblich.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation>Berechnung</translation>
     </message>
 </context>
 <context>

@@ -184,6 +184,10 @@
         <translation>--frames działa tylko z --report lub --report-dir.</translation>
     </message>
     <message>
+        <source>Invalid time limit &apos;%1&apos;: a number of seconds &gt; 0 is needed.</source>
+        <translation>Nieprawidłowy limit czasu &apos;%1&apos;: wymagana jest liczba sekund &gt; 0.</translation>
+    </message>
+    <message>
         <source>Usage: tavo2-calc [options] FILE...
        tavo2-calc --materials [--format text|json|csv] [--lang ID] [-o FILE]
 
@@ -203,6 +207,10 @@ Options:
   --min-r-element ID      building element of that table (default 12)
   --frsi                  include the check of the temperature factor fRsi
   --strict                exit with 3 when a requirement is not fulfilled
+  --time-limit S          stop the calculation of a file after S seconds;
+                          the file is then left out (exit code 2)
+  --exhaustive            find the condensation planes by trying every
+                          combination in turn, for checking (at most 24 layers)
   --report FILE           also write the PDF report of the one project file
   --report-dir DIR        also write a PDF report of every project file into
                           DIR, named after the project file (FILE.t2p -&gt; FILE.pdf)
@@ -243,6 +251,10 @@ Opcje:
   --min-r-element ID      element budowlany z tej tabeli (domyślnie 12)
   --frsi                  uwzględnij sprawdzenie czynnika temperaturowego fRsi
   --strict                zakończ z kodem 3, gdy wymaganie nie jest spełnione
+  --time-limit S          przerwij obliczenia pliku po S sekundach;
+                          plik zostaje wtedy pominięty (kod wyjścia 2)
+  --exhaustive            znajdź płaszczyzny kondensacji, sprawdzając kolejno
+                          wszystkie kombinacje, do kontroli (maksymalnie 24 warstwy)
   --report PLIK           zapisz też raport PDF jedynego pliku projektu
   --report-dir KATALOG    zapisz też raport PDF każdego pliku projektu
                           w KATALOGU, nazwany jak plik projektu
@@ -332,6 +344,10 @@ Raport jest zapisywany w całości albo wcale; nie potrzebuje ekranu.
         <source>%1: the report &apos;%2&apos; was already written for another project file; it is not replaced.</source>
         <translation>%1: raport &apos;%2&apos; został już zapisany dla innego pliku projektu; nie zostaje zastąpiony.</translation>
     </message>
+    <message>
+        <source>The calculation was stopped after the time limit of %1 s.</source>
+        <translation>Obliczenia zostały przerwane po upływie limitu czasu %1 s.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>
@@ -362,10 +378,6 @@ Raport jest zapisywany w całości albo wcale; nie potrzebuje ekranu.
     <message>
         <source>Current moisture content at 80%RH leads to an moisture content at 95%RH higher than saturation moisture content.</source>
         <translation>Bieżąca wilgotność przy φ = 80% prowadzi do wilgotności przy φ = 95% większej niż wilgotność w stanie nasycenia.</translation>
-    </message>
-    <message>
-        <source>Too many layers for the condensation calculation (at most 24).</source>
-        <translation>Zbyt wiele warstw do obliczeń kondensacji (maksymalnie 24).</translation>
     </message>
     <message>
         <source>Error in calculation m_results.sk_Tavo[%1], denominator == 0!</source>
@@ -442,6 +454,29 @@ Raport jest zapisywany w całości albo wcale; nie potrzebuje ekranu.
     <message>
         <source>Invalid climate data or period lengths.</source>
         <translation>Nieprawidłowe dane klimatyczne lub długości okresów.</translation>
+    </message>
+    <message>
+        <source>Too many layers for the condensation calculation (at most %1).</source>
+        <translation>Zbyt wiele warstw do obliczeń kondensacji (maksymalnie %1).</translation>
+    </message>
+    <message>
+        <source>The calculation was cancelled.</source>
+        <translation>Obliczenia zostały anulowane.</translation>
+    </message>
+</context>
+<context>
+    <name>CalculationProgressDialog</name>
+    <message>
+        <source>Searching the condensation planes. This construction takes longer than usual.</source>
+        <translation>Wyszukiwanie płaszczyzn kondensacji. Obliczenia tej konstrukcji trwają dłużej niż zwykle.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation>Obliczenia</translation>
     </message>
 </context>
 <context>

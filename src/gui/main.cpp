@@ -9,6 +9,8 @@
 #include <iostream>
 #include <memory>
 
+#include "CalculationControl.h"
+#include "CalculationProgressDialog.h"
 #include "CurrentLanguage.h"
 #include "Directories.h"
 #include "EditorDocument.h"
@@ -98,9 +100,15 @@ int main(int argc, char *argv[]) {
         splash->show();
     }
 
+    // A calculation that takes long shows its progress and can be cancelled, from the project
+    // opened at start on.
+    CalculationProgressDialog calculationProgress(nullptr);
+    const CalculationControl calculationControl(&calculationProgress);
+
     // The window edits the program's one project, with the undo history of its edits.
     auto document = std::make_unique<EditorDocument>(Project::instance());
     auto window = std::make_unique<MainWindow>(*document, splash);
+    calculationProgress.setParentWidget(window.get());
     window->setWindowIcon(icon);
     window->setStyleSheet(QString::fromLatin1(StyleSheet));
     window->show();
