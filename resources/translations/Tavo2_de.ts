@@ -31,6 +31,10 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Licences and third-party notices</source>
+        <translation>Lizenzen und Hinweise zu Drittsoftware</translation>
+    </message>
 </context>
 <context>
     <name>AssessmentConditions</name>
@@ -1575,6 +1579,41 @@ Schicht %1</translation>
     <message>
         <source>[InputData::readConstructionOld]  Block start &apos;{&apos; missing!</source>
         <translation>[InputData::readConstructionOld]  Blockbeginn &apos;{&apos; fehlt!</translation>
+    </message>
+</context>
+<context>
+    <name>LicenceDialog</name>
+    <message>
+        <source>Licences</source>
+        <translation>Lizenzen</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>%1 is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (GPL-3.0-or-later). It comes with NO WARRANTY.</source>
+        <translation>%1 ist freie Software: Sie können sie unter den Bedingungen der GNU General Public License, wie von der Free Software Foundation veröffentlicht, weitergeben und/oder verändern, entweder gemäß Version 3 der Lizenz oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later). Sie wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt.</translation>
+    </message>
+    <message>
+        <source>Copyright © The Qt Company Ltd. and other contributors. Used under the GNU Lesser General Public License version 3 (LGPL-3.0). %1 links Qt dynamically: you may replace the Qt libraries with a modified version of your own.</source>
+        <translation>Copyright © The Qt Company Ltd. und weitere Beitragende. Verwendet unter der GNU Lesser General Public License Version 3 (LGPL-3.0). %1 bindet Qt dynamisch ein: Sie dürfen die Qt-Bibliotheken durch eine eigene, veränderte Fassung ersetzen.</translation>
+    </message>
+    <message>
+        <source>Copyright © The OpenSSL Project Authors. Used under the Apache License 2.0 (Apache-2.0) to read and write the enciphered material database.</source>
+        <translation>Copyright © The OpenSSL Project Authors. Verwendet unter der Apache License 2.0 (Apache-2.0), um die verschlüsselte Materialdatenbank zu lesen und zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Sources of the material values</source>
+        <translation>Quellen der Materialkennwerte</translation>
+    </message>
+    <message>
+        <source>DIN 4108-4:2020, DIN EN ISO 10456:2010, the MASEA material database, IEA Annex 24, the USDA Wood Handbook, hygrothermal data sets from the literature and typical product declarations. Many moisture storage values are estimates; the declared values of a real product take precedence.</source>
+        <translation>DIN 4108-4:2020, DIN EN ISO 10456:2010, die Materialdatenbank MASEA, IEA Annex 24, das USDA Wood Handbook, hygrothermische Datensätze aus der Literatur und typische Produktangaben. Viele Feuchtespeicherwerte sind geschätzt; die erklärten Werte eines realen Produkts haben Vorrang.</translation>
+    </message>
+    <message>
+        <source>The full texts are installed with the documentation (LICENSE, THIRD-PARTY-NOTICES.md).</source>
+        <translation>Die vollständigen Texte werden mit der Dokumentation installiert (LICENSE, THIRD-PARTY-NOTICES.md).</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,10 @@
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
+    <message>
+        <source>Licences and third-party notices</source>
+        <translation>Licencje i informacje o oprogramowaniu zewnętrznym</translation>
+    </message>
 </context>
 <context>
     <name>AssessmentConditions</name>
@@ -1576,6 +1580,41 @@ Warstwa %1</translation>
     <message>
         <source>[InputData::readConstructionOld]  Block start &apos;{&apos; missing!</source>
         <translation>[InputData::readConstructionOld]  Brak początku bloku &apos;{&apos;!</translation>
+    </message>
+</context>
+<context>
+    <name>LicenceDialog</name>
+    <message>
+        <source>Licences</source>
+        <translation>Licencje</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licencja</translation>
+    </message>
+    <message>
+        <source>%1 is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (GPL-3.0-or-later). It comes with NO WARRANTY.</source>
+        <translation>%1 jest wolnym oprogramowaniem: możesz je rozpowszechniać i/lub modyfikować na warunkach Powszechnej Licencji Publicznej GNU (GNU General Public License) opublikowanej przez Free Software Foundation, w wersji 3 tej licencji lub (według twojego wyboru) dowolnej późniejszej wersji (GPL-3.0-or-later). Jest dostarczane BEZ JAKIEJKOLWIEK GWARANCJI.</translation>
+    </message>
+    <message>
+        <source>Copyright © The Qt Company Ltd. and other contributors. Used under the GNU Lesser General Public License version 3 (LGPL-3.0). %1 links Qt dynamically: you may replace the Qt libraries with a modified version of your own.</source>
+        <translation>Copyright © The Qt Company Ltd. i inni współtwórcy. Używane na licencji GNU Lesser General Public License w wersji 3 (LGPL-3.0). %1 łączy Qt dynamicznie: możesz zastąpić biblioteki Qt własną, zmodyfikowaną wersją.</translation>
+    </message>
+    <message>
+        <source>Copyright © The OpenSSL Project Authors. Used under the Apache License 2.0 (Apache-2.0) to read and write the enciphered material database.</source>
+        <translation>Copyright © The OpenSSL Project Authors. Używane na licencji Apache License 2.0 (Apache-2.0) do odczytu i zapisu zaszyfrowanej bazy materiałów.</translation>
+    </message>
+    <message>
+        <source>Sources of the material values</source>
+        <translation>Źródła wartości materiałowych</translation>
+    </message>
+    <message>
+        <source>DIN 4108-4:2020, DIN EN ISO 10456:2010, the MASEA material database, IEA Annex 24, the USDA Wood Handbook, hygrothermal data sets from the literature and typical product declarations. Many moisture storage values are estimates; the declared values of a real product take precedence.</source>
+        <translation>DIN 4108-4:2020, DIN EN ISO 10456:2010, baza materiałowa MASEA, IEA Annex 24, USDA Wood Handbook, cieplno-wilgotnościowe zbiory danych z literatury i typowe deklaracje produktów. Wiele wartości magazynowania wilgoci jest szacunkowych; deklarowane wartości rzeczywistego produktu mają pierwszeństwo.</translation>
+    </message>
+    <message>
+        <source>The full texts are installed with the documentation (LICENSE, THIRD-PARTY-NOTICES.md).</source>
+        <translation>Pełne teksty są instalowane wraz z dokumentacją (LICENSE, THIRD-PARTY-NOTICES.md).</translation>
     </message>
 </context>
 <context>

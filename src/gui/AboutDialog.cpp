@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "LicenceDialog.h"
 #include "ProgramInfo.h"
 
 namespace {
@@ -68,6 +69,15 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent) {
         value->setTextInteractionFlags(Qt::TextBrowserInteraction);
         layout->addWidget(value, row++, 1);
     }
+    auto *licences =
+        textLabel(link(QStringLiteral("#licences"), tr("Licences and third-party notices")), this);
+    licences->setObjectName(QStringLiteral("licencesLink"));
+    connect(licences, &QLabel::linkActivated, this, [this]() {
+        auto *dialog = new LicenceDialog(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
+    layout->addWidget(licences, row++, 0, 1, 2);
     layout->setRowStretch(row++, 1);
     auto *close = new QPushButton(tr("Close"), this);
     close->setDefault(true);

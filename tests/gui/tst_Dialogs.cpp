@@ -1,11 +1,16 @@
 #include <QtTest>
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
+#include <QTranslator>
 #include <QTreeView>
 
 #include "AboutDialog.h"
+#include "Directories.h"
+#include "LicenceDialog.h"
 #include "LogFileDialog.h"
 
 // The small dialogs of the main window: the log file viewer, the about dialog.
@@ -48,6 +53,38 @@ private slots:
         QTest::keyClick(&about, Qt::Key_F1);
         QCOMPARE(help.count(), 1);
         QVERIFY(about.windowTitle() == "About Tavo 2");
+    }
+
+    // The licence names are what the notices must carry in every language: a translation that
+    // drops one leaves the user without the terms of the software they run.
+    void aboutShowsLicenceNotices_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "";
+        QTest::newRow("German") << "de";
+        QTest::newRow("Polish") << "pl";
+    }
+    void aboutShowsLicenceNotices() {
+        QFETCH(QString, language);
+        QTranslator translator;
+        if (!language.isEmpty()) {
+            QVERIFY(translator.load(translationsDir() + "/Tavo2_" + language + ".qm"));
+            QCoreApplication::installTranslator(&translator);
+        }
+        AboutDialog about;
+        auto *link = about.findChild<QLabel *>("licencesLink");
+        QVERIFY(link);
+        emit link->linkActivated("#licences");
+        auto *dialog = about.findChild<LicenceDialog *>();
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        const QString text = dialog->findChild<QTextBrowser *>("notices")->toPlainText();
+        for (const char *expected :
+             {"GPL-3.0-or-later", "LGPL-3.0", "Apache-2.0", "OpenSSL", "Qt 5.", "MASEA"})
+            QVERIFY2(text.contains(expected), expected);
+        if (!language.isEmpty())
+            QVERIFY(!text.contains("Sources of the material values"));
+        dialog->close();
+        QCoreApplication::removeTranslator(&translator);
     }
 };
 
