@@ -15,6 +15,7 @@
 #include <QUndoStack>
 
 #include "ConstructionList.h"
+#include "CurrentLanguage.h"
 #include "ConstructionSketchDock.h"
 #include "ConstructionTableWidget.h"
 #include "DiagramView.h"
@@ -838,11 +839,18 @@ private slots:
         w.action("About")->trigger();
         w.action("AboutQt")->trigger();
         w.action("WebPage")->trigger();
-        // the help documents are not installed here: F1 in the about dialog says where it looked
-        QCOMPARE(w.dialogs->kinds, QStringList({"log " + logFilePath(), "about", "warning", "aboutQt"}));
-        QVERIFY(w.dialogs->message.endsWith("/DB_help/Tavo2_Documentation_en.pdf"));
-        QCOMPARE(w.dialogs->urls.size(), 1);
-        QCOMPARE(w.dialogs->urls.at(0).scheme(), QString("https"));
+        // the build makes the manual of every language: F1 in the about dialog opens it
+        QCOMPARE(w.dialogs->kinds, QStringList({"log " + logFilePath(), "about", "aboutQt"}));
+        QCOMPARE(w.dialogs->urls.size(), 2);
+        QVERIFY(w.dialogs->urls.at(0).toString().endsWith("/DB_help/Tavo2_Documentation_en.pdf"));
+        QVERIFY(QFileInfo(w.dialogs->urls.at(0).toLocalFile()).isFile());
+        QCOMPARE(w.dialogs->urls.at(1).scheme(), QString("https"));
+        // a language without a manual: the message says where the program looked
+        CurrentLanguage::instance().setId("xx");
+        w.action("Help")->trigger();
+        CurrentLanguage::instance().setId("en");
+        QCOMPARE(w.dialogs->kinds.last(), QString("warning"));
+        QVERIFY(w.dialogs->message.endsWith("/DB_help/Tavo2_Documentation_xx.pdf"));
         w.dialogs->urlsOpen = false;
         w.action("WebPage")->trigger();
         QCOMPARE(w.dialogs->kinds.last(), QString("warning"));
