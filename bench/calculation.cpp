@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the Glaser calculation with condensation zones on realistic condensing constructions of
 // 4 to 60 layers: the whole calculate() with the direct and with the exhaustive plane search, the
 // exhaustive search alone per trial beside bare LU factor-and-solve calls on exactly the systems it

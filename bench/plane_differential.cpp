@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Differential run of the condensation plane search: generated constructions are calculated with
 // the direct search and with the exhaustive search of the specification, and the two results
 // records must agree in every field, bit for bit (the zones stand for the accepted combination).

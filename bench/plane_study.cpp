@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Study of the condensation plane search on generated constructions: for every search the
 // calculation makes (the first pass, on the dry profiles, and the last pass), every combination of
 // planes is tried and the acceptable ones are counted. The direct search relies on there being at

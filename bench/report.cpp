@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the PDF report of an eight-layer wall (tests/data/cli/eight-layers.t2p):
 //  - BM_BatchReport: the whole "tavo2-calc --report FILE.pdf" as a script runs it (process start,
 //    offscreen platform, fonts, reading and calculating the project, the report, the PDF on disk),

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tavo_add_test(NAME name SOURCES a.cpp ... LIBRARIES lib ...)
 # One QtTest executable per class under test, registered with CTest. Tests run
 # on the offscreen platform with a scratch home so they never touch the user's

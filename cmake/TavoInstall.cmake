@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Layout of an installed program (cmake --install, scripts/install PREFIX):
 #   lib/tavo2/        Tavo2, tavo2-calc and resources/ beside them, exactly as in build/bin
 #   bin/              links to both programs

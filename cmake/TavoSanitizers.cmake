@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sanitizer and fuzzing builds (scripts/sanitize and scripts/fuzz configure them in build-asan).
 #
 # TAVO_SANITIZE: every target is compiled and linked with AddressSanitizer and

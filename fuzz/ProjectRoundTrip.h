@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PROJECTROUNDTRIP_H
 #define PROJECTROUNDTRIP_H
 

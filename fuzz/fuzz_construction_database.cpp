@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The construction database ("ConstructionData.constr", also imported from other installations).
 // Whatever is read must write and read back completely.
 #include <QBuffer>

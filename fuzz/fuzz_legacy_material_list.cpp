@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Material lists of the first program generation, as the material database imports them.
 #include "FuzzSupport.h"
 #include "Material.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // First-generation project files ("*.tpj") as the programs open them, then saved as XML and opened
 // again.
 #include "ProjectRoundTrip.h"

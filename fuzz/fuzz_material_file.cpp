@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built-in material files ("*.t2m"). Their records are enciphered, so mutating a real file mostly
 // produces noise the first cipher block rejects. An input starting with 'P' is therefore taken as
 // the plain payload and enciphered here: byte 1 picks the file version (5 or 6), byte 2 the number

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Project files (XML) as the programs open them, then saved and opened again.
 #include "ProjectRoundTrip.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the binary seed files of corpus/material_file, corpus/user_material_file and
 corpus/construction_database.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the translation catalogues (.ts) before they are shipped.
 
 An entry fails when its translation is missing, empty or still marked unfinished, or when it

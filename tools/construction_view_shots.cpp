@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the construction view in both orientations to PNG files, for looking at the drawing
 // without starting the program: every hatch kind, a thin foil and a selected layer.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the material and construction database dialog to PNG files, for looking at it without
 // starting the program: the Materials tab with a filter typed and a material selected (one user
 // material among the built-in ones), the Constructions tab with a stored construction selected.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the manual page tavo2-calc(1) from the program's own --help text.
 
 The build runs the freshly built batch program with --help and turns its usage lines, option

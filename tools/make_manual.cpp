@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns one language of the user manual (HTML with pictures beside it) into the PDF that the
 // program's Help menu opens. Runs at build time on the offscreen platform: no display, no
 // network, nothing but Qt's own text layout and PDF writer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time generator of the built-in material database: reads the maintained source table
 // (resources/materials.csv) and writes the enciphered material file with the program's own writer.
 #include <QCoreApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots of the user manual from the real program under Xvfb, in every language,
 # into docs/manual/images (committed, so the build that turns the manual into PDF needs no
 # display). Rerun after the window changed:

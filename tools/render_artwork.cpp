@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG artwork (splash screen, window icon) to the bitmap formats
 // the program loads at run time. Runs at build time: render_artwork IN.svg OUT.(png|ico) W H
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the preferences, the new-project wizard and the project information editor to PNG
 // files, for looking at them without starting the program.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VADAR_ASSERT_H
 #define VADAR_ASSERT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VADAR_CONSTRUCTIONLAYER_H
 #define VADAR_CONSTRUCTIONLAYER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VADAR_CONSTRUCTIONVIEW_H
 #define VADAR_CONSTRUCTIONVIEW_H
 

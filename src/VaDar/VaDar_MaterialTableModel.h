@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VADAR_MATERIALTABLEMODEL_H
 #define VADAR_MATERIALTABLEMODEL_H
 

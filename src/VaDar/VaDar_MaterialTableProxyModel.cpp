@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "VaDar_MaterialTableProxyModel.h"
 
 #include "VaDar_MaterialTableModel.h"

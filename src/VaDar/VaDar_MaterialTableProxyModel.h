@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VADAR_MATERIALTABLEPROXYMODEL_H
 #define VADAR_MATERIALTABLEPROXYMODEL_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VADAR_TABLECELL_H
 #define VADAR_TABLECELL_H
 

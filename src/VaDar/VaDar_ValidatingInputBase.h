@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VADAR_VALIDATINGINPUTBASE_H
 #define VADAR_VALIDATINGINPUTBASE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VADAR_VALIDATINGLINEEDIT_H
 #define VADAR_VALIDATINGLINEEDIT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef VADAR_VALIDATORBASE_H
 #define VADAR_VALIDATORBASE_H
 

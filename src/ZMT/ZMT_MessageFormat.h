@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef ZMT_MESSAGEFORMAT_H
 #define ZMT_MESSAGEFORMAT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef ZMT_MESSAGEHANDLER_H
 #define ZMT_MESSAGEHANDLER_H
 

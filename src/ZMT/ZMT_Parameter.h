@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef ZMT_PARAMETER_H
 #define ZMT_PARAMETER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef ZMT_PATH_H
 #define ZMT_PATH_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef ZMT_UNIT_H
 #define ZMT_UNIT_H
 

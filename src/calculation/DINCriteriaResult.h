@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef DINCRITERIARESULT_H
 #define DINCRITERIARESULT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PLANESEARCH_H
 #define PLANESEARCH_H
 

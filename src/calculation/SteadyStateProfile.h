@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef STEADYSTATEPROFILE_H
 #define STEADYSTATEPROFILE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "solveSystem.h"
 
 // The calculation works in double; instantiating here checks the templates once and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef BATCHITEM_H
 #define BATCHITEM_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavo2-calc: calculates and assesses project files without a window, for scripts, continuous
 // integration and regression tests. Same libraries and texts as the window program.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef ASSESSMENTCLIMATEWIDGET_H
 #define ASSESSMENTCLIMATEWIDGET_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AssessmentTypeWidget.h"
 #include "ui_AssessmentTypeWidget.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef CALCULATIONPROGRESSDIALOG_H
 #define CALCULATIONPROGRESSDIALOG_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef LAYERHATCHING_H
 #define LAYERHATCHING_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MaterialEditDialog.h"
 #include "ui_MaterialEditDialog.h"
 

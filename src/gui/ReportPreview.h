@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef REPORTPREVIEW_H
 #define REPORTPREVIEW_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The elements "Climate" and "Options" of the project file.
 
 #include "AssessmentConditions.h"

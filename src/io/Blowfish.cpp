@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Blowfish.h"
 
 // OpenSSL 3 marks the low-level Blowfish interface deprecated; the material files need exactly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The climate list and the construction of first-generation project files.
 
 #include "InputData.h"

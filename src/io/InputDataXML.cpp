@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The element "InputData" of the project file: construction, climate and period lengths.
 
 #include "InputData.h"

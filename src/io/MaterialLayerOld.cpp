@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layer block of first-generation project files.
 
 #include "MaterialLayer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The material block of first-generation project files.
 
 #include "Material.h"

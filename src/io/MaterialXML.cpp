@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The element "Material" of the project file.
 
 #include "Material.h"

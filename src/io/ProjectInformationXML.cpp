@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The element "ProjectInformation" of the project file.
 
 #include "ProjectInformation.h"

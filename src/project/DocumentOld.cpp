@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Project files of the first program generation ("*.tpj"): a "FileVersion" line, then a
 // "DOCUMENT" block with the climates, the construction, surface resistances, period lengths,
 // project texts and remarks. The program only reads them; it always saves project XML.

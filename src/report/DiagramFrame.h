@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef DIAGRAMFRAME_H
 #define DIAGRAMFRAME_H
 

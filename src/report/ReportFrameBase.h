@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef REPORTFRAMEBASE_H
 #define REPORTFRAMEBASE_H
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints how long tavo2-calc takes for 100 copies of an eight-layer wall in one call.
 # Usage: tests/cli/batch_speed.sh [path/to/tavo2-calc]   (default build/bin/tavo2-calc)
 set -eu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers of the batch program's JSON and CSV output must read back to the same bits; a
 // fault here would pass the golden comparison (which allows 1e-12) unnoticed.
 #include <QtTest>

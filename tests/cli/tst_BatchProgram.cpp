@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real tavo2-calc executable as a script would, on the example projects.
 #include <QDir>
 #include <QJsonArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch program against hostile surroundings: output to devices, pipes and standard output,
 // runs that read nothing, oversized and piped project files, damaged material databases and a
 // file-size limit. Runs the real executable, as a script (possibly as root) does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report preview: its controls change the report settings and the preview at once, the final
 // remarks become undo steps, and printing, "Write pdf" and the page export either write a
 // complete file or tell the user and leave nothing behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pagination of the report: frames placed on pages, page ranges, and a whole report laid out and
 // printed on a PDF writer.
 #include <QtTest>

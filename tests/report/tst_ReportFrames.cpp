@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the report frames print: number formats, dashes for results that do not exist, the
 // conclusions' state line and verdicts, and those verdicts against tavo2-calc for every example.
 #include <QtTest>

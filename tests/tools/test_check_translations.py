@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Faults the translation check must find, and correct entries it must let pass."""
 
 import os

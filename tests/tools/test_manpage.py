@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The manual page of the batch program: made from its --help, every option of the help is on
 it, and it is markup that man(1) renders without a warning.
 

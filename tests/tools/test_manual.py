@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The three languages of the user manual tell the same: a chapter, list item, table row or
 picture that one language has and another lacks is a passage left untranslated or forgotten.
 

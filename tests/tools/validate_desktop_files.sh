@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The menu entry, the AppStream description and the file types pass the freedesktop.org
 # validators that distributions and software centres run. Exit 77 (skipped) without them.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef T2_UNDOREMOVELAYER_H
 #define T2_UNDOREMOVELAYER_H
 
