@@ -588,7 +588,7 @@ void MainWindow::updateTitleAndActions() {
     ui.tableWidgetConstruction->setVisible(hasLayers);
     ui.diagramView->setVisible(hasLayers);
     ui.stackedWidgetClimateMaterial->setVisible(hasLayers);
-    ui.widgetResults->setVisible(hasLayers);
+    ui.scrollAreaResults->setVisible(hasLayers);
 
     const QString program = QString::fromLatin1(ProgramName);
     if (hasLayers) {

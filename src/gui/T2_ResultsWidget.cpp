@@ -21,6 +21,8 @@ const int LeftOffset = 10;
 const int VerdictGap = 8;
 // Width assumed for the size hints before the panel has one of its own.
 const int DefaultWidth = 350;
+// Narrow enough for a small window; the lines wrap below this.
+const int MinimumWidth = 150;
 
 } // namespace
 
@@ -69,9 +71,13 @@ int T2_ResultsWidget::contentHeight(int width) const {
     return table.size().height() + VerdictGap + verdicts.size().height();
 }
 
-QSize T2_ResultsWidget::sizeHint() const {
+QSize T2_ResultsWidget::minimumSizeHint() const {
     const int width = isVisible() && this->width() > LeftOffset ? this->width() : DefaultWidth;
-    return QSize(DefaultWidth, contentHeight(width - LeftOffset));
+    return QSize(MinimumWidth, contentHeight(width - LeftOffset));
+}
+
+QSize T2_ResultsWidget::sizeHint() const {
+    return minimumSizeHint().expandedTo(QSize(DefaultWidth, 0));
 }
 
 void T2_ResultsWidget::resizeEvent(QResizeEvent *event) {

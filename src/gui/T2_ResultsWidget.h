@@ -48,8 +48,9 @@ public:
         and the lines that are not fulfilled. */
     void setupVerdictTable(VaDar::Table &table, int width) const;
 
-    /*! As high as the content at the current width. Only a wish, not a minimum: the editors
-        above keep the room they need, and in a small window the panel's last lines are cut. */
+    /*! As high as the content at the current width. The window shows the panel in a scroll area,
+        so where the editors above leave too little room the panel scrolls instead of losing lines. */
+    QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
 
 signals:

@@ -6,6 +6,8 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -454,6 +456,21 @@ private slots:
         QCOMPARE(w.undoStack()->undoText(), QString(": Remove layer no. 3"));
         w.undoStack()->undo();
         QCOMPARE(view->view()->layers().size(), 4); // undo redraws the sketch too
+    }
+
+    // In a small window the editors leave the results panel too little room: it scrolls, it never
+    // loses its last lines (the verdicts).
+    void resultsScrollInASmallWindow() {
+        Window w;
+        makeProject(3);
+        w.window->resize(800, 600);
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        auto *results = w.window->findChild<T2_ResultsWidget *>();
+        auto *area = w.window->findChild<QScrollArea *>("scrollAreaResults");
+        QTRY_VERIFY(results->height() >= results->minimumSizeHint().height());
+        QVERIFY(area->viewport()->height() < results->height());
+        QVERIFY(area->verticalScrollBar()->maximum() > 0);
     }
 
     void startProject_data() {
