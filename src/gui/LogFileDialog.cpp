@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LogFileDialog.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -28,22 +32,33 @@ LogFileDialog::LogFileDialog(const QString &path, QWidget *parent)
         text += QString::fromUtf8(file.read(MaximumShownBytes));
         m_text->setPlainText(text);
     } else {
-        m_text->setPlainText(tr("The log file '%1' cannot be read:\n%2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+        m_text->setPlainText(tr("No logfile found at position\n %1").arg(QDir::toNativeSeparators(path)));
     }
 
     auto *label = new QLabel(QDir::toNativeSeparators(path), this);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_copy = new QPushButton(tr("Copy to Clipboard"), this);
+    m_copy->setObjectName(QStringLiteral("pushButtonCopyToClipboard"));
+    m_copy->setAutoDefault(false);
+    connect(m_copy, &QPushButton::clicked, this, &LogFileDialog::copyToClipboard);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(m_copy);
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(buttons);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_text, 1);
-    layout->addWidget(buttons);
+    layout->addLayout(buttonRow);
     resize(900, 600);
     m_text->moveCursor(QTextCursor::End);
 }
 
 QString LogFileDialog::text() const {
     return m_text->toPlainText();
+}
+
+void LogFileDialog::copyToClipboard() {
+    QApplication::clipboard()->setText(m_text->toPlainText());
 }

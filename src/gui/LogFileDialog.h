@@ -6,6 +6,7 @@
 #include <QString>
 
 class QPlainTextEdit;
+class QPushButton;
 
 /*! Shows the program's log file, read-only, at its end. A very long log is shown from its last
     few megabytes only. */
@@ -20,8 +21,13 @@ public:
     /*! Largest part of the file shown, in bytes (its end). */
     static constexpr qint64 MaximumShownBytes = 4 * 1024 * 1024;
 
+public slots:
+    /*! Puts the whole text shown on the clipboard, e.g. for a bug report. */
+    void copyToClipboard();
+
 private:
     QPlainTextEdit *m_text;
+    QPushButton *m_copy;
 };
 
 #endif // LOGFILEDIALOG_H

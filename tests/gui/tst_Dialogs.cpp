@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,23 +28,55 @@ private slots:
     // run; let it end so the leak checker of the sanitizer build sees nothing left over.
     void cleanupTestCase() { QTest::qWait(400); }
 
+    // What the viewer shows, and that "Copy to Clipboard" hands on exactly that and OK closes.
+    void logFile_data() {
+        QTest::addColumn<qint64>("lines"); // lines of 100 bytes written; -1: no file
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::newRow("missing") << qint64(-1) << "No logfile found at position\n "
+                                 << "Tavo2.log";
+        QTest::newRow("one line") << qint64(0) << "last line"
+                                  << "last line\n";
+        QTest::newRow("short") << qint64(3) << "xxx"
+                               << "last line\n";
+        // a long log is shown from a line start near its end
+        QTest::newRow("long") << LogFileDialog::MaximumShownBytes / 100 + 10
+                              << "[Only the end of the log file is shown.]\nxxx"
+                              << "last line\n";
+    }
     void logFile() {
+        QFETCH(qint64, lines);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
         QTemporaryDir dir;
         const QString path = dir.filePath("Tavo2.log");
-        LogFileDialog missing(path);
-        QVERIFY(missing.text().startsWith("The log file '" + path + "' cannot be read:"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        const QByteArray line = QByteArray(99, 'x') + '\n';
-        for (qint64 i = 0; i < LogFileDialog::MaximumShownBytes / line.size() + 10; ++i)
-            file.write(line);
-        file.write("last line\n");
-        file.close();
-        // a long log is shown from a line start near its end
+        if (lines >= 0) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const QByteArray line = QByteArray(99, 'x') + '\n';
+            for (qint64 i = 0; i < lines; ++i)
+                file.write(line);
+            file.write("last line\n");
+        }
         LogFileDialog log(path);
-        QVERIFY(log.text().startsWith("[Only the end of the log file is shown.]\nxxx"));
-        QVERIFY(log.text().endsWith("last line\n"));
+        QVERIFY2(log.text().startsWith(start), qPrintable(log.text().left(80)));
+        QVERIFY(log.text().endsWith(end));
         QVERIFY(log.text().size() <= LogFileDialog::MaximumShownBytes + 100);
+        if (lines < 0)
+            QCOMPARE(log.text(), "No logfile found at position\n " + QDir::toNativeSeparators(path));
+
+        log.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&log));
+        QApplication::clipboard()->setText("before");
+        auto *copy = log.findChild<QPushButton *>("pushButtonCopyToClipboard");
+        QVERIFY(copy != nullptr);
+        QCOMPARE(copy->text(), QString("Copy to Clipboard"));
+        QTest::mouseClick(copy, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), log.text());
+        QVERIFY(log.isVisible()); // copying leaves the dialog open
+        QTest::mouseClick(log.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QVERIFY(!log.isVisible());
+        QCOMPARE(log.result(), int(QDialog::Accepted));
     }
 
     void aboutAsksForHelpOnF1() {
