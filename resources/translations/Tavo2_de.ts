@@ -831,46 +831,6 @@ Ein Bericht wird vollständig oder gar nicht geschrieben; er braucht keinen Bild
         <translation>Projektinformationen</translation>
     </message>
     <message>
-        <source>User Logo</source>
-        <translation>Benutzerlogo</translation>
-    </message>
-    <message>
-        <source>No user logo</source>
-        <translation>Kein Benutzerlogo</translation>
-    </message>
-    <message>
-        <source>Logo in page header</source>
-        <translation>Logo in der Kopfzeile</translation>
-    </message>
-    <message>
-        <source>Logo right from project informations</source>
-        <translation>Logo rechts neben den Projektinformationen</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>Breite</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Höhe</translation>
-    </message>
-    <message>
-        <source>natural size</source>
-        <translation>Originalgröße</translation>
-    </message>
-    <message>
-        <source>Position</source>
-        <translation>Position</translation>
-    </message>
-    <message>
-        <source>Image</source>
-        <translation>Bild</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
         <source>DIN 4108-3 (Glaser) - Summary</source>
         <translation>DIN 4108-3 (Glaser) - Zusammenfassung</translation>
     </message>
@@ -891,38 +851,6 @@ Ein Bericht wird vollständig oder gar nicht geschrieben; er braucht keinen Bild
 according german standard DIN 4108-2 table 3</source>
         <translation>Bauteilart für den Nachweis des Mindestwärmeschutzes
 nach DIN 4108-2 Tabelle 3</translation>
-    </message>
-    <message>
-        <source>no drying reserve</source>
-        <translation>keine Trocknungsreserve</translation>
-    </message>
-    <message>
-        <source>Drying reserve according DIN 68800-2:</source>
-        <translation>Trocknungsreserve nach DIN 68800-2:</translation>
-    </message>
-    <message>
-        <source>DIN 4108-3 2001</source>
-        <translation>DIN 4108-3 2001</translation>
-    </message>
-    <message>
-        <source>DIN 4108-3 2014</source>
-        <translation>DIN 4108-3 2014</translation>
-    </message>
-    <message>
-        <source>DIN 4108-3 2018 und 2024</source>
-        <translation>DIN 4108-3 2018 und 2024</translation>
-    </message>
-    <message>
-        <source>User defined</source>
-        <translation>Benutzerdefiniert</translation>
-    </message>
-    <message>
-        <source>Settings for validity check according DIN 4108-3</source>
-        <translation>Einstellungen für den Nachweis nach DIN 4108-3</translation>
-    </message>
-    <message>
-        <source>Aw value for non capillar material</source>
-        <translation>Aw-Wert für nicht kapillaraktives Material</translation>
     </message>
     <message>
         <source>Heading 1</source>
@@ -947,10 +875,6 @@ nach DIN 4108-2 Tabelle 3</translation>
     <message>
         <source>Final remarks printed at the end of the report of new projects:</source>
         <translation>Schlussbemerkungen am Ende des Berichts neuer Projekte:</translation>
-    </message>
-    <message>
-        <source>Images (*.png *.xpm *.jpg)</source>
-        <translation>Bilder (*.png *.xpm *.jpg)</translation>
     </message>
 </context>
 <context>
@@ -1627,10 +1551,14 @@ Schicht %1</translation>
         <translation>[Es wird nur das Ende der Protokolldatei angezeigt.]</translation>
     </message>
     <message>
-        <source>The log file &apos;%1&apos; cannot be read:
-%2</source>
-        <translation>Die Protokolldatei &apos;%1&apos; kann nicht gelesen werden:
-%2</translation>
+        <source>No logfile found at position
+ %1</source>
+        <translation>Keine Protokolldatei gefunden an der Position
+ %1</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>In die Zwischenablage kopieren</translation>
     </message>
 </context>
 <context>

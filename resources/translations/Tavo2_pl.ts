@@ -832,46 +832,6 @@ Raport jest zapisywany w całości albo wcale; nie potrzebuje ekranu.
         <translation>Informacje o projekcie</translation>
     </message>
     <message>
-        <source>User Logo</source>
-        <translation>Logo użytkownika</translation>
-    </message>
-    <message>
-        <source>No user logo</source>
-        <translation>Bez logo użytkownika</translation>
-    </message>
-    <message>
-        <source>Logo in page header</source>
-        <translation>Logo w nagłówku strony</translation>
-    </message>
-    <message>
-        <source>Logo right from project informations</source>
-        <translation>Logo na prawo od informacji o projekcie</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>Szerokość</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Wysokość</translation>
-    </message>
-    <message>
-        <source>natural size</source>
-        <translation>rozmiar oryginalny</translation>
-    </message>
-    <message>
-        <source>Position</source>
-        <translation>Położenie</translation>
-    </message>
-    <message>
-        <source>Image</source>
-        <translation>Obraz</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Rozmiar</translation>
-    </message>
-    <message>
         <source>DIN 4108-3 (Glaser) - Summary</source>
         <translation>DIN 4108-3 (Glaser) - podsumowanie</translation>
     </message>
@@ -892,38 +852,6 @@ Raport jest zapisywany w całości albo wcale; nie potrzebuje ekranu.
 according german standard DIN 4108-2 table 3</source>
         <translation>Rodzaj przegrody do sprawdzenia minimalnego oporu cieplnego
 według normy DIN 4108-2 tabela 3</translation>
-    </message>
-    <message>
-        <source>no drying reserve</source>
-        <translation>bez rezerwy wysychania</translation>
-    </message>
-    <message>
-        <source>Drying reserve according DIN 68800-2:</source>
-        <translation>Rezerwa wysychania według DIN 68800-2:</translation>
-    </message>
-    <message>
-        <source>DIN 4108-3 2001</source>
-        <translation>DIN 4108-3 2001</translation>
-    </message>
-    <message>
-        <source>DIN 4108-3 2014</source>
-        <translation>DIN 4108-3 2014</translation>
-    </message>
-    <message>
-        <source>DIN 4108-3 2018 und 2024</source>
-        <translation>DIN 4108-3 2018 i 2024</translation>
-    </message>
-    <message>
-        <source>User defined</source>
-        <translation>Zdefiniowane przez użytkownika</translation>
-    </message>
-    <message>
-        <source>Settings for validity check according DIN 4108-3</source>
-        <translation>Ustawienia sprawdzenia według DIN 4108-3</translation>
-    </message>
-    <message>
-        <source>Aw value for non capillar material</source>
-        <translation>Wartość Aw dla materiału niekapilarnego</translation>
     </message>
     <message>
         <source>Heading 1</source>
@@ -948,10 +876,6 @@ według normy DIN 4108-2 tabela 3</translation>
     <message>
         <source>Final remarks printed at the end of the report of new projects:</source>
         <translation>Uwagi końcowe drukowane na końcu raportu nowych projektów:</translation>
-    </message>
-    <message>
-        <source>Images (*.png *.xpm *.jpg)</source>
-        <translation>Obrazy (*.png *.xpm *.jpg)</translation>
     </message>
 </context>
 <context>
@@ -1628,10 +1552,14 @@ Warstwa %1</translation>
         <translation>[Wyświetlany jest tylko koniec pliku dziennika.]</translation>
     </message>
     <message>
-        <source>The log file &apos;%1&apos; cannot be read:
-%2</source>
-        <translation>Nie można odczytać pliku dziennika &apos;%1&apos;:
-%2</translation>
+        <source>No logfile found at position
+ %1</source>
+        <translation>Nie znaleziono pliku dziennika w lokalizacji
+ %1</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Kopiuj do schowka</translation>
     </message>
 </context>
 <context>

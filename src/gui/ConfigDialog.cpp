@@ -94,6 +94,11 @@ void ConfigDialog::pageChanged(QListWidgetItem *current, QListWidgetItem *previo
 }
 
 void ConfigDialog::changesAccepted() {
+    // Checked before anything is stored, so a rejected value leaves all settings as they were.
+    if (!m_printDefaults->checkInput()) {
+        m_pageList->setCurrentRow(2);
+        return;
+    }
     if (!m_general->store(m_settings)) {
         m_pageList->setCurrentRow(0);
         return;

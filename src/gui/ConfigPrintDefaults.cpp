@@ -3,25 +3,21 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolBox>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "AssessmentSettings.h"
+#include "DINCriteriaSettings.h"
+#include "DryingReserveSettings.h"
 #include "MinimumHeatResistance.h"
 #include "Settings.h"
-#include "UserDialogs.h"
+#include "UserLogoSettingsWidget.h"
 
 namespace {
 
@@ -41,6 +37,9 @@ enum Frame {
     ResultsSummaryFrame = 11,
     GlaserSummaryFrame = 12
 };
+
+// Pages of the tool box.
+enum Page { AppearancePage = 0, InputPage, DiagramsPage, ResultsPage, DisclaimerPage };
 
 // Point sizes of the headings of the final remarks, first to third order.
 const int HeadingSizes[] = {16, 13, 11};
@@ -96,37 +95,9 @@ QWidget *ConfigPrintDefaults::createAppearancePage() {
     layout->addWidget(m_pageNumbers);
     addFrame(page, ProjectInfoFrame, tr("Project information"));
 
-    auto *logo = new QGroupBox(tr("User Logo"), page);
-    m_logoPosition = new QComboBox(logo);
-    m_logoPosition->setObjectName(QStringLiteral("comboBoxLogoPosition"));
-    m_logoPosition->addItems(
-        {tr("No user logo"), tr("Logo in page header"), tr("Logo right from project informations")});
-    m_logoPath = new QLabel(logo);
-    m_logoPath->setObjectName(QStringLiteral("labelLogoPath"));
-    m_logoPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *choose = new QToolButton(logo);
-    choose->setObjectName(QStringLiteral("toolButtonLogo"));
-    choose->setText(QStringLiteral("..."));
-    connect(choose, &QToolButton::clicked, this, &ConfigPrintDefaults::chooseLogo);
-    auto *pathRow = new QHBoxLayout;
-    pathRow->addWidget(m_logoPath, 1);
-    pathRow->addWidget(choose);
-    m_logoWidth = new QRadioButton(tr("Width"), logo);
-    m_logoHeight = new QRadioButton(tr("Height"), logo);
-    m_logoSize = new QSpinBox(logo);
-    m_logoSize->setObjectName(QStringLiteral("spinBoxLogoSize"));
-    m_logoSize->setRange(0, 500);
-    m_logoSize->setSuffix(QStringLiteral(" mm"));
-    m_logoSize->setSpecialValueText(tr("natural size"));
-    auto *sizeRow = new QHBoxLayout;
-    sizeRow->addWidget(m_logoWidth);
-    sizeRow->addWidget(m_logoHeight);
-    sizeRow->addWidget(m_logoSize, 1);
-    auto *logoLayout = new QFormLayout(logo);
-    logoLayout->addRow(tr("Position"), m_logoPosition);
-    logoLayout->addRow(tr("Image"), pathRow);
-    logoLayout->addRow(tr("Size"), sizeRow);
-    layout->addWidget(logo);
+    m_userLogo = new UserLogoSettingsWidget(m_dialogs, page);
+    m_userLogo->setObjectName(QStringLiteral("userLogoSettings"));
+    layout->addWidget(m_userLogo);
     layout->addStretch(1);
     return page;
 }
@@ -147,31 +118,12 @@ QWidget *ConfigPrintDefaults::createResultsPage() {
     m_constructionKind->setObjectName(QStringLiteral("comboBoxConstructionKind"));
     layout->addWidget(m_constructionKind);
 
-    auto *form = new QFormLayout;
-    m_dryingReserve = new QSpinBox(page);
-    m_dryingReserve->setObjectName(QStringLiteral("spinBoxDryingReserve"));
-    m_dryingReserve->setRange(0, 1000);
-    m_dryingReserve->setSingleStep(50);
-    m_dryingReserve->setSuffix(QStringLiteral(" g/m²a"));
-    m_dryingReserve->setSpecialValueText(tr("no drying reserve"));
-    form->addRow(tr("Drying reserve according DIN 68800-2:"), m_dryingReserve);
-
-    m_criteria = new QComboBox(page);
-    m_criteria->setObjectName(QStringLiteral("comboBoxCriteria"));
-    // Entries in the order of the editions' numbers.
-    m_criteria->addItems(
-        {tr("DIN 4108-3 2001"), tr("DIN 4108-3 2014"), tr("DIN 4108-3 2018 und 2024"), tr("User defined")});
-    connect(m_criteria, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &ConfigPrintDefaults::updateUserAwEnabled);
-    form->addRow(tr("Settings for validity check according DIN 4108-3"), m_criteria);
-    m_userAw = new QDoubleSpinBox(page);
-    m_userAw->setObjectName(QStringLiteral("doubleSpinBoxUserAw"));
-    m_userAw->setRange(0, 100);
-    m_userAw->setDecimals(3);
-    m_userAw->setSingleStep(0.1);
-    m_userAw->setSuffix(QStringLiteral(" kg/m²h½"));
-    form->addRow(tr("Aw value for non capillar material"), m_userAw);
-    layout->addLayout(form);
+    m_dryingReserve = new DryingReserveSettings(page);
+    m_dryingReserve->setObjectName(QStringLiteral("dryingReserveSettings"));
+    layout->addWidget(m_dryingReserve);
+    m_dinCriteria = new DINCriteriaSettings(page);
+    m_dinCriteria->setObjectName(QStringLiteral("dinCriteriaSettings"));
+    layout->addWidget(m_dinCriteria);
     layout->addStretch(1);
     return page;
 }
@@ -232,17 +184,6 @@ void ConfigPrintDefaults::toggleUnderline() {
     m_disclaimer->mergeCurrentCharFormat(format);
 }
 
-void ConfigPrintDefaults::updateUserAwEnabled() {
-    m_userAw->setEnabled(m_criteria->currentIndex() == AssessmentSettings::UserDefined);
-}
-
-void ConfigPrintDefaults::chooseLogo() {
-    const QString file =
-        m_dialogs.openFileName(this, tr("User Logo"), m_logoPath->text(), tr("Images (*.png *.xpm *.jpg)"));
-    if (!file.isEmpty())
-        m_logoPath->setText(file);
-}
-
 void ConfigPrintDefaults::load(const Settings &settings) {
     for (auto it = m_frames.cbegin(); it != m_frames.cend(); ++it)
         it.value()->setChecked(it.key() < settings.m_projectDefaultFrames.size() &&
@@ -250,12 +191,7 @@ void ConfigPrintDefaults::load(const Settings &settings) {
     m_frames.value(FooterFrame)->setChecked(true);
     m_pageNumbers->setChecked(settings.m_pageNumbersVisible);
 
-    const ReportSettings::UserLogo &logo = settings.m_defaultUserLogo;
-    m_logoPosition->setCurrentIndex(qBound(0, logo.m_position, m_logoPosition->count() - 1));
-    m_logoPath->setText(logo.m_path);
-    m_logoWidth->setChecked(logo.m_widthSetting);
-    m_logoHeight->setChecked(!logo.m_widthSetting);
-    m_logoSize->setValue(logo.m_size);
+    m_userLogo->setLogo(settings.m_defaultUserLogo);
 
     const AssessmentSettings &assessment = settings.m_reportSettings.m_assessment;
     m_minimumHeatResVersion = assessment.m_minimumHeatResVersion;
@@ -264,35 +200,39 @@ void ConfigPrintDefaults::load(const Settings &settings) {
         m_constructionKind->addItem(MinimumHeatResistance::elementName(m_minimumHeatResVersion, id), id);
     m_constructionKind->setCurrentIndex(
         m_constructionKind->findData(assessment.m_minimumHeatResConstruction));
-    m_dryingReserve->setValue(qRound(assessment.m_dryingReserve * 1000));
-    m_criteria->setCurrentIndex(qBound(0, assessment.m_accordanceType, m_criteria->count() - 1));
-    m_userAw->setValue(assessment.m_nonCapillarAw * 60);
-    updateUserAwEnabled();
+    m_dryingReserve->setValue(assessment.m_dryingReserve * 1000);
+    m_dinCriteria->setAwInSeconds(settings.m_awInSeconds);
+    m_dinCriteria->setSettings(assessment);
 
     m_disclaimer->setHtml(settings.m_defaultProjectInformation.DisclaimerText);
     m_disclaimer->document()->setModified(false);
 }
 
-void ConfigPrintDefaults::store(Settings &settings) const {
+bool ConfigPrintDefaults::checkInput() {
+    // A custom drying reserve or an Aw value typed but not yet confirmed counts as chosen.
+    AssessmentSettings probe;
+    if (m_dryingReserve->acceptTypedValue() && m_dinCriteria->apply(probe))
+        return true;
+    m_toolBox->setCurrentIndex(ResultsPage);
+    return false;
+}
+
+void ConfigPrintDefaults::store(Settings &settings) {
     for (auto it = m_frames.cbegin(); it != m_frames.cend(); ++it)
         if (it.key() < settings.m_projectDefaultFrames.size())
             settings.m_projectDefaultFrames[it.key()] = it.value()->isChecked();
     settings.m_pageNumbersVisible = m_pageNumbers->isChecked();
-
-    ReportSettings::UserLogo &logo = settings.m_defaultUserLogo;
-    logo.m_position = m_logoPosition->currentIndex();
-    logo.m_path = m_logoPath->text();
-    logo.m_widthSetting = m_logoWidth->isChecked();
-    logo.m_size = m_logoSize->value();
+    settings.m_defaultUserLogo = m_userLogo->logo();
 
     AssessmentSettings &assessment = settings.m_reportSettings.m_assessment;
     if (m_constructionKind->currentIndex() >= 0)
         assessment.m_minimumHeatResConstruction = m_constructionKind->currentData().toInt();
-    assessment.m_dryingReserve = m_dryingReserve->value() / 1000.0;
-    assessment.m_accordanceType = m_criteria->currentIndex();
-    // Only a changed value is taken, so the stored one keeps its precision.
-    if (qAbs(m_userAw->value() - assessment.m_nonCapillarAw * 60) > 0.0005)
-        assessment.m_nonCapillarAw = m_userAw->value() / 60;
+    // Only a changed reserve is taken, so the stored one keeps its last digit through the
+    // conversion to g/(m²·a) and back.
+    const double reserve = m_dryingReserve->value();
+    if (qAbs(reserve - assessment.m_dryingReserve) > 1e-12)
+        assessment.m_dryingReserve = reserve;
+    m_dinCriteria->apply(assessment);
 
     // Only an edited text is taken (the editor's HTML differs from what it was given); an editor
     // without text stores none rather than the HTML frame of an empty document.

@@ -6,16 +6,15 @@
 #include <QString>
 #include <QWidget>
 
+class DINCriteriaSettings;
+class DryingReserveSettings;
 class QCheckBox;
 class QComboBox;
-class QDoubleSpinBox;
-class QLabel;
-class QRadioButton;
-class QSpinBox;
 class QTextEdit;
 class QToolBox;
 class Settings;
 class UserDialogs;
+class UserLogoSettingsWidget;
 
 /*! "Default Print Config" of the preferences: which report frames new projects print, page
     numbers, the user's logo, the assessment the report judges with (minimum thermal resistance,
@@ -26,7 +25,10 @@ public:
     ConfigPrintDefaults(UserDialogs &dialogs, QWidget *parent = nullptr);
 
     void load(const Settings &settings);
-    void store(Settings &settings) const;
+    /*! False, with the reason shown on the page, when a typed value cannot be stored. */
+    bool checkInput();
+    /*! Stores the page into \a settings; call checkInput() first. */
+    void store(Settings &settings);
 
     /*! The check box of report frame \a frame, or null. */
     QCheckBox *frameCheckBox(int frame) const { return m_frames.value(frame, nullptr); }
@@ -35,10 +37,8 @@ public:
     QToolBox *toolBox() const { return m_toolBox; }
 
 private slots:
-    void chooseLogo();
     void setHeading(int level);
     void toggleUnderline();
-    void updateUserAwEnabled();
 
 private:
     QCheckBox *addFrame(QWidget *page, int frame, const QString &text);
@@ -50,15 +50,10 @@ private:
     QToolBox *m_toolBox;
     QMap<int, QCheckBox *> m_frames;
     QCheckBox *m_pageNumbers = nullptr;
-    QComboBox *m_logoPosition = nullptr;
-    QLabel *m_logoPath = nullptr;
-    QRadioButton *m_logoWidth = nullptr;
-    QRadioButton *m_logoHeight = nullptr;
-    QSpinBox *m_logoSize = nullptr;
+    UserLogoSettingsWidget *m_userLogo = nullptr;
     QComboBox *m_constructionKind = nullptr;
-    QSpinBox *m_dryingReserve = nullptr;
-    QComboBox *m_criteria = nullptr;
-    QDoubleSpinBox *m_userAw = nullptr;
+    DryingReserveSettings *m_dryingReserve = nullptr;
+    DINCriteriaSettings *m_dinCriteria = nullptr;
     QTextEdit *m_disclaimer = nullptr;
     int m_minimumHeatResVersion = 0; ///< edition whose elements the construction kind lists
 };

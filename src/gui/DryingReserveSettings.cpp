@@ -105,6 +105,18 @@ void DryingReserveSettings::setNoCondensation(bool on) {
     showMessage(on ? tr("In case of no condensation a drying reserve cannot by applied.") : QString(), false);
 }
 
+bool DryingReserveSettings::acceptTypedValue() {
+    // An untouched field keeps the accepted value exactly; its text may be rounded.
+    if (!m_custom->isChecked() || m_customValue->text() == LocaleNumber::text(m_customGrams))
+        return true;
+    double grams = 0;
+    if (!readCustomValue(grams))
+        return false;
+    m_customGrams = grams;
+    showMessage(QString(), false);
+    return true;
+}
+
 QString DryingReserveSettings::message() const {
     return m_message->isHidden() ? QString() : m_message->text();
 }

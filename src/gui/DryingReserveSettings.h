@@ -29,6 +29,10 @@ public:
         project without condensate. */
     void setNoCondensation(bool on);
 
+    /*! For the custom choice, takes the value typed into the field even if not confirmed yet.
+        False, with the reason shown, when it is no number or below 0. Emits nothing. */
+    bool acceptTypedValue();
+
     /*! The text under the choices: the reason they are locked or a rejected input; empty when
         there is none. */
     QString message() const;

@@ -8,9 +8,10 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSpinBox>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTextEdit>
+#include <QToolBox>
 #include <QToolButton>
 
 #include <unistd.h>
@@ -18,7 +19,9 @@
 #include "ConfigDialog.h"
 #include "ConfigPageGeneral.h"
 #include "ConfigPrintDefaults.h"
+#include "DINCriteriaSettings.h"
 #include "Directories.h"
+#include "DryingReserveSettings.h"
 #include "MaterialList.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
@@ -242,7 +245,9 @@ private slots:
         print->frameCheckBox(10)->setChecked(true);     // vapour pressure profiles
         print->frameCheckBox(12)->setChecked(true);     // Glaser summary
         print->pageNumbersCheckBox()->setChecked(true);
-        print->findChild<QSpinBox *>("spinBoxDryingReserve")->setValue(250);
+        print->toolBox()->setCurrentIndex(3);
+        QTest::mouseClick(print->findChild<QRadioButton *>("radioButtonRoofs"), Qt::LeftButton);
+        print->toolBox()->setCurrentIndex(0);
         print->findChild<QComboBox *>("comboBoxLogoPosition")->setCurrentIndex(1);
         if (accept) {
             QVERIFY(pressOk());
@@ -263,6 +268,112 @@ private slots:
         open();
         QCOMPARE(m_dialog->pages()->currentIndex(), 0);
         QCOMPARE(m_dialog->printDefaultsPage()->frameCheckBox(10)->isChecked(), accept);
+    }
+
+    // The assessment defaults on the results page: chosen edition, side check, water uptake
+    // values and drying reserve are stored by OK, values typed without confirming count, and a
+    // value that is no number or below 0 keeps the dialog open with nothing stored.
+    void assessmentDefaults_data() {
+        QTest::addColumn<QStringList>("clicks");    // radio buttons clicked, in this order
+        QTest::addColumn<QString>("reserveText");   // typed into the custom reserve, g/(m²a)
+        QTest::addColumn<QString>("capillaryText"); // typed as capillary active Aw, kg/m2h0.5
+        QTest::addColumn<QString>("nonCapText");    // typed as non capillary Aw, kg/m2h0.5
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<bool>("oneSide");
+        QTest::addColumn<double>("reserve");         // kg/(m²a)
+        QTest::addColumn<double>("capillaryActive"); // kg/(m²s^0.5)
+        QTest::addColumn<double>("nonCapillary");    // kg/(m²s^0.5)
+        const double cap = 0.7123456789 / 60, non = 0.2123456789 / 60, custom = 0.0421234567;
+        // the stored values (user defined, one side, custom reserve) keep their last digit
+        QTest::newRow("untouched") << QStringList() << ""
+                                   << ""
+                                   << "" << true << 3 << true << custom << cap << non;
+        QTest::newRow("edition 2014, two sides, roofs")
+            << QStringList{"radioButtonEdition1", "radioButtonTwoSides", "radioButtonRoofs"} << ""
+            << ""
+            << "" << true << 1 << false << 0.25 << cap << non;
+        QTest::newRow("no reserve") << QStringList{"radioButtonNoDryingReserve"} << ""
+                                    << ""
+                                    << "" << true << 3 << true << 0.0 << cap << non;
+        QTest::newRow("typed values count") << QStringList() << "42"
+                                            << "1.5"
+                                            << "0.3" << true << 3 << true << 0.042 << 1.5 / 60 << 0.3 / 60;
+        QTest::newRow("reserve no number") << QStringList() << "abc"
+                                           << ""
+                                           << "" << false << 3 << true << custom << cap << non;
+        QTest::newRow("reserve below 0") << QStringList() << "-5"
+                                         << ""
+                                         << "" << false << 3 << true << custom << cap << non;
+        QTest::newRow("Aw below 0") << QStringList{"radioButtonTwoSides"} << ""
+                                    << "-1"
+                                    << "" << false << 3 << true << custom << cap << non;
+        QTest::newRow("Aw no number") << QStringList() << ""
+                                      << ""
+                                      << "x" << false << 3 << true << custom << cap << non;
+    }
+    void assessmentDefaults() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, reserveText);
+        QFETCH(QString, capillaryText);
+        QFETCH(QString, nonCapText);
+        QFETCH(bool, accepted);
+        QLocale::setDefault(QLocale::c());
+        AssessmentSettings &stored = Settings::instance().m_reportSettings.m_assessment;
+        stored.m_accordanceType = AssessmentSettings::UserDefined;
+        stored.m_capillaryCheckOneSide = true;
+        stored.m_capillarActiveAw = 0.7123456789 / 60;
+        stored.m_nonCapillarAw = 0.2123456789 / 60;
+        stored.m_dryingReserve = 0.0421234567;
+        Settings::instance().m_pageNumbersVisible = false;
+        open();
+        showPage(2);
+        ConfigPrintDefaults *print = m_dialog->printDefaultsPage();
+        print->toolBox()->setCurrentIndex(3);
+        for (const QString &name : clicks) {
+            auto *button = print->findChild<QRadioButton *>(name);
+            QVERIFY2(button != nullptr && button->isVisible(), qPrintable(name));
+            // on the indicator: a radio button takes clicks on its circle and text only
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+            QVERIFY2(button->isChecked(), qPrintable(name));
+        }
+        const auto type = [print](const char *name, const QString &text) {
+            if (text.isEmpty())
+                return;
+            auto *field = print->findChild<QLineEdit *>(name);
+            field->selectAll();
+            QTest::keyClicks(field, text);
+        };
+        type("lineEditCustomDryingReserve", reserveText);
+        type("lineEditCapillaryActiveAw", capillaryText);
+        type("lineEditNonCapillaryAw", nonCapText);
+        print->pageNumbersCheckBox()->setChecked(true);
+        print->toolBox()->setCurrentIndex(0);
+
+        QCOMPARE(pressOk(), accepted);
+        if (!accepted) {
+            // the reason is shown where the value was typed
+            QCOMPARE(m_dialog->pages()->currentIndex(), 2);
+            QCOMPARE(print->toolBox()->currentIndex(), 3);
+            const QString reason = print->findChild<DryingReserveSettings *>()->message() +
+                                   print->findChild<DINCriteriaSettings *>()->message();
+            QVERIFY2(reason.startsWith("The drying reserve") || reason.startsWith("The Aw value"),
+                     qPrintable(reason));
+            QVERIFY(!Settings::instance().m_pageNumbersVisible);
+        }
+        QTEST(stored.m_accordanceType, "edition");
+        QTEST(stored.m_capillaryCheckOneSide, "oneSide");
+        QFETCH(double, reserve);
+        QFETCH(double, capillaryActive);
+        QFETCH(double, nonCapillary);
+        QVERIFY2(qAbs(stored.m_dryingReserve - reserve) <= 1e-15,
+                 qPrintable(QString::number(stored.m_dryingReserve, 'g', 17)));
+        QVERIFY2(qAbs(stored.m_capillarActiveAw - capillaryActive) <= 1e-15,
+                 qPrintable(QString::number(stored.m_capillarActiveAw, 'g', 17)));
+        QVERIFY2(qAbs(stored.m_nonCapillarAw - nonCapillary) <= 1e-15,
+                 qPrintable(QString::number(stored.m_nonCapillarAw, 'g', 17)));
+        if (QString(QTest::currentDataTag()) == "untouched") // exactly as stored, not rounded by the fields
+            QVERIFY(stored.m_dryingReserve == 0.0421234567 && stored.m_nonCapillarAw == 0.2123456789 / 60);
     }
 
     void disclaimerEdited() {
