@@ -876,6 +876,10 @@ nach DIN 4108-2 Tabelle 3</translation>
         <source>Final remarks printed at the end of the report of new projects:</source>
         <translation>Schlussbemerkungen am Ende des Berichts neuer Projekte:</translation>
     </message>
+    <message>
+        <source>User Logo</source>
+        <translation>Benutzerlogo</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionDatabaseTableModel</name>

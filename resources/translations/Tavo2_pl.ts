@@ -877,6 +877,10 @@ według normy DIN 4108-2 tabela 3</translation>
         <source>Final remarks printed at the end of the report of new projects:</source>
         <translation>Uwagi końcowe drukowane na końcu raportu nowych projektów:</translation>
     </message>
+    <message>
+        <source>User Logo</source>
+        <translation>Logo użytkownika</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionDatabaseTableModel</name>

@@ -97,6 +97,7 @@ QWidget *ConfigPrintDefaults::createAppearancePage() {
 
     m_userLogo = new UserLogoSettingsWidget(m_dialogs, page);
     m_userLogo->setObjectName(QStringLiteral("userLogoSettings"));
+    m_userLogo->setTitle(tr("User Logo"));
     layout->addWidget(m_userLogo);
     layout->addStretch(1);
     return page;

@@ -24,31 +24,31 @@ const int MaximumSize = 300;
 
 UserLogoSettingsWidget::UserLogoSettingsWidget(UserDialogs &dialogs, QWidget *parent)
     : QWidget(parent), m_dialogs(dialogs) {
-    QGroupBox *box = new QGroupBox(tr("User logo"), this);
-    m_choose = new QToolButton(box);
+    m_box = new QGroupBox(tr("User logo"), this);
+    m_choose = new QToolButton(m_box);
     m_choose->setObjectName(QStringLiteral("toolButtonLogoFile"));
     m_choose->setText(QStringLiteral("..."));
     m_choose->setToolTip(tr("Choose the image file of the logo"));
-    m_pathLabel = new QLabel(box);
+    m_pathLabel = new QLabel(m_box);
     m_pathLabel->setObjectName(QStringLiteral("labelLogoPath"));
     m_pathLabel->setWordWrap(true);
     m_pathLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    m_position = new QComboBox(box);
+    m_position = new QComboBox(m_box);
     m_position->setObjectName(QStringLiteral("comboBoxLogoPosition"));
     for (int position = ReportSettings::NoUserLogo; position <= ReportSettings::LogoBesideProjectInformation;
          ++position)
         m_position->addItem(positionText(position), position);
 
-    m_width = new QRadioButton(tr("Width"), box);
+    m_width = new QRadioButton(tr("Width"), m_box);
     m_width->setObjectName(QStringLiteral("radioButtonLogoWidth"));
-    m_height = new QRadioButton(tr("Height"), box);
+    m_height = new QRadioButton(tr("Height"), m_box);
     m_height->setObjectName(QStringLiteral("radioButtonLogoHeight"));
     QButtonGroup *sizeMode = new QButtonGroup(this);
     sizeMode->addButton(m_width);
     sizeMode->addButton(m_height);
-    const auto makeSpinBox = [box](const QString &name) {
-        QSpinBox *spin = new QSpinBox(box);
+    const auto makeSpinBox = [this](const QString &name) {
+        QSpinBox *spin = new QSpinBox(m_box);
         spin->setObjectName(name);
         spin->setRange(0, MaximumSize);
         spin->setSuffix(QStringLiteral(" mm"));
@@ -58,10 +58,10 @@ UserLogoSettingsWidget::UserLogoSettingsWidget(UserDialogs &dialogs, QWidget *pa
     m_widthSize = makeSpinBox(QStringLiteral("spinBoxLogoWidth"));
     m_heightSize = makeSpinBox(QStringLiteral("spinBoxLogoHeight"));
 
-    QGridLayout *grid = new QGridLayout(box);
+    QGridLayout *grid = new QGridLayout(m_box);
     grid->addWidget(m_choose, 0, 0);
     grid->addWidget(m_pathLabel, 0, 1, 1, 2);
-    grid->addWidget(new QLabel(tr("Position"), box), 1, 0);
+    grid->addWidget(new QLabel(tr("Position"), m_box), 1, 0);
     grid->addWidget(m_position, 1, 1, 1, 2);
     grid->addWidget(m_width, 2, 0);
     grid->addWidget(m_widthSize, 2, 1);
@@ -70,7 +70,7 @@ UserLogoSettingsWidget::UserLogoSettingsWidget(UserDialogs &dialogs, QWidget *pa
     grid->setColumnStretch(2, 1);
     QVBoxLayout *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(box);
+    layout->addWidget(m_box);
 
     setLogo(ReportSettings::UserLogo());
 
@@ -84,6 +84,10 @@ UserLogoSettingsWidget::UserLogoSettingsWidget(UserDialogs &dialogs, QWidget *pa
             if (spin->isEnabled() && !signalsBlocked())
                 emit logoChanged();
         });
+}
+
+void UserLogoSettingsWidget::setTitle(const QString &title) {
+    m_box->setTitle(title);
 }
 
 QString UserLogoSettingsWidget::positionText(int position) {

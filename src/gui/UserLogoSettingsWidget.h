@@ -7,6 +7,7 @@
 #include "ReportSettings.h"
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QRadioButton;
 class QSpinBox;
@@ -27,6 +28,9 @@ public:
     /*! The logo as shown. */
     ReportSettings::UserLogo logo() const;
 
+    /*! Titles the group of the logo settings (the report preview keeps the default). */
+    void setTitle(const QString &title);
+
     /*! The text of a logo position as the selection offers it. */
     static QString positionText(int position);
 
@@ -44,6 +48,7 @@ private:
 
     UserDialogs &m_dialogs;
     QString m_path;
+    QGroupBox *m_box;
     QToolButton *m_choose;
     QLabel *m_pathLabel;
     QComboBox *m_position;
