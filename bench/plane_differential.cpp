@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Differential run of the condensation plane search: generated constructions are calculated with
-// the direct search and with the exhaustive search of the specification, and the two results
+// the direct search and with the exhaustive search (every combination in counting order); the results
 // records must agree in every field, bit for bit (the zones stand for the accepted combination).
 // The test suite does the same for a few thousand constructions; this tool is for long runs.
 //
