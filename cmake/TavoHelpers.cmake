@@ -8,11 +8,6 @@ function(tavo_add_test)
     add_executable(${ARG_NAME} ${ARG_SOURCES})
     set_target_properties(${ARG_NAME} PROPERTIES TAVO_TEST ON)
     target_link_libraries(${ARG_NAME} PRIVATE tavo_options Qt5::Test ${ARG_LIBRARIES})
-    # Qt 5's QSKIP(message, ...) takes a variadic argument it never uses; clang's pedantic mode
-    # warns on every call without it.
-    if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-        target_compile_options(${ARG_NAME} PRIVATE -Wno-gnu-zero-variadic-macro-arguments)
-    endif()
     # Helpers shared by the tests (tolerances of numeric comparisons).
     target_include_directories(${ARG_NAME} PRIVATE "${CMAKE_SOURCE_DIR}/tests")
     target_compile_definitions(${ARG_NAME} PRIVATE
