@@ -3,6 +3,8 @@
 
 #include "AssessmentConditions.h"
 
+#include <limits>
+
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -42,7 +44,12 @@ bool readSide(QXmlStreamReader &reader, const SideNames &names, ClimateCondition
     double rhs = summer.relativeHumidity();
     readDoubleAttribute(reader, QLatin1String(names.T), T);
     readDoubleAttribute(reader, QLatin1String(names.rh), rh);
-    readDoubleAttribute(reader, QLatin1String(names.alpha), alpha);
+    // A surface resistance of 0 (first-generation files allow it, the input check refuses it) is
+    // written as the coefficient "inf"; it reads back as the 0 it was, so the file opens again.
+    if (reader.attributes().value(QLatin1String(names.alpha)) == QLatin1String("inf"))
+        alpha = std::numeric_limits<double>::infinity();
+    else
+        readDoubleAttribute(reader, QLatin1String(names.alpha), alpha);
     readDoubleAttribute(reader, QLatin1String(names.T_summer), Ts);
     readDoubleAttribute(reader, QLatin1String(names.rh_summer), rhs);
     skipCurrentElement(reader);

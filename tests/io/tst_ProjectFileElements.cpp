@@ -103,6 +103,23 @@ private slots:
               "outcome");
     }
 
+    void zeroSurfaceResistanceReadsBack() {
+        // First-generation files may hold a surface resistance of 0; a saved copy must open again
+        // with that 0, which the input check then refuses as before.
+        InputData data;
+        const ClimateCondition &outside = data.assessmentConditions().exteriorClimate();
+        data.assessmentConditions().setExteriorClimate(ClimateCondition(
+            outside.temperature(), outside.relativeHumidity(), 0, outside.kind(), outside.isOutside()));
+        QString text;
+        QXmlStreamWriter writer(&text);
+        data.writeXML(writer);
+        QXmlStreamReader reader(text);
+        reader.readNextStartElement();
+        InputData back;
+        QVERIFY2(back.readXML(reader), qPrintable(reader.errorString()));
+        QCOMPARE(back.assessmentConditions().exteriorClimate().surfaceResistance(), 0.0);
+    }
+
     void textsThatXmlCannotCarry() {
         // Control characters and non-characters would make the file unreadable: the writer drops them.
         ProjectInformation info;
