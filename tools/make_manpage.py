@@ -29,10 +29,10 @@ def escape(text):
     return text
 
 
-def option_spec(spec):
+def option_names(names):
     """'-o, --output FILE' -> bold option names, italic arguments."""
     parts = []
-    for item in spec.split(", "):
+    for item in names.split(", "):
         words = item.split(" ", 1)
         part = "\\fB%s\\fR" % escape(words[0])
         if len(words) > 1:
@@ -42,7 +42,7 @@ def option_spec(spec):
 
 
 def parse_help(text):
-    """Splits the help text into usage lines, description paragraphs, options (spec, text) and
+    """Splits the help text into usage lines, description paragraphs, options (names, text) and
     the paragraphs after the option table."""
     lines = text.rstrip("\n").split("\n")
     usage, description, options, after = [], [], [], []
@@ -99,8 +99,8 @@ def manpage(help_text, version):
     if out[-1] == ".PP":
         out.pop()
     out.append(".SH OPTIONS")
-    for spec, text in options:
-        out += [".TP", option_spec(spec), escape(text) if text else "Print this help or the version and exit."]
+    for names, text in options:
+        out += [".TP", option_names(names), escape(text) if text else "Print this help or the version and exit."]
     exit_status = [p for p in after if p.startswith("Exit codes:")]
     notes = [p for p in after if not p.startswith("Exit codes:")]
     if exit_status:
